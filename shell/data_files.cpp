@@ -1,0 +1,29 @@
+#include "shell/data_files.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// A directory opens like a file but reads as empty, and the superuser opens files nobody may
+// read, so both are told apart by what the file system says.
+bool Readable(const char* name) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::file_status status = fs::status(name, error);
+  if (error || fs::is_directory(status)) {
+    return false;
+  }
+  const fs::perms anyRead = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  return (status.permissions() & anyRead) != fs::perms::none;
+}
+
+}  // namespace
+
+std::ifstream OpenDataFile(const char* name) {
+  std::ifstream file(name);
+  if (file.is_open() && !Readable(name)) {
+    file.setstate(std::ios::failbit);
+  }
+  return file;
+}

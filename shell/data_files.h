@@ -1,0 +1,11 @@
+#ifndef QUILLMORE_SHELL_DATA_FILES_H_
+#define QUILLMORE_SHELL_DATA_FILES_H_
+
+#include <fstream>
+
+// Opens a data file of the working directory for reading. A file that cannot be read (missing,
+// a directory, or with no read permission for anyone) gives a failed stream, which the loader
+// reports.
+std::ifstream OpenDataFile(const char* name);
+
+#endif  // QUILLMORE_SHELL_DATA_FILES_H_

@@ -1,0 +1,14 @@
+#ifndef QUILLMORE_SHELL_GAME_H_
+#define QUILLMORE_SHELL_GAME_H_
+
+#include <istream>
+
+constexpr int kExitPlayed = 0;
+// Returned when a data file cannot be read or holds no start room; the shell sees 255.
+constexpr int kExitBadData = -1;
+
+// Plays one whole game on standard input and output with the three data files: loads them, links
+// the map, writes the opening and runs the command loop. Returns the exit status.
+int PlayGame(std::istream& rooms, std::istream& objects, std::istream& people);
+
+#endif  // QUILLMORE_SHELL_GAME_H_
