@@ -7,19 +7,32 @@
 
 void command_loop::CarryOut(command which) {
   switch (which) {
-    case command::kNorth: return StartMove(kNorth);
-    case command::kSouth: return StartMove(kSouth);
-    case command::kEast: return StartMove(kEast);
-    case command::kWest: return StartMove(kWest);
-    case command::kQuit: return Quit();
-    case command::kInventory: return game.ShowInventory();
-    case command::kGet: return Get();
-    case command::kGive: return Give();
-    case command::kTalk: return Talk();
-    case command::kDrop: return Drop();
-    case command::kLook: return Look();
-    case command::kCommands: return WriteHelp();
-    case command::kUnknown: return Unrecognised();
+    case command::kNorth:
+      return StartMove(kNorth);
+    case command::kSouth:
+      return StartMove(kSouth);
+    case command::kEast:
+      return StartMove(kEast);
+    case command::kWest:
+      return StartMove(kWest);
+    case command::kQuit:
+      return Quit();
+    case command::kInventory:
+      return game.ShowInventory();
+    case command::kGet:
+      return Get();
+    case command::kGive:
+      return Give();
+    case command::kTalk:
+      return Talk();
+    case command::kDrop:
+      return Drop();
+    case command::kLook:
+      return Look();
+    case command::kCommands:
+      return WriteHelp();
+    case command::kUnknown:
+      return Unrecognised();
   }
 }
 

@@ -8,9 +8,13 @@ constexpr int kEast = 2;
 constexpr int kWest = 3;
 constexpr int kDirectionCount = 4;
 
-inline bool IsDirection(int code) { return code >= 0 && code < kDirectionCount; }
+inline bool IsDirection(int code) {
+  return code >= 0 && code < kDirectionCount;
+}
 
 // Codes come in opposite pairs (0,1) and (2,3), so flipping the low bit gives the way back.
-inline int Opposite(int code) { return code ^ 1; }
+inline int Opposite(int code) {
+  return code ^ 1;
+}
 
 #endif  // QUILLMORE_WORLD_DIRECTION_H_

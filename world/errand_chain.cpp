@@ -10,7 +10,7 @@ struct errand_link {
 
 // Whose errand opens when another's is done. Ruaidhri and Sara-Jane open nobody here.
 constexpr errand_link kErrandChain[] = {
-    {kConor, kSean}, {kSean, kJohn},    {kJohn, kJack},
+    {kConor, kSean},   {kSean, kJohn},   {kJohn, kJack},
     {kJack, kSiobhan}, {kSiobhan, kTom}, {kTom, kDiarmuid},
 };
 

@@ -12,7 +12,7 @@ struct wanted_object {
 
 // The one object each errand person accepts. Every other pair is refused.
 constexpr wanted_object kWantedObjects[] = {
-    {kRuaidhri, kPhotoSlip}, {kConor, kEnglishCoins},    {kSean, kPhotos},
+    {kRuaidhri, kPhotoSlip}, {kConor, kEnglishCoins},   {kSean, kPhotos},
     {kSaraJane, kNapkin},    {kSiobhan, kPearlEarring}, {kTom, kPintOfGuinness},
 };
 

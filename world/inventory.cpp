@@ -44,7 +44,9 @@ void world::DropObject(std::string text) {
   std::cout << "You dropped the " << text << "." << std::endl;
 }
 
-bool world::IsCarrying(const std::string& text) const { return FindInInventory(text) != nullptr; }
+bool world::IsCarrying(const std::string& text) const {
+  return FindInInventory(text) != nullptr;
+}
 
 object* world::RemoveFromInventory(const std::string& text) {
   return UnlinkObject(inventory, text);

@@ -18,7 +18,9 @@ bool FileOpened(std::istream& in, const char* what) {
   return true;
 }
 
-bool MoreRecords(std::istream& in, int count) { return count < world::kTableSize && !in.eof(); }
+bool MoreRecords(std::istream& in, int count) {
+  return count < world::kTableSize && !in.eof();
+}
 
 }  // namespace
 

@@ -12,4 +12,6 @@ room* world::Move(int direction) {
   return next;
 }
 
-void world::DescribeCurrentRoom() const { currentRoom->Describe(std::cout); }
+void world::DescribeCurrentRoom() const {
+  currentRoom->Describe(std::cout);
+}

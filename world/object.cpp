@@ -3,7 +3,9 @@
 #include "world/data_line.h"
 #include "world/name_match.h"
 
-bool object::HasName(const std::string& text) const { return NameContains(name, text); }
+bool object::HasName(const std::string& text) const {
+  return NameContains(name, text);
+}
 
 std::string object::MatchName(const std::string& text) const {
   return HasName(text) ? name : "NotHere";

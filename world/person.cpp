@@ -6,12 +6,22 @@
 #include "world/name_match.h"
 #include "world/object_list.h"
 
-bool person::HasName(const std::string& text) const { return NameContains(name, text); }
+bool person::HasName(const std::string& text) const {
+  return NameContains(name, text);
+}
 
-void person::PrintName() const { std::cout << name; }
+void person::PrintName() const {
+  std::cout << name;
+}
 
-void person::AddHeldItem(object& item) { PushObject(heldItems, item); }
+void person::AddHeldItem(object& item) {
+  PushObject(heldItems, item);
+}
 
-object* person::RemoveHeldItem(const std::string& text) { return UnlinkObject(heldItems, text); }
+object* person::RemoveHeldItem(const std::string& text) {
+  return UnlinkObject(heldItems, text);
+}
 
-void person::ReadName(std::istream& in) { ReadDataLine(in, name); }
+void person::ReadName(std::istream& in) {
+  ReadDataLine(in, name);
+}

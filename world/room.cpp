@@ -5,13 +5,21 @@
 #include "world/object_list.h"
 #include "world/person.h"
 
-bool room::HasName(const std::string& text) const { return NameContains(name, text); }
+bool room::HasName(const std::string& text) const {
+  return NameContains(name, text);
+}
 
-void room::AddObject(object& item) { PushObject(objects, item); }
+void room::AddObject(object& item) {
+  PushObject(objects, item);
+}
 
-object* room::FindObject(const std::string& text) const { return FindObjectIn(objects, text); }
+object* room::FindObject(const std::string& text) const {
+  return FindObjectIn(objects, text);
+}
 
-object* room::RemoveObject(const std::string& text) { return UnlinkObject(objects, text); }
+object* room::RemoveObject(const std::string& text) {
+  return UnlinkObject(objects, text);
+}
 
 void room::AddPerson(person& newcomer) {
   newcomer.SetNextInRoom(people);

@@ -26,7 +26,9 @@ void world::BeforeJohn(person& john) {
   }
 }
 
-void world::AfterRuaidhri(person& /*ruaidhri*/) { TakeFromPerson(kPhotos, kRuaidhri); }
+void world::AfterRuaidhri(person& /*ruaidhri*/) {
+  TakeFromPerson(kPhotos, kRuaidhri);
+}
 
 void world::AfterSean(person& sean) {
   sean.SetQuestStage(kQuestDone);

@@ -66,6 +66,7 @@ class world {
   int ObjectCount() const { return objectCount; }
   int PeopleCount() const { return peopleCount; }
   const room& RoomAt(int slot) const { return rooms[slot]; }
+  room& RoomAt(int slot) { return rooms[slot]; }
   const object& ObjectAt(int slot) const { return objects[slot]; }
   const person& PersonAt(int slot) const { return people[slot]; }
   person& PersonAt(int slot) { return people[slot]; }

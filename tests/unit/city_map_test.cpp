@@ -1,0 +1,103 @@
+#include "world/city_map.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "test_world.h"
+
+namespace {
+
+// A rooms file with one room per map name, in the order the names first appear.
+std::string MapRooms() {
+  std::set<std::string> seen;
+  std::string text = "Fitzgerald Park\nd\nd";
+  seen.insert("Fitzgerald Park");
+  for (const connection& link : kCityMap) {
+    for (const char* name : {link.first, link.second}) {
+      if (seen.insert(name).second) {
+        text += std::string("\n") + name + "\nd\nd";
+      }
+    }
+  }
+  return text;
+}
+
+const room* Find(const world& game, const std::string& name) {
+  for (int slot = 0; slot < game.RoomCount(); ++slot) {
+    if (game.RoomAt(slot).GetName() == name) {
+      return &game.RoomAt(slot);
+    }
+  }
+  return nullptr;
+}
+
+int ExitCount(const world& game) {
+  int count = 0;
+  for (int slot = 0; slot < game.RoomCount(); ++slot) {
+    for (int direction = 0; direction < kDirectionCount; ++direction) {
+      count += game.RoomAt(slot).GetExit(direction) != nullptr ? 1 : 0;
+    }
+  }
+  return count;
+}
+
+TEST(CityMap, LinksThirtyEightPlacesBothWaysWithNoExitSetTwice) {
+  world game;
+  EXPECT_EQ(LoadWorld(game, MapRooms(), "x\nPark", "x\nd\nPark", true), "");
+  EXPECT_EQ(game.RoomCount(), 38);
+  for (const connection& link : kCityMap) {
+    const room* first = Find(game, link.first);
+    const room* second = Find(game, link.second);
+    EXPECT_EQ(first->GetExit(link.direction), second) << link.first << " to " << link.second;
+    EXPECT_EQ(second->GetExit(link.wayBack), first) << link.second << " back to " << link.first;
+  }
+  EXPECT_EQ(ExitCount(game), 80);
+}
+
+TEST(CityMap, ThreeLinksAreBent) {
+  std::set<std::string> bent;
+  for (const connection& link : kCityMap) {
+    if (link.IsBent()) {
+      bent.insert(std::string(link.first) + " -> " + link.second);
+    }
+  }
+  EXPECT_EQ(bent, (std::set<std::string>{
+                      "UCC Gate -> University College Cork",
+                      "Saint Patrick's Street east -> Saint Patrick's Bridge",
+                      "Oliver Plunkett Street west -> Grand Parade south",
+                  }));
+  world game;
+  LoadWorld(game, MapRooms(), "x\nPark", "x\nd\nPark", true);
+  const room* college = Find(game, "University College Cork");
+  EXPECT_EQ(college->GetExit(kNorth), Find(game, "Gaol Walk"));
+  EXPECT_EQ(college->GetExit(kEast), Find(game, "UCC Gate"));
+  EXPECT_EQ(Find(game, "Grand Parade south")->GetExit(kNorth), Find(game, "Cork Cineplex"));
+}
+
+TEST(CityMap, SkipsAConnectionWhosePlaceIsMissing) {
+  world game;
+  const std::string output =
+      LoadWorld(game, "Fitzgerald Park\nd\nd\nWestern Road east\nd\nd\nGaol Walk\nd\nd", "x\nPark",
+                "x\nd\nPark", true);
+  const room* road = Find(game, "Western Road east");
+  EXPECT_EQ(road->GetExit(kNorth), Find(game, "Fitzgerald Park"));
+  EXPECT_EQ(road->GetExit(kSouth), Find(game, "Gaol Walk"));
+  EXPECT_EQ(road->GetExit(kEast), nullptr);
+  EXPECT_EQ(ExitCount(game), 4);
+  EXPECT_NE(output.find("No match for given place name. Cannot create pointer.\n"),
+            std::string::npos);
+}
+
+TEST(CityMap, LinkRoomsIgnoresCodesThatAreNoDirection) {
+  world game;
+  LoadWorld(game, "Fitzgerald Park\nd\nd\nGaol Walk\nd\nd", "x\nPark", "x\nd\nPark", true);
+  room& park = game.RoomAt(0);
+  room& walk = game.RoomAt(1);
+  game.LinkRooms(park, 4, walk);
+  game.LinkRooms(park, -1, walk);
+  EXPECT_EQ(ExitCount(game), 0);
+}
+
+}  // namespace
