@@ -34,6 +34,7 @@ void TellEnding() {
 
 // Diarmuid interviewed the player yesterday and tells him who he is. The game is won after this
 // talk, whatever it returns.
+// NOLINTNEXTLINE(readability-make-member-function-const): every script has the same type.
 bool person::TalkDiarmuid() {
   if (questStage == kQuestOpen) {
     Say({"Daniel! How are you doing, boy? ::snickers:: You look like you slept in a gutter."});

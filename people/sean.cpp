@@ -5,13 +5,12 @@ namespace {
 
 // Sean finds his own band in the last photo and names the pub it plays in.
 void FlipThroughPhotos() {
-  Say(
-      {"::flips through the images, squinting at all the blurred shots until he comes to the "
+  Say({"::flips through the images, squinting at all the blurred shots until he comes to the ",
        "last photo in the pack:: ",
        "Well would you look at that, sure that's my own band up on the stage! ",
        "I was meant to be playing with the lads last night, but I was sick as a dog. ",
        "They play at The Franciscan Well every Wednesday night, that's where this was taken. ",
-       "Mind you, it's a fair long walk from here, ", "the Well is over across the river."});
+       "Mind you, it's a fair long walk from here, the Well is over across the river."});
 }
 
 }  // namespace

@@ -30,6 +30,12 @@ constexpr const char* kNapkin = "napkin";
 constexpr const char* kPearlEarring = "pearl earring";
 constexpr const char* kPintOfGuinness = "pint of Guinness";
 
+// One drink from every pub: the side quest, judged only at the end of a won game.
+constexpr const char* kPubDrinks[] = {
+    "pint of Bulmers Cider", "pint of Beamish", "pint of Murphy's",
+    "pint of Rebel Red",     "shot of Jameson",
+};
+
 // Places the code names besides the map.
 constexpr const char* kStartRoom = "Fitzgerald Park";
 constexpr const char* kDiarmuidsPub = "Washington Inn";

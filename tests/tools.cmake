@@ -1,0 +1,37 @@
+# Tests of the tools and of installing: the launcher, the Debian package, the manual, the data
+# checker and the benchmark. Included by the CMakeLists.txt beside this file.
+
+# The city map tool's graph is checked by a unit test (unit/city_map_dot_test.cpp).
+target_link_libraries(unit_tests PRIVATE quillmore_tools)
+
+# docs/map.dot, from which docs/map.svg is drawn, is what the map tool prints today.
+add_test(NAME map/committed-graph-is-current
+  COMMAND bash -c "$<TARGET_FILE:quillmore-map> | diff -u ${CMAKE_SOURCE_DIR}/docs/map.dot -")
+
+add_test(NAME install/launcher-plays-from-any-folder
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/install/play-installed ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR})
+
+add_test(NAME manual/renders-without-warnings
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/manual/render ${CMAKE_SOURCE_DIR}/docs/quillmore.6)
+set_tests_properties(manual/renders-without-warnings PROPERTIES SKIP_RETURN_CODE 77)
+
+# Data checker cases: each folder under check/ breaks a copy of the shipped data.
+file(GLOB CHECK_CASES CONFIGURE_DEPENDS LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/check/*)
+foreach(case ${CHECK_CASES})
+  if(IS_DIRECTORY ${case})
+    get_filename_component(name ${case} NAME)
+    add_test(NAME check/${name}
+      COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check/run_check $<TARGET_FILE:quillmore-check> ${case}
+              ${CMAKE_SOURCE_DIR}/data)
+  endif()
+endforeach()
+
+# The package and the benchmark measure a plain build: the sanitizers' runtime would be packaged,
+# and Valgrind cannot run beside it.
+if(NOT QUILLMORE_SANITIZE)
+  add_test(NAME install/debian-package
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/install/debian-package ${CMAKE_BINARY_DIR})
+  set_tests_properties(install/debian-package PROPERTIES SKIP_RETURN_CODE 77)
+  add_test(NAME bench/runs-with-tiny-sizes
+    COMMAND ${CMAKE_SOURCE_DIR}/tools/bench/run --build ${CMAKE_BINARY_DIR} --quick)
+endif()

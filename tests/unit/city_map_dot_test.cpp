@@ -1,0 +1,151 @@
+// The graph that quillmore-map prints must show every place with exactly the exits the game
+// gives it: the shipped data are loaded through a world, the map is linked, and each exit is
+// compared with the labelled lines of the graph.
+
+#include "tools/map/city_map_dot.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "test_world.h"
+#include "world/city_map.h"
+#include "world/world.h"
+
+namespace {
+
+// Exits by place name: the place each direction leads to, "" for none.
+using exit_table = std::map<std::string, std::array<std::string, kDirectionCount>>;
+
+// One line of the graph: "TAIL" -- "HEAD" [taillabel="X", headlabel="Y", ...], which means that
+// the tail's exit X leads to the head and the head's exit Y leads back to the tail.
+struct drawn_line {
+  std::string tail;
+  std::string head;
+  std::string tailExit;
+  std::string headExit;
+  bool dashed;
+};
+
+// The quoted value of `key` in a line of the graph, or "".
+std::string ValueOf(const std::string& line, const std::string& key) {
+  const std::size_t at = line.find(key + "=\"");
+  if (at == std::string::npos) {
+    return "";
+  }
+  const std::size_t start = at + key.size() + 2;
+  return line.substr(start, line.find('"', start) - start);
+}
+
+std::vector<drawn_line> DrawnLines(const std::string& dot) {
+  const std::string joint = "\" -- \"";
+  std::vector<drawn_line> drawn;
+  std::istringstream in(dot);
+  std::string line;
+  while (std::getline(in, line)) {
+    const std::size_t at = line.find(joint);
+    if (at == std::string::npos) {
+      continue;
+    }
+    const std::size_t open = line.find('"');
+    const std::size_t headStart = at + joint.size();
+    drawn.push_back({line.substr(open + 1, at - open - 1),
+                     line.substr(headStart, line.find('"', headStart) - headStart),
+                     ValueOf(line, "taillabel"), ValueOf(line, "headlabel"),
+                     line.find("style=dashed") != std::string::npos});
+  }
+  return drawn;
+}
+
+int DirectionOf(const std::string& letter) {
+  const std::size_t code = std::string("NSEW").find(letter);
+  return letter.size() == 1 && code != std::string::npos ? static_cast<int>(code) : -1;
+}
+
+exit_table ExitsInGraph(const std::string& dot) {
+  exit_table exits;
+  for (const drawn_line& drawn : DrawnLines(dot)) {
+    const int forthCode = DirectionOf(drawn.tailExit);
+    const int backCode = DirectionOf(drawn.headExit);
+    if (forthCode < 0 || backCode < 0) {
+      ADD_FAILURE() << "no exit labels: " << drawn.tail << " -- " << drawn.head;
+      continue;
+    }
+    std::string& forth = exits[drawn.tail][forthCode];
+    std::string& back = exits[drawn.head][backCode];
+    EXPECT_EQ(forth, "") << drawn.tail << " has exit " << drawn.tailExit << " twice";
+    EXPECT_EQ(back, "") << drawn.head << " has exit " << drawn.headExit << " twice";
+    forth = drawn.head;
+    back = drawn.tail;
+  }
+  return exits;
+}
+
+std::string GraphText() {
+  std::ostringstream dot;
+  WriteCityMapDot(dot);
+  return dot.str();
+}
+
+// The room the game's lookup finds for a map name, or none.
+const room* RoomNamed(world& game, const std::string& name) {
+  const captured_output quiet;
+  return name.empty() ? nullptr : game.RoomByName(name);
+}
+
+std::set<std::string> MapPlaces() {
+  std::set<std::string> places;
+  for (const connection& link : kCityMap) {
+    places.insert(link.first);
+    places.insert(link.second);
+  }
+  return places;
+}
+
+TEST(CityMapDot, EveryPlaceHasExactlyTheGamesExits) {
+  world game;
+  std::ifstream rooms(std::string(QUILLMORE_SHIPPED_DATA) + "/rooms.txt");
+  std::ifstream people(std::string(QUILLMORE_SHIPPED_DATA) + "/people.txt");
+  std::ifstream objects(std::string(QUILLMORE_SHIPPED_DATA) + "/objects.txt");
+  {
+    const captured_output quiet;
+    ASSERT_TRUE(game.LoadRooms(rooms) && game.LoadPeople(people) && game.LoadObjects(objects));
+    game.BuildMap();
+  }
+  const exit_table drawn = ExitsInGraph(GraphText());
+  const std::set<std::string> places = MapPlaces();
+  ASSERT_EQ(places.size(), 38U);
+  EXPECT_EQ(drawn.size(), places.size());
+  for (const std::string& place : places) {
+    const room* here = RoomNamed(game, place);
+    ASSERT_NE(here, nullptr) << place;
+    for (int direction = 0; direction < kDirectionCount; ++direction) {
+      const std::string drawnThere = drawn.count(place) > 0 ? drawn.at(place)[direction] : "";
+      EXPECT_EQ(here->GetExit(direction), RoomNamed(game, drawnThere))
+          << place << ", exit "
+          << "NSEW"[direction] << ": the graph leads to \"" << drawnThere << "\"";
+    }
+  }
+}
+
+TEST(CityMapDot, OnlyTheThreeBentConnectionsAreDashed) {
+  std::set<std::set<std::string>> drawnBent;
+  for (const drawn_line& drawn : DrawnLines(GraphText())) {
+    if (drawn.dashed) {
+      drawnBent.insert({drawn.tail, drawn.head});
+    }
+  }
+  const std::set<std::set<std::string>> bent = {
+      {"UCC Gate", "University College Cork"},
+      {"Saint Patrick's Street east", "Saint Patrick's Bridge"},
+      {"Oliver Plunkett Street west", "Grand Parade south"}};
+  EXPECT_EQ(drawnBent, bent);
+}
+
+}  // namespace

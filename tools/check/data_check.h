@@ -1,0 +1,23 @@
+#ifndef QUILLMORE_TOOLS_CHECK_DATA_CHECK_H_
+#define QUILLMORE_TOOLS_CHECK_DATA_CHECK_H_
+
+#include <string>
+#include <vector>
+
+// One problem in the data files: the file, the line (0 when it concerns the whole file) and
+// what is wrong.
+struct finding {
+  std::string file;
+  int line;
+  std::string message;
+};
+
+// Reads the three data files of `folder` the way the game does, through the game's own loaders
+// and lookups, and returns everything that would make the game misbehave, in file and line order.
+std::vector<finding> CheckData(const std::string& folder);
+
+// "FOLDER/FILE:LINE: MESSAGE"; without "./" for the working directory, and without the line
+// number when the finding concerns the whole file.
+std::string FormatFinding(const std::string& folder, const finding& found);
+
+#endif  // QUILLMORE_TOOLS_CHECK_DATA_CHECK_H_
