@@ -6,22 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "tools/captured_output.h"
 #include "world/object.h"
 #include "world/world.h"
-
-// Sends standard output to a string for as long as it lives.
-class captured_output {
- public:
-  captured_output() : saved(std::cout.rdbuf(text.rdbuf())) {}
-  ~captured_output() { std::cout.rdbuf(saved); }
-  captured_output(const captured_output&) = delete;
-  captured_output& operator=(const captured_output&) = delete;
-  std::string Text() const { return text.str(); }
-
- private:
-  std::ostringstream text;
-  std::streambuf* saved;
-};
 
 // Loads a world from the texts of the three files and, if asked, links the map. Returns what
 // the loaders and the map wrote.

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "shell/data_files.h"
+#include "tools/captured_output.h"
 #include "world/city_map.h"
 #include "world/story_names.h"
 #include "world/world.h"
@@ -103,21 +104,6 @@ int ExactSlot(const std::vector<std::string>& names, const std::string& name) {
   const auto found = std::find(names.begin(), names.end(), name);
   return found == names.end() ? -1 : static_cast<int>(found - names.begin());
 }
-
-// Sends standard output to a string for as long as it lives: the loaders and lookups report
-// there.
-class captured_output {
- public:
-  captured_output() : saved(std::cout.rdbuf(text.rdbuf())) {}
-  ~captured_output() { std::cout.rdbuf(saved); }
-  captured_output(const captured_output&) = delete;
-  captured_output& operator=(const captured_output&) = delete;
-  std::vector<std::string> Lines() const { return SplitLines(text.str()); }
-
- private:
-  std::ostringstream text;
-  std::streambuf* saved;
-};
 
 // A data file as text and as lines (line feeds removed, carriage returns kept).
 struct data_file {
@@ -265,7 +251,7 @@ std::vector<std::string> checker::Load(const data_file& file, loader load) {
     Report(file, LineAt(file.text, static_cast<std::size_t>(read)),
            "more than 100 records: the game reads none from here on");
   }
-  return said.Lines();
+  return SplitLines(said.Text());
 }
 
 // An object that a person holds had a holder line. Of the others, each one the loader could
