@@ -22,6 +22,11 @@ constexpr const char* kColleen = "Colleen";
 constexpr const char* kVideoGamer = "video gamer";
 constexpr const char* kPerformer = "performer";
 
+// Every person the story names: the people file must hold each, named exactly.
+constexpr const char* kStoryPeople[] = {
+    kRuaidhri, kConor,  kSean,    kJohn,  kSaraJane, kJack,    kSiobhan,    kTom,      kDiarmuid,
+    kLiam,     kCouple, kEchoGuy, kTomas, kRory,     kColleen, kVideoGamer, kPerformer};
+
 // Objects that people want or hand over.
 constexpr const char* kPhotoSlip = "photo slip";
 constexpr const char* kEnglishCoins = "english coins";
@@ -29,6 +34,10 @@ constexpr const char* kPhotos = "photos";
 constexpr const char* kNapkin = "napkin";
 constexpr const char* kPearlEarring = "pearl earring";
 constexpr const char* kPintOfGuinness = "pint of Guinness";
+
+// The objects file must hold each of these, named exactly.
+constexpr const char* kStoryObjects[] = {kPhotoSlip, kEnglishCoins, kPhotos,
+                                         kNapkin,    kPearlEarring, kPintOfGuinness};
 
 // One drink from every pub: the side quest, judged only at the end of a won game.
 constexpr const char* kPubDrinks[] = {

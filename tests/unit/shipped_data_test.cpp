@@ -20,13 +20,6 @@ namespace {
 
 const char* const kFiles[] = {"rooms.txt", "people.txt", "objects.txt"};
 
-const char* const kPeople[] = {kRuaidhri, kConor, kSean,     kJohn,       kSaraJane, kJack,
-                               kSiobhan,  kTom,   kDiarmuid, kLiam,       kCouple,   kEchoGuy,
-                               kTomas,    kRory,  kColleen,  kVideoGamer, kPerformer};
-
-const char* const kPubDrinks[] = {"pint of Bulmers Cider", "pint of Beamish", "pint of Murphy's",
-                                  "pint of Rebel Red", "shot of Jameson"};
-
 std::string FileText(const std::string& name) {
   std::ifstream in(std::string(QUILLMORE_SHIPPED_DATA) + "/" + name, std::ios::binary);
   std::ostringstream text;
@@ -146,7 +139,7 @@ TEST_F(ShippedData, RoomsAreTheThirtyEightPlacesOfTheMapLinkedBothWays) {
 
 TEST_F(ShippedData, EveryPersonIsFoundByHisOrHerFullName) {
   EXPECT_EQ(game->PeopleCount(), 17);
-  for (const char* name : kPeople) {
+  for (const char* name : kStoryPeople) {
     const int slot = game->FindNPC(name);
     ASSERT_NE(slot, world::kNoPerson) << name;
     EXPECT_EQ(game->PersonAt(slot).GetName(), name);
@@ -155,7 +148,7 @@ TEST_F(ShippedData, EveryPersonIsFoundByHisOrHerFullName) {
 }
 
 TEST_F(ShippedData, PeopleStandWhereTheStorySendsThePlayer) {
-  for (const char* name : kPeople) {
+  for (const char* name : kStoryPeople) {
     const std::vector<std::string> rooms = RoomsOf(Person(name));
     if (std::string(name) == kDiarmuid) {
       EXPECT_TRUE(rooms.empty()) << "Diarmuid only enters the city at the end";

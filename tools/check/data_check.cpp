@@ -25,13 +25,6 @@ namespace {
 
 const char* const kFileNames[] = {"rooms.txt", "people.txt", "objects.txt"};
 
-const char* const kRequiredPeople[] = {
-    kRuaidhri, kConor,  kSean,    kJohn,  kSaraJane, kJack,    kSiobhan,    kTom,      kDiarmuid,
-    kLiam,     kCouple, kEchoGuy, kTomas, kRory,     kColleen, kVideoGamer, kPerformer};
-
-const char* const kStoryObjects[] = {kPhotoSlip, kEnglishCoins, kPhotos,
-                                     kNapkin,    kPearlEarring, kPintOfGuinness};
-
 // Where an object must start for the story to work: with a person, or with the player (none).
 struct story_holding {
   const char* item;
@@ -325,7 +318,7 @@ void checker::CheckMapPlace(const std::string& place) {
 void checker::CheckPeople() {
   CheckPersonLocations();
   CheckRequiredNames(people, peopleNames, peopleStarts,
-                     {std::begin(kRequiredPeople), std::end(kRequiredPeople)}, "person");
+                     {std::begin(kStoryPeople), std::end(kStoryPeople)}, "person");
   CheckShadowedPeople();
 }
 
@@ -346,7 +339,7 @@ void checker::CheckPersonLocations() {
 // The story finds its people with `FindNPC`, which takes the first name that contains the one
 // it looks for: "Tomas" ahead of "Tom" would be found in Tom's place.
 void checker::CheckShadowedPeople() {
-  for (const char* name : kRequiredPeople) {
+  for (const char* name : kStoryPeople) {
     if (ExactSlot(peopleNames, name) < 0) {
       continue;
     }
