@@ -54,14 +54,9 @@ bool OnlyLoaderMessages(const std::string& text) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
-  DetachTerminal();
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  data_file files[3];
+  data_text files[3];
   std::size_t start = 0;
   for (int part = 0; part < 3; ++part) {
     if (start > bytes.size()) {
@@ -72,9 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     files[part].text = bytes.substr(start, end == std::string::npos ? end : end - start);
     start = end == std::string::npos ? bytes.size() + 1 : end + 1;
   }
-  const data_file& rooms = files[0];
-  const data_file& people = files[1];
-  const data_file& objects = files[2];
+  const data_text& rooms = files[0];
+  const data_text& people = files[1];
+  const data_text& objects = files[2];
 
   const game_run run = PlayWithStreams(kScript, rooms, people, objects);
   const std::string& out = run.output;

@@ -1,39 +1,17 @@
 #include "fuzz/game_harness.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iostream>
 #include <sstream>
 
+#include "shell/console.h"
 #include "shell/game.h"
 
 namespace {
 
-// Puts a stream's buffer back when it goes, also if the game returns early.
-class redirected {
- public:
-  redirected(std::ios& stream, std::streambuf* buffer)
-      : stream(stream), saved(stream.rdbuf(buffer)) {
-    stream.clear();
-  }
-  ~redirected() {
-    stream.rdbuf(saved);
-    stream.clear();
-  }
-  redirected(const redirected&) = delete;
-  redirected& operator=(const redirected&) = delete;
-
- private:
-  std::ios& stream;
-  std::streambuf* saved;
-};
-
-std::istringstream OpenText(const data_file& file) {
+std::istringstream OpenText(const data_text& file) {
   std::istringstream in(file.text);
   if (!file.present) {
     in.setstate(std::ios::failbit);
@@ -43,31 +21,20 @@ std::istringstream OpenText(const data_file& file) {
 
 }  // namespace
 
-game_run PlayWithStreams(const std::string& input, const data_file& rooms, const data_file& people,
-                         const data_file& objects) {
-  std::stringbuf in(input, std::ios::in);
-  std::stringbuf out(std::ios::out);
+game_run PlayWithStreams(const std::string& input, const data_text& rooms, const data_text& people,
+                         const data_text& objects) {
+  std::istringstream typed(input);
+  std::ostringstream written;
+  quillmore::console io(typed, written);
+  std::istringstream roomsIn = OpenText(rooms);
+  std::istringstream peopleIn = OpenText(people);
+  std::istringstream objectsIn = OpenText(objects);
   game_run run;
-  {
-    redirected standardInput(std::cin, &in);
-    redirected standardOutput(std::cout, &out);
-    std::istringstream roomsIn = OpenText(rooms);
-    std::istringstream peopleIn = OpenText(people);
-    std::istringstream objectsIn = OpenText(objects);
-    run.status = PlayGame(roomsIn, objectsIn, peopleIn);
-  }
-  run.output = out.str();
-  run.inputRead = static_cast<std::size_t>(in.pubseekoff(0, std::ios::cur, std::ios::in));
+  run.status = quillmore::PlayGame(io, roomsIn, objectsIn, peopleIn);
+  run.output = written.str();
+  run.inputRead =
+      static_cast<std::size_t>(typed.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in));
   return run;
-}
-
-void DetachTerminal() {
-  const int nothing = open("/dev/null", O_RDONLY);
-  if (nothing < 0 || dup2(nothing, STDIN_FILENO) < 0) {
-    std::perror("/dev/null");
-    std::abort();
-  }
-  close(nothing);
 }
 
 std::string ReadWholeFile(const std::string& path) {

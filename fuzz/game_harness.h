@@ -15,19 +15,15 @@ struct game_run {
 
 // One data file: its text, or missing (the stream starts failed, as for a file that cannot be
 // opened).
-struct data_file {
+struct data_text {
   std::string text;
   bool present = true;
 };
 
-// Plays one whole game through PlayGame with standard input taken from `input` and standard
-// output caught in a string; the game's own code still reads std::cin and writes std::cout.
-game_run PlayWithStreams(const std::string& input, const data_file& rooms, const data_file& people,
-                         const data_file& objects);
-
-// Points file descriptor 0 at /dev/null, so that the key wait at the end of a won game never
-// finds a terminal. Call once, before the first game.
-void DetachTerminal();
+// Plays one whole game through PlayGame on a console over strings: the player types `input`, and
+// what the game writes is caught.
+game_run PlayWithStreams(const std::string& input, const data_text& rooms, const data_text& people,
+                         const data_text& objects);
 
 // Reads a whole file; aborts when it cannot be read.
 std::string ReadWholeFile(const std::string& path);

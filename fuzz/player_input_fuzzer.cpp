@@ -9,9 +9,9 @@
 
 namespace {
 
-data_file rooms;
-data_file people;
-data_file objects;
+data_text rooms;
+data_text people;
+data_text objects;
 // Everything written before the first read: the banner, the opening and the park.
 std::string opening;
 
@@ -26,7 +26,6 @@ bool EndsWith(const std::string& text, const std::string& end) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
-  DetachTerminal();
   const std::string folder = QUILLMORE_SHIPPED_DATA;
   rooms.text = ReadWholeFile(folder + "/rooms.txt");
   people.text = ReadWholeFile(folder + "/people.txt");

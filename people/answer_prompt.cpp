@@ -1,18 +1,20 @@
-#include <iostream>
+#include "people/conversation.h"
 
-#include "world/person.h"
-#include "world/player_input.h"
+namespace quillmore {
 
-char person::AskChoice(const char* optionA, const char* optionB, const char* complaint) {
-  std::cout << "Response: " << std::endl;
-  std::cout << optionA << std::endl;
-  std::cout << optionB << std::endl << std::endl;
-  // Only the one character is taken: the rest of its line is left for the next read.
-  while (ReadAnswer(answer)) {
+char AskChoice(console& io, const char* optionA, const char* optionB, const char* complaint) {
+  io.Line("Response: ");
+  io.Line(optionA);
+  io.Line(optionB);
+  io.Line();
+  char answer = kNoAnswer;
+  while (io.ReadAnswer(answer)) {
     if (answer == 'a' || answer == 'b') {
       return answer;
     }
-    std::cout << complaint << std::endl;
+    io.Line(complaint);
   }
   return kNoAnswer;
 }
+
+}  // namespace quillmore

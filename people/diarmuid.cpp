@@ -1,10 +1,10 @@
-#include "people/speech.h"
-#include "world/person.h"
+#include "people/conversation.h"
 
+namespace quillmore {
 namespace {
 
-void TellLifeStory() {
-  Say(
+void TellLifeStory(console& io) {
+  Say(io,
       {"**...As you continue listening to the story of your life, you find out that you're from "
        "the USA, ",
        "but that for the last while you've been living and working in Dublin. ",
@@ -21,8 +21,8 @@ void TellLifeStory() {
        "nobody can say. That part of the night stays a mystery."});
 }
 
-void TellEnding() {
-  Say(
+void TellEnding(console& io) {
+  Say(io,
       {"This new information you hear triggers something in your brain, and suddenly the "
        "memories come flowing back. ",
        "Relaxed at finally knowing who you are again, you pull up a stool beside Diarmuid. ",
@@ -34,15 +34,17 @@ void TellEnding() {
 
 // Diarmuid interviewed the player yesterday and tells him who he is. The game is won after this
 // talk, whatever it returns.
-// NOLINTNEXTLINE(readability-make-member-function-const): every script has the same type.
-bool person::TalkDiarmuid() {
-  if (questStage == kQuestOpen) {
-    Say({"Daniel! How are you doing, boy? ::snickers:: You look like you slept in a gutter."});
+bool TalkDiarmuid(person& diarmuid, console& io) {
+  if (diarmuid.GetQuestStage() == quest_stage::kOpen) {
+    Say(io, {"Daniel! How are you doing, boy? ::snickers:: You look like you slept in a gutter."});
   }
-  Say({"What? Amnesia? You woke up in the park? Wow, we really must have had some night, huh. ",
+  Say(io,
+      {"What? Amnesia? You woke up in the park? Wow, we really must have had some night, huh. ",
        "You're Daniel Whitaker, and you interviewed with me for a software engineer position last "
        "night."});
-  TellLifeStory();
-  TellEnding();
+  TellLifeStory(io);
+  TellEnding(io);
   return false;
 }
+
+}  // namespace quillmore

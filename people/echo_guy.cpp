@@ -1,16 +1,19 @@
-#include "people/speech.h"
-#include "world/person.h"
+#include "people/conversation.h"
+
+namespace quillmore {
 
 // The Echo guy sells the evening paper, for euro only: the player's coins are British.
-bool person::TalkEchoGuy() {
-  Say({"Hello, would you like to buy an issue of the Evening Echo?"});
-  const char choice = AskChoice("a) Yes please.", "b) No, that's ok.", "Sorry, what was that?");
+bool TalkEchoGuy(person& /*echoGuy*/, console& io) {
+  Say(io, {"Hello, would you like to buy an issue of the Evening Echo?"});
+  const char choice = AskChoice(io, "a) Yes please.", "b) No, that's ok.", "Sorry, what was that?");
   if (choice == 'a') {
-    Say({"Sorry, you need euro to buy a paper."});
+    Say(io, {"Sorry, you need euro to buy a paper."});
     return false;
   }
   if (choice == 'b') {
-    Say({"All right. Cheers."});
+    Say(io, {"All right. Cheers."});
   }
   return false;
 }
+
+}  // namespace quillmore

@@ -1,45 +1,47 @@
-#include "people/speech.h"
-#include "world/person.h"
+#include "people/conversation.h"
 
+namespace quillmore {
 namespace {
 
-void RememberTheGroup() {
-  Say({"Oh, you talked to John? Yeah...I took your photo. ",
-       "When your friends came back to the table there were two guys and one girl, and she was "
-       "an absolute stunner. ",
-       "I couldn't tell you her name, but I remember her saying she went clubbing nearly every "
-       "night, ",
-       "and she had a whole lot of stories to tell."});
+void RememberTheGroup(console& io) {
+  Say(io, {"Oh, you talked to John? Yeah...I took your photo. ",
+           "When your friends came back to the table there were two guys and one girl, and she was "
+           "an absolute stunner. ",
+           "I couldn't tell you her name, but I remember her saying she went clubbing nearly every "
+           "night, ",
+           "and she had a whole lot of stories to tell."});
 }
 
 }  // namespace
 
 // Jack is the regular who took the player's photo at the Well; he remembers who came with him.
-bool person::TalkJack() {
-  if (questStage == kQuestIdle) {
-    Say({"What."});
+bool TalkJack(person& jack, console& io) {
+  if (jack.GetQuestStage() == quest_stage::kIdle) {
+    Say(io, {"What."});
     return false;
   }
-  if (questStage == kQuestOpen) {
-    Say({"What?"});
+  if (jack.GetQuestStage() == quest_stage::kOpen) {
+    Say(io, {"What?"});
     const char choice =
-        AskChoice("a) Nothing.",
+        AskChoice(io, "a) Nothing.",
                   "b) Do you remember me from last night? I was talking to bar tender at The "
                   "Franciscan Well, and he said you took my picture. I need to know who else was "
                   "with me that night.",
                   "Didn't hear that.");
     if (choice == 'a') {
-      Say({"..."});
+      Say(io, {"..."});
       return false;
     }
     if (choice == 'b') {
-      RememberTheGroup();
+      RememberTheGroup(io);
       return true;
     }
     return false;
   }
-  if (questStage == kQuestDone) {
-    Say({"Uh...I have stuff to do. I gave you the information I could."});
+  if (jack.GetQuestStage() == quest_stage::kDone) {
+    Say(io, {"Uh...I have stuff to do. I gave you the information I could."});
   }
   return false;
 }
+
+}  // namespace quillmore

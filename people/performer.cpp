@@ -1,8 +1,11 @@
-#include "people/speech.h"
-#include "world/person.h"
+#include "people/conversation.h"
+
+namespace quillmore {
 
 // The street performer drums up a crowd for his show.
-bool person::TalkPerformer() {
-  Say({"Yo man, come watch our fantastic show!"});
+bool TalkPerformer(person& /*performer*/, console& io) {
+  Say(io, {"Yo man, come watch our fantastic show!"});
   return false;
 }
+
+}  // namespace quillmore

@@ -1,8 +1,11 @@
-#include "people/speech.h"
-#include "world/person.h"
+#include "people/conversation.h"
+
+namespace quillmore {
 
 // Rory has no idea who the player is, and no wish to find out.
-bool person::TalkRory() {
-  Say({"::Gives you a strange look:: Who are you?"});
+bool TalkRory(person& /*rory*/, console& io) {
+  Say(io, {"::Gives you a strange look:: Who are you?"});
   return false;
 }
+
+}  // namespace quillmore

@@ -1,15 +1,17 @@
-#include "people/speech.h"
+#include "people/conversation.h"
 
-#include <iostream>
+namespace quillmore {
 
-void SayLine(std::initializer_list<const char*> pieces) {
+void SayLine(console& io, std::initializer_list<const char*> pieces) {
   for (const char* piece : pieces) {
-    std::cout << piece;
+    io.Write(piece);
   }
-  std::cout << std::endl;
+  io.EndLine();
 }
 
-void Say(std::initializer_list<const char*> pieces) {
-  SayLine(pieces);
-  std::cout << std::endl;
+void Say(console& io, std::initializer_list<const char*> pieces) {
+  SayLine(io, pieces);
+  io.EndLine();
 }
+
+}  // namespace quillmore

@@ -1,11 +1,12 @@
-#include "people/speech.h"
-#include "world/person.h"
+#include "people/conversation.h"
+#include "world/world.h"
 
+namespace quillmore {
 namespace {
 
 // Tom points the player to Diarmuid, who brought him along last night.
-void SendToDiarmuid() {
-  Say(
+void SendToDiarmuid(console& io) {
+  Say(io,
       {"Woah, not remembering who you are is pretty bad lad. You'd want to lay off the drink for "
        "a while. ",
        "I couldn't put a face to anyone from last night, but I was out drinking with my best mate "
@@ -21,29 +22,40 @@ void SendToDiarmuid() {
 }  // namespace
 
 // Tom wants a Guinness. Once he has the pint he can tell the player where he was last night.
-bool person::TalkTom() {
-  if (giftStage == kGiftReceived) {
-    Say({"Nice going lad, cheers! What an upstanding fellow you are."});
+bool TalkTom(person& tom, console& io) {
+  if (tom.GetGiftStage() == gift_stage::kReceived) {
+    Say(io, {"Nice going lad, cheers! What an upstanding fellow you are."});
     const char choice =
-        AskChoice("a) No problem.",
+        AskChoice(io, "a) No problem.",
                   "b) Hey, where were you last night? I'm kind of spouting some bad amnesia "
                   "right now...and I need to find someone who knows me, because I don't.",
                   "Sorry, what was that? Speak up lad!");
     if (choice == 'a') {
-      Say({"::Tom smiles and begins to sip his drink::"});
+      Say(io, {"::Tom smiles and begins to sip his drink::"});
       return false;
     }
     if (choice == 'b') {
-      SendToDiarmuid();
-      giftStage = kGiftNone;
+      SendToDiarmuid(io);
+      tom.SetGiftStage(gift_stage::kNone);
       return true;
     }
     return false;
   }
-  if (questStage == kQuestIdle || questStage == kQuestOpen) {
-    Say({"I could use a Guinness..."});
-  } else if (questStage == kQuestDone) {
-    Say({"Good luck in catching him lad! He should be at the Washington Inn."});
+  if (tom.GetQuestStage() == quest_stage::kIdle || tom.GetQuestStage() == quest_stage::kOpen) {
+    Say(io, {"I could use a Guinness..."});
+  } else if (tom.GetQuestStage() == quest_stage::kDone) {
+    Say(io, {"Good luck in catching him lad! He should be at the Washington Inn."});
   }
   return false;
 }
+
+// Tom's errand is done, and Diarmuid turns up at his pub, as he does every night.
+void AfterTom(world& game, person& tom) {
+  game.FinishErrand(tom);
+  const int diarmuid = game.FindNPC("Diarmuid");
+  if (diarmuid != world::kNoPerson) {
+    game.PlacePersonInRoom("Washington Inn", diarmuid);
+  }
+}
+
+}  // namespace quillmore

@@ -1,8 +1,11 @@
-#include "people/speech.h"
-#include "world/person.h"
+#include "people/conversation.h"
+
+namespace quillmore {
 
 // Tomas is listening to his friends, not to the player.
-bool person::TalkTomas() {
-  Say({"::Listening to conversation:: Haha, that's great."});
+bool TalkTomas(person& /*tomas*/, console& io) {
+  Say(io, {"::Listening to conversation:: Haha, that's great."});
   return false;
 }
+
+}  // namespace quillmore

@@ -1,8 +1,11 @@
-#include "people/speech.h"
-#include "world/person.h"
+#include "people/conversation.h"
+
+namespace quillmore {
 
 // The video gamer never looks up from the racing game.
-bool person::TalkVideoGamer() {
-  Say({"Just one more race..."});
+bool TalkVideoGamer(person& /*videoGamer*/, console& io) {
+  Say(io, {"Just one more race..."});
   return false;
 }
+
+}  // namespace quillmore

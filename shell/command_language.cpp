@@ -1,24 +1,24 @@
-#include <iostream>
-
 #include "shell/command_loop.h"
+#include "shell/console.h"
 #include "shell/help.h"
-#include "world/direction.h"
-#include "world/player_input.h"
 
-void command_loop::CarryOut(command which) {
+namespace quillmore {
+
+command_loop::report command_loop::CarryOut(command which) {
   switch (which) {
     case command::kNorth:
-      return StartMove(kNorth);
+      return Go(direction::kNorth);
     case command::kSouth:
-      return StartMove(kSouth);
+      return Go(direction::kSouth);
     case command::kEast:
-      return StartMove(kEast);
+      return Go(direction::kEast);
     case command::kWest:
-      return StartMove(kWest);
+      return Go(direction::kWest);
     case command::kQuit:
       return Quit();
     case command::kInventory:
-      return game.ShowInventory();
+      game.ShowInventory();
+      return report::kGoOn;
     case command::kGet:
       return Get();
     case command::kGive:
@@ -30,80 +30,97 @@ void command_loop::CarryOut(command which) {
     case command::kLook:
       return Look();
     case command::kCommands:
-      return WriteHelp();
+      return Help();
     case command::kUnknown:
-      return Unrecognised();
+      break;
   }
+  return Unrecognised();
 }
 
-void command_loop::StartMove(int code) {
-  direction = code;
-  movePending = true;
+// A failed move has written its line already; a successful one is described by the loop.
+command_loop::report command_loop::Go(direction way) {
+  return game.Move(way) == nullptr ? report::kGoOn : report::kMoved;
 }
 
-void command_loop::Quit() {
-  std::cout << std::endl << "Goodbye!" << std::endl << std::endl;
-  done = true;
+command_loop::report command_loop::Quit() {
+  io.Line();
+  io.Line("Goodbye!");
+  io.Line();
+  return report::kQuit;
+}
+
+command_loop::report command_loop::Help() {
+  WriteHelp(io);
+  return report::kGoOn;
 }
 
 // Skips the one character after the command word, normally a blank, then reads the rest of the
 // line. When the word ended its line, that character is the line end and the next line is read.
-bool command_loop::ReadRestOfLine(std::string& text) {
+bool command_loop::ReadRestOfLine(std::string& text, wanted what) {
   char skipped = 0;
-  return ReadCharacter(skipped) && ReadLine(text);
+  return io.ReadCharacter(skipped, what) && io.ReadLine(text, what);
 }
 
-void command_loop::Get() {
-  if (ReadRestOfLine(objectName)) {
+command_loop::report command_loop::Get() {
+  if (ReadRestOfLine(objectName, wanted::kObjectHere)) {
     game.GetObject(objectName);
   }
+  return report::kGoOn;
 }
 
-void command_loop::Drop() {
-  if (ReadRestOfLine(objectName)) {
+command_loop::report command_loop::Drop() {
+  if (ReadRestOfLine(objectName, wanted::kObjectCarried)) {
     game.DropObject(objectName);
   }
+  return report::kGoOn;
 }
 
-void command_loop::Look() {
+command_loop::report command_loop::Look() {
   char peeked = 0;
-  if (!ReadCharacter(peeked)) {
-    return;
+  if (!io.ReadCharacter(peeked, wanted::kObjectSeen)) {
+    return report::kGoOn;
   }
   if (peeked == '\n') {
     game.LookAt("none");
-  } else if (ReadLine(objectName)) {
+  } else if (io.ReadLine(objectName, wanted::kObjectSeen)) {
     game.LookAt(objectName);
   }
+  return report::kGoOn;
 }
 
-void command_loop::Give() {
-  if (!ReadRestOfLine(objectName) || !AskWhileEmpty(objectName, "Sorry, what object?")) {
-    return;
+command_loop::report command_loop::Give() {
+  if (!ReadRestOfLine(objectName, wanted::kObjectCarried) ||
+      !io.AskWhileEmpty(objectName, "Sorry, what object?", wanted::kObjectCarried)) {
+    return report::kGoOn;
   }
-  std::cout << "To whom? " << std::endl;
-  if (!ReadLine(personName) || !AskWhileEmpty(personName, "You need to enter a name.")) {
-    return;
+  io.Line("To whom? ");
+  if (!io.ReadLine(personName, wanted::kPerson) ||
+      !io.AskWhileEmpty(personName, "You need to enter a name.", wanted::kPerson)) {
+    return report::kGoOn;
   }
   game.GiveObject(objectName, personName);
+  return report::kGoOn;
 }
 
-void command_loop::Talk() {
-  if (!ReadRestOfLine(personName) || !AskWhileEmpty(personName, "To whom?")) {
-    return;
+command_loop::report command_loop::Talk() {
+  if (!ReadRestOfLine(personName, wanted::kPerson) ||
+      !io.AskWhileEmpty(personName, "To whom?", wanted::kPerson)) {
+    return report::kGoOn;
   }
-  std::cout << std::endl;
-  won = game.TalkTo(personName);
+  io.Line();
+  return game.TalkTo(personName) ? report::kWon : report::kGoOn;
 }
 
-void command_loop::Unrecognised() {
+command_loop::report command_loop::Unrecognised() {
   char peeked = 0;
-  if (!ReadCharacter(peeked)) {
-    return;
+  if (!io.ReadCharacter(peeked, wanted::kCommand)) {
+    return report::kGoOn;
   }
-  if (peeked != '\n' && !DiscardLine()) {
-    return;
+  if (peeked != '\n' && !io.DiscardLine()) {
+    return report::kGoOn;
   }
-  std::cout << "That is not an option. Type in 'Commands' to see the list of what you can do. "
-            << std::endl;
+  io.Line("That is not an option. Type in 'Commands' to see the list of what you can do. ");
+  return report::kGoOn;
 }
+
+}  // namespace quillmore

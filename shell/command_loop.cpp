@@ -1,24 +1,25 @@
 #include "shell/command_loop.h"
 
-#include "shell/end_of_game.h"
-#include "world/player_input.h"
+#include "shell/console.h"
 
-void command_loop::Run() {
-  while (!done) {
-    // Once input has ended there is nothing more to do: the game ends without a word.
-    if (!ReadWord(commandWord)) {
-      return;
-    }
-    CarryOut(CommandFor(commandWord));
-    if (movePending) {
-      movePending = false;
-      if (game.Move(direction) != nullptr) {
+namespace quillmore {
+
+ending command_loop::Run() {
+  // Once input has ended there is nothing more to do: the game ends without a word.
+  while (io.ReadWord(commandWord)) {
+    switch (CarryOut(CommandFor(commandWord))) {
+      case report::kGoOn:
+        break;
+      case report::kMoved:
         game.DescribeCurrentRoom();
-      }
-    }
-    if (won) {
-      EndWonGame(game);
-      done = true;
+        break;
+      case report::kQuit:
+        return ending::kQuit;
+      case report::kWon:
+        return ending::kWon;
     }
   }
+  return ending::kInputEnded;
 }
+
+}  // namespace quillmore

@@ -4,45 +4,51 @@
 #include <string>
 
 #include "shell/command_words.h"
+#include "shell/console.h"
 #include "world/world.h"
 
-// Reads command words from standard input and carries them out on the world until the player
-// quits, wins, or input ends. It writes no prompt. At most one world operation runs per
-// command; a move is made after the command, then the won flag is tested.
+namespace quillmore {
+
+// How a game ended.
+enum class ending { kQuit, kWon, kInputEnded };
+
+// Reads command words and carries them out on the world until the player quits, wins, or input
+// ends. It writes no prompt. At most one world operation runs per command.
 class command_loop {
  public:
-  explicit command_loop(world& game) : game(game) {}
+  command_loop(world& game, console& io) : game(game), io(io) {}
   command_loop(const command_loop&) = delete;
   command_loop& operator=(const command_loop&) = delete;
 
-  void Run();
+  ending Run();
 
  private:
+  // What a command reports to the loop.
+  enum class report { kGoOn, kMoved, kQuit, kWon };
+
   // The command language (command_language.cpp). A read that finds input ended stops the
   // command where it stands: nothing more is written and no world operation runs.
-  void CarryOut(command which);
-  void StartMove(int code);
-  void Quit();
-  void Get();
-  void Drop();
-  void Look();
-  void Give();
-  void Talk();
-  void Unrecognised();
-  bool ReadRestOfLine(std::string& text);
+  report CarryOut(command which);
+  report Go(direction way);
+  report Quit();
+  report Get();
+  report Drop();
+  report Look();
+  report Give();
+  report Talk();
+  report Unrecognised();
+  report Help();
+  bool ReadRestOfLine(std::string& text, wanted what);
 
   world& game;
+  console& io;
 
   // Argument buffers, refilled before every use.
   std::string commandWord;
   std::string objectName;
   std::string personName;
-
-  // Loop state.
-  int direction = 0;
-  bool movePending = false;
-  bool won = false;
-  bool done = false;
 };
+
+}  // namespace quillmore
 
 #endif  // QUILLMORE_SHELL_COMMAND_LOOP_H_

@@ -1,5 +1,7 @@
 #include "shell/command_words.h"
 
+namespace quillmore {
+
 namespace {
 
 struct command_word {
@@ -66,3 +68,5 @@ command CommandFor(const std::string& word) {
   }
   return command::kUnknown;
 }
+
+}  // namespace quillmore

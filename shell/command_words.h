@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace quillmore {
+
 enum class command {
   kNorth,
   kSouth,
@@ -23,5 +25,7 @@ enum class command {
 // capital and small first letter and its full name capitalised or small, except give, which has
 // no one-letter form since g means get.
 command CommandFor(const std::string& word);
+
+}  // namespace quillmore
 
 #endif  // QUILLMORE_SHELL_COMMAND_WORDS_H_

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+namespace quillmore {
+
 namespace {
 
 // A directory opens like a file but reads as empty, and the superuser opens files nobody may
@@ -27,3 +29,5 @@ std::ifstream OpenDataFile(const char* name) {
   }
   return file;
 }
+
+}  // namespace quillmore

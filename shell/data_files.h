@@ -3,9 +3,13 @@
 
 #include <fstream>
 
+namespace quillmore {
+
 // Opens a data file of the working directory for reading. A file that cannot be read (missing,
 // a directory, or with no read permission for anyone) gives a failed stream, which the loader
 // reports.
 std::ifstream OpenDataFile(const char* name);
+
+}  // namespace quillmore
 
 #endif  // QUILLMORE_SHELL_DATA_FILES_H_

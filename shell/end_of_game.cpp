@@ -1,15 +1,23 @@
 #include "shell/end_of_game.h"
 
-#include <iostream>
+#include "shell/console.h"
+#include "world/world.h"
 
-#include "shell/wait_for_key.h"
+namespace quillmore {
 
-void EndWonGame(const world& game) {
-  std::cout << std::endl << "YOU'VE WON THE GAME!!!!" << std::endl << std::endl;
+void EndWonGame(const world& game, console& io) {
+  io.Line();
+  io.Line("YOU'VE WON THE GAME!!!!");
+  io.Line();
   if (game.HasAllPubDrinks()) {
-    std::cout << std::endl
-              << "You also beat the mini quest: Collect a drink from every Pub!" << std::endl
-              << std::endl;
+    io.Line();
+    io.Line("You also beat the mini quest: Collect a drink from every Pub!");
+    io.Line();
   }
-  WaitForKey();
+  io.Text("Press any key to continue . . . ");
+  io.Flush();
+  io.ReadKey();
+  io.EndLine();
 }
+
+}  // namespace quillmore

@@ -1,9 +1,15 @@
 #ifndef QUILLMORE_SHELL_END_OF_GAME_H_
 #define QUILLMORE_SHELL_END_OF_GAME_H_
 
-#include "world/world.h"
+namespace quillmore {
 
-// Writes the win line, the side-quest line when every pub drink is carried, and waits for a key.
-void EndWonGame(const world& game);
+class console;
+class world;
+
+// Writes the win line, the side-quest line when every pub drink is carried, and waits for a key:
+// on a terminal a single key press without Enter, otherwise one character of input or its end.
+void EndWonGame(const world& game, console& io);
+
+}  // namespace quillmore
 
 #endif  // QUILLMORE_SHELL_END_OF_GAME_H_

@@ -1,19 +1,48 @@
 #include "shell/game.h"
 
 #include "shell/command_loop.h"
+#include "shell/console.h"
+#include "shell/end_of_game.h"
 #include "shell/opening.h"
 #include "world/world.h"
 
-int PlayGame(std::istream& rooms, std::istream& objects, std::istream& people) {
-  world game;
-  // People before objects: objects held by people need them loaded.
-  if (!game.LoadRooms(rooms) || !game.LoadPeople(people) || !game.LoadObjects(objects)) {
+namespace quillmore {
+
+namespace {
+
+// Loads the world and links the map, writing what the loaders met. People come before objects:
+// objects held by people need them loaded.
+bool Load(world& game, console& io, std::istream& rooms, std::istream& objects,
+          std::istream& people) {
+  load_report report;
+  const bool loaded = game.LoadRooms(rooms, report) && game.LoadPeople(people, report) &&
+                      game.LoadObjects(objects, report);
+  if (loaded) {
+    game.BuildMap(report);
+  }
+  for (const load_problem& found : report.problems) {
+    io.Line(MessageFor(found));
+  }
+  return loaded;
+}
+
+}  // namespace
+
+int PlayGame(console& io, std::istream& rooms, std::istream& objects, std::istream& people) {
+  world game(io);
+  if (!Load(game, io, rooms, objects, people)) {
     return kExitBadData;
   }
-  game.BuildMap();
-  WriteOpening();
+  WriteOpening(io);
   game.DescribeCurrentRoom();
-  command_loop loop(game);
-  loop.Run();
+  const ending end = command_loop(game, io).Run();
+  if (end != ending::kInputEnded) {
+    io.GameOver();
+  }
+  if (end == ending::kWon) {
+    EndWonGame(game, io);
+  }
   return kExitPlayed;
 }
+
+}  // namespace quillmore

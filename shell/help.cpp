@@ -1,6 +1,8 @@
 #include "shell/help.h"
 
-#include <iostream>
+#include "shell/console.h"
+
+namespace quillmore {
 
 namespace {
 
@@ -28,8 +30,10 @@ constexpr const char* kHelpLines[] = {
 
 }  // namespace
 
-void WriteHelp() {
+void WriteHelp(console& io) {
   for (const char* line : kHelpLines) {
-    std::cout << line << std::endl;
+    io.Line(line);
   }
 }
+
+}  // namespace quillmore

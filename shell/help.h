@@ -1,7 +1,13 @@
 #ifndef QUILLMORE_SHELL_HELP_H_
 #define QUILLMORE_SHELL_HELP_H_
 
+namespace quillmore {
+
+class console;
+
 // Writes the list of commands.
-void WriteHelp();
+void WriteHelp(console& io);
+
+}  // namespace quillmore
 
 #endif  // QUILLMORE_SHELL_HELP_H_

@@ -1,6 +1,8 @@
 #include "shell/opening.h"
 
-#include <iostream>
+#include "shell/console.h"
+
+namespace quillmore {
 
 namespace {
 
@@ -26,14 +28,23 @@ constexpr const char* kRule = "*%*%*%*%*%*%*%*%*%*";
 
 }  // namespace
 
-void WriteOpening() {
-  std::cout << std::endl << std::endl;
-  std::cout << "Game creator Orlanthe welcomes you to: " << std::endl << std::endl;
-  std::cout << kRule << std::endl << "o8- Quillmore -8o" << std::endl << kRule << std::endl;
-  std::cout << std::endl << std::endl;
+void WriteOpening(console& io) {
+  io.Line();
+  io.Line();
+  io.Line("Game creator Orlanthe welcomes you to: ");
+  io.Line();
+  io.Line(kRule);
+  io.Line("o8- Quillmore -8o");
+  io.Line(kRule);
+  io.Line();
+  io.Line();
   for (const char* piece : kOpeningStory) {
-    std::cout << piece;
+    io.Write(piece);
   }
-  std::cout << std::endl << std::endl;
-  std::cout << "Type in 'Commands' to see the list of what you can do." << std::endl << std::endl;
+  io.EndLine();
+  io.Line();
+  io.Line("Type in 'Commands' to see the list of what you can do.");
+  io.Line();
 }
+
+}  // namespace quillmore

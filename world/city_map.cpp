@@ -2,6 +2,17 @@
 
 #include "world/world.h"
 
+namespace quillmore {
+
+namespace {
+
+constexpr direction kNorth = direction::kNorth;
+constexpr direction kSouth = direction::kSouth;
+constexpr direction kEast = direction::kEast;
+constexpr direction kWest = direction::kWest;
+
+}  // namespace
+
 const connection kCityMap[kConnectionCount] = {
     {"Victoria Lodge", kEast, "Western Road west", kWest},
     {"Western Road west", kSouth, "Western Star", kNorth},
@@ -45,26 +56,31 @@ const connection kCityMap[kConnectionCount] = {
     {"Oliver Plunkett Street west", kWest, "Grand Parade south", kSouth},  // bent
 };
 
-void world::BuildMap() {
+void world::BuildMap(load_report& report) {
   for (const connection& link : kCityMap) {
     room* first = RoomByName(link.first);
+    if (first == nullptr) {
+      report.Add(data_file::kRooms, 0, problem::kNoMapPlace, link.first);
+    }
     room* second = RoomByName(link.second);
+    if (second == nullptr) {
+      report.Add(data_file::kRooms, 0, problem::kNoMapPlace, link.second);
+    }
     if (first == nullptr || second == nullptr) {
       continue;
     }
     if (link.IsBent()) {
-      first->SetExit(link.direction, second);
+      first->SetExit(link.way, second);
       second->SetExit(link.wayBack, first);
     } else {
-      LinkRooms(*first, link.direction, *second);
+      LinkRooms(*first, link.way, *second);
     }
   }
 }
 
-void world::LinkRooms(room& first, int direction, room& second) {
-  if (!IsDirection(direction)) {
-    return;
-  }
-  first.SetExit(direction, &second);
-  second.SetExit(Opposite(direction), &first);
+void world::LinkRooms(room& first, direction way, room& second) {
+  first.SetExit(way, &second);
+  second.SetExit(Opposite(way), &first);
 }
+
+}  // namespace quillmore

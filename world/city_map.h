@@ -5,20 +5,24 @@
 
 #include "world/direction.h"
 
+namespace quillmore {
+
 // One connection of the city. An ordinary connection leads back the opposite way; a bent one
-// leads back in `wayBack`, which is not the opposite of `direction`.
+// leads back in `wayBack`, which is not the opposite of `way`.
 struct connection {
   const char* first;
-  int direction;
+  direction way;
   const char* second;
-  int wayBack;
+  direction wayBack;
 
-  bool IsBent() const { return wayBack != Opposite(direction); }
+  bool IsBent() const { return wayBack != Opposite(way); }
 };
 
 constexpr std::size_t kConnectionCount = 40;
 
 // The links between the places, in the order the map is built.
 extern const connection kCityMap[kConnectionCount];
+
+}  // namespace quillmore
 
 #endif  // QUILLMORE_WORLD_CITY_MAP_H_

@@ -1,20 +1,22 @@
 #ifndef QUILLMORE_WORLD_DIRECTION_H_
 #define QUILLMORE_WORLD_DIRECTION_H_
 
-// Direction codes index a room's exits. North and south, east and west are opposites.
-constexpr int kNorth = 0;
-constexpr int kSouth = 1;
-constexpr int kEast = 2;
-constexpr int kWest = 3;
+namespace quillmore {
+
+// Directions index a room's exits. North and south, east and west are opposites.
+enum class direction { kNorth, kSouth, kEast, kWest };
 constexpr int kDirectionCount = 4;
 
-inline bool IsDirection(int code) {
-  return code >= 0 && code < kDirectionCount;
+constexpr int IndexOf(direction way) {
+  return static_cast<int>(way);
 }
 
-// Codes come in opposite pairs (0,1) and (2,3), so flipping the low bit gives the way back.
-inline int Opposite(int code) {
-  return code ^ 1;
+// Directions come in opposite pairs (north, south) and (east, west), so flipping the low bit of
+// the index gives the way back.
+constexpr direction Opposite(direction way) {
+  return static_cast<direction>(IndexOf(way) ^ 1);
 }
+
+}  // namespace quillmore
 
 #endif  // QUILLMORE_WORLD_DIRECTION_H_

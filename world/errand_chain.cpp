@@ -1,33 +1,27 @@
-#include "world/story_names.h"
+#include "people/story.h"
 #include "world/world.h"
 
-namespace {
+namespace quillmore {
 
-struct errand_link {
-  const char* done;
-  const char* next;
-};
-
-// Whose errand opens when another's is done. Ruaidhri and Sara-Jane open nobody here.
-constexpr errand_link kErrandChain[] = {
-    {kConor, kSean},   {kSean, kJohn},   {kJohn, kJack},
-    {kJack, kSiobhan}, {kSiobhan, kTom}, {kTom, kDiarmuid},
-};
-
-}  // namespace
-
+// The story's roles say whose errand opens when another's is done.
 void world::AdvanceQuest(std::string name) {
   const int slot = FindNPC(name);
   if (slot != kNoPerson) {
     name = people[slot].GetName();
   }
-  for (const errand_link& link : kErrandChain) {
-    if (name == link.done) {
-      const int next = FindNPC(link.next);
-      if (next != kNoPerson) {
-        people[next].SetQuestStage(kQuestOpen);
-      }
-      return;
-    }
+  const role* part = RoleOf(name);
+  if (part == nullptr || part->nextErrand == nullptr) {
+    return;
+  }
+  person* next = PersonNamed(part->nextErrand);
+  if (next != nullptr) {
+    next->SetQuestStage(quest_stage::kOpen);
   }
 }
+
+void world::FinishErrand(person& someone) {
+  someone.SetQuestStage(quest_stage::kDone);
+  AdvanceQuest(someone.GetName());
+}
+
+}  // namespace quillmore

@@ -1,48 +1,33 @@
-#include <iostream>
-
-#include "world/story_names.h"
+#include "people/story.h"
+#include "shell/console.h"
 #include "world/world.h"
 
-namespace {
-
-struct wanted_object {
-  const char* receiver;
-  const char* item;
-};
-
-// The one object each errand person accepts. Every other pair is refused.
-constexpr wanted_object kWantedObjects[] = {
-    {kRuaidhri, kPhotoSlip}, {kConor, kEnglishCoins},   {kSean, kPhotos},
-    {kSaraJane, kNapkin},    {kSiobhan, kPearlEarring}, {kTom, kPintOfGuinness},
-};
-
-}  // namespace
+namespace quillmore {
 
 void world::GiveObject(const std::string& objectText, const std::string& personText) {
   person* receiver = FindPersonHere(personText);
   const bool carried = IsCarrying(objectText);
   if (receiver == nullptr) {
-    std::cout << "That person is not in this room." << std::endl << std::endl;
+    io.Line("That person is not in this room.");
+    io.Line();
     return;
   }
   if (!carried) {
-    std::cout << "That item is not in your inventory." << std::endl;
+    io.Line("That item is not in your inventory.");
     return;
   }
   if (!WantsObject(objectText, *receiver)) {
-    std::cout << "Um, I have no use for that." << std::endl << std::endl;
+    io.Line("Um, I have no use for that.");
+    io.Line();
     return;
   }
   receiver->AddHeldItem(*RemoveFromInventory(objectText));
-  receiver->SetGiftStage(kGiftReceived);
-  std::cout << "You gave " << personText << " the " << objectText << "." << std::endl;
-  receiver->SetQuestStage(kQuestDone);
-  AdvanceQuest(receiver->GetName());
-  if (receiver->GetName() == kSaraJane) {
-    const int john = FindNPC(kJohn);
-    if (john != kNoPerson) {
-      people[john].SetGiftStage(kGiftFollowUp);
-    }
+  receiver->SetGiftStage(gift_stage::kReceived);
+  io.Line("You gave ", personText, " the ", objectText, ".");
+  FinishErrand(*receiver);
+  const role* part = RoleOf(receiver->GetName());
+  if (part->afterGift != nullptr) {
+    part->afterGift(*this, *receiver);
   }
 }
 
@@ -54,10 +39,8 @@ bool world::WantsObject(std::string objectText, const person& receiver) const {
     return false;
   }
   objectText = item->GetName();
-  for (const wanted_object& wanted : kWantedObjects) {
-    if (receiver.GetName() == wanted.receiver && objectText == wanted.item) {
-      return true;
-    }
-  }
-  return false;
+  const role* part = RoleOf(receiver.GetName());
+  return part != nullptr && part->wants != nullptr && objectText == part->wants;
 }
+
+}  // namespace quillmore

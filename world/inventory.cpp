@@ -1,21 +1,21 @@
-#include <iostream>
-
+#include "shell/console.h"
 #include "world/object_list.h"
-#include "world/player_input.h"
 #include "world/world.h"
 
+namespace quillmore {
+
 void world::ShowInventory() const {
-  std::cout << "You are holding: ";
+  io.Write("You are holding: ");
   if (inventory == nullptr) {
-    std::cout << "Nothing." << std::endl;
+    io.Line("Nothing.");
     return;
   }
-  PrintObjectNames(inventory, std::cout);
-  std::cout << std::endl;
+  PrintObjectNames(inventory, io);
+  io.EndLine();
 }
 
 void world::GetObject(std::string text) {
-  if (!AskWhileEmpty(text, "Get what?")) {
+  if (!io.AskWhileEmpty(text, "Get what?", wanted::kObjectHere)) {
     return;
   }
   // What lies here comes first; a carried object is picked up again, to the front.
@@ -24,24 +24,24 @@ void world::GetObject(std::string text) {
     item = RemoveFromInventory(text);
   }
   if (item == nullptr) {
-    std::cout << "Item not found." << std::endl;
+    io.Line("Item not found.");
     return;
   }
   PushObject(inventory, *item);
-  std::cout << "You picked up the " << text << "." << std::endl;
+  io.Line("You picked up the ", text, ".");
 }
 
 void world::DropObject(std::string text) {
-  if (!AskWhileEmpty(text, "Drop what?")) {
+  if (!io.AskWhileEmpty(text, "Drop what?", wanted::kObjectCarried)) {
     return;
   }
   object* item = RemoveFromInventory(text);
   if (item == nullptr) {
-    std::cout << "That item is not in your inventory." << std::endl;
+    io.Line("That item is not in your inventory.");
     return;
   }
   currentRoom->AddObject(*item);
-  std::cout << "You dropped the " << text << "." << std::endl;
+  io.Line("You dropped the ", text, ".");
 }
 
 bool world::IsCarrying(const std::string& text) const {
@@ -52,6 +52,8 @@ object* world::RemoveFromInventory(const std::string& text) {
   return UnlinkObject(inventory, text);
 }
 
-object* world::FindInInventory(const std::string& text) const {
+const object* world::FindInInventory(const std::string& text) const {
   return FindObjectIn(inventory, text);
 }
+
+}  // namespace quillmore

@@ -1,8 +1,8 @@
-#include <iostream>
-
-#include "world/data_line.h"
-#include "world/story_names.h"
+#include "people/story.h"
+#include "world/data_reader.h"
 #include "world/world.h"
+
+namespace quillmore {
 
 // Every loader reads records until it has 100 or a read has run into the end of its file. The end
 // is tested before each record, never inside one: a line feed after the last line therefore
@@ -10,66 +10,84 @@
 
 namespace {
 
-bool FileOpened(std::istream& in, const char* what) {
-  if (in.fail()) {
-    std::cout << "No input file found for " << what << "." << std::endl;
-    return false;
-  }
-  return true;
+constexpr const char* kStartRoom = "Fitzgerald Park";
+
+bool MoreRecords(const data_reader& in, int count) {
+  return count < world::kTableSize && !in.AtEnd();
 }
 
-bool MoreRecords(std::istream& in, int count) {
-  return count < world::kTableSize && !in.eof();
+// Notes where the next record starts, for the data checker.
+void NextRecord(const data_reader& in, data_file file, load_report& report) {
+  report.recordStarts[static_cast<int>(file)].push_back(in.LineNumber() + 1);
+}
+
+bool Opened(const data_reader& in, data_file file, load_report& report) {
+  if (!in.Opened()) {
+    report.Add(file, 0, problem::kNoFile, FileName(file));
+  }
+  return in.Opened();
 }
 
 }  // namespace
 
-bool world::LoadRooms(std::istream& in) {
-  if (!FileOpened(in, "rooms")) {
+bool world::LoadRooms(std::istream& file, load_report& report) {
+  data_reader in(file);
+  if (!Opened(in, data_file::kRooms, report)) {
     return false;
   }
   while (MoreRecords(in, roomCount)) {
+    NextRecord(in, data_file::kRooms, report);
     rooms[roomCount].Read(in);
     ++roomCount;
   }
   currentRoom = RoomByName(kStartRoom);
+  if (currentRoom == nullptr) {
+    report.Add(data_file::kRooms, 0, problem::kNoStartRoom, kStartRoom);
+  }
   return currentRoom != nullptr;
 }
 
-bool world::LoadPeople(std::istream& in) {
-  if (!FileOpened(in, "people")) {
+bool world::LoadPeople(std::istream& file, load_report& report) {
+  data_reader in(file);
+  if (!Opened(in, data_file::kPeople, report)) {
     return false;
   }
   // One location text for the whole file: a record cut short by the end keeps the last one.
   std::string location;
   while (MoreRecords(in, peopleCount)) {
+    NextRecord(in, data_file::kPeople, report);
     const int slot = peopleCount;
     person& newcomer = people[slot];
     newcomer.ReadName(in);
-    ReadDataLine(in, location);
+    in.ReadLine(location);
     ++peopleCount;
-    const std::string name = newcomer.GetName();
-    if (name != kDiarmuid) {  // he enters the story later
-      PlacePersonInRoom(location, slot);
+    const role* part = RoleOf(newcomer.GetName());
+    const bool inSight = part == nullptr || !part->outOfSight;
+    if (inSight && !PlaceInRoom(location, slot)) {
+      report.Add(data_file::kPeople, in.LineNumber(), problem::kPersonPlace, location);
     }
-    if (name == kRuaidhri || name == kConor) {
-      newcomer.SetQuestStage(kQuestOpen);
+    if (part != nullptr) {
+      newcomer.SetQuestStage(part->startStage);
     }
   }
   return true;
 }
 
-bool world::LoadObjects(std::istream& in) {
-  if (!FileOpened(in, "object")) {
+bool world::LoadObjects(std::istream& file, load_report& report) {
+  data_reader in(file);
+  if (!Opened(in, data_file::kObjects, report)) {
     return false;
   }
   std::string location;
   while (MoreRecords(in, objectCount)) {
+    NextRecord(in, data_file::kObjects, report);
     const int slot = objectCount;
     objects[slot].Read(in);
-    ReadDataLine(in, location);
+    in.ReadLine(location);
     ++objectCount;
-    SearchForName(in, location, slot);
+    SearchForName(in, location, slot, report);
   }
   return true;
 }
+
+}  // namespace quillmore

@@ -1,11 +1,12 @@
-#include <iostream>
-
+#include "shell/console.h"
 #include "world/world.h"
+
+namespace quillmore {
 
 void world::LookAt(const std::string& target) const {
   // The shell passes "none" for a look without a target.
   if (target == "none") {
-    currentRoom->Describe(std::cout);
+    currentRoom->Describe(io);
     return;
   }
   const object* item = FindInInventory(target);
@@ -13,8 +14,10 @@ void world::LookAt(const std::string& target) const {
     item = currentRoom->FindObject(target);
   }
   if (item == nullptr) {
-    std::cout << "That item is nowhere to be found." << std::endl;
+    io.Line("That item is nowhere to be found.");
     return;
   }
-  item->Describe(std::cout);
+  item->Describe(io);
 }
+
+}  // namespace quillmore

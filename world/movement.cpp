@@ -1,11 +1,12 @@
-#include <iostream>
-
+#include "shell/console.h"
 #include "world/world.h"
 
-room* world::Move(int direction) {
-  room* next = IsDirection(direction) ? currentRoom->GetExit(direction) : nullptr;
+namespace quillmore {
+
+room* world::Move(direction way) {
+  room* next = currentRoom->GetExit(way);
   if (next == nullptr) {
-    std::cout << "There is no exit in that direction." << std::endl;
+    io.Line("There is no exit in that direction.");
     return nullptr;
   }
   currentRoom = next;
@@ -13,5 +14,7 @@ room* world::Move(int direction) {
 }
 
 void world::DescribeCurrentRoom() const {
-  currentRoom->Describe(std::cout);
+  currentRoom->Describe(io);
 }
+
+}  // namespace quillmore

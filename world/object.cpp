@@ -1,21 +1,29 @@
 #include "world/object.h"
 
-#include "world/data_line.h"
+#include "shell/console.h"
+#include "world/data_reader.h"
 #include "world/name_match.h"
+
+namespace quillmore {
 
 bool object::HasName(const std::string& text) const {
   return NameContains(name, text);
 }
 
-std::string object::MatchName(const std::string& text) const {
-  return HasName(text) ? name : "NotHere";
+void object::PrintName(console& io) const {
+  io.Write(name);
 }
 
-void object::Read(std::istream& in) {
-  ReadDataLine(in, name);
-  ReadDataLine(in, description);
+void object::Read(data_reader& in) {
+  in.ReadLine(name);
+  in.ReadLine(description);
 }
 
-void object::Describe(std::ostream& out) const {
-  out << std::endl << name << std::endl << description << std::endl << std::endl;
+void object::Describe(console& io) const {
+  io.Line();
+  io.Line(name);
+  io.Line(description);
+  io.Line();
 }
+
+}  // namespace quillmore

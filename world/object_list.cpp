@@ -1,12 +1,16 @@
 #include "world/object_list.h"
 
+#include "shell/console.h"
+
+namespace quillmore {
+
 void PushObject(object*& head, object& item) {
   item.SetNext(head);
   head = &item;
 }
 
-object* FindObjectIn(object* head, const std::string& text) {
-  for (object* item = head; item != nullptr; item = item->GetNext()) {
+const object* FindObjectIn(const object* head, const std::string& text) {
+  for (const object* item = head; item != nullptr; item = item->GetNext()) {
     if (item->HasName(text)) {
       return item;
     }
@@ -30,11 +34,13 @@ object* UnlinkObject(object*& head, const std::string& text) {
   return nullptr;
 }
 
-void PrintObjectNames(const object* head, std::ostream& out) {
+void PrintObjectNames(const object* head, console& io) {
   for (const object* item = head; item != nullptr; item = item->GetNext()) {
     if (item != head) {
-      out << ", ";
+      io.Write(", ");
     }
-    item->PrintName(out);
+    item->PrintName(io);
   }
 }
+
+}  // namespace quillmore

@@ -1,17 +1,18 @@
 #include "world/person.h"
 
-#include <iostream>
-
-#include "world/data_line.h"
+#include "shell/console.h"
+#include "world/data_reader.h"
 #include "world/name_match.h"
 #include "world/object_list.h"
+
+namespace quillmore {
 
 bool person::HasName(const std::string& text) const {
   return NameContains(name, text);
 }
 
-void person::PrintName() const {
-  std::cout << name;
+void person::PrintName(console& io) const {
+  io.Write(name);
 }
 
 void person::AddHeldItem(object& item) {
@@ -22,6 +23,8 @@ object* person::RemoveHeldItem(const std::string& text) {
   return UnlinkObject(heldItems, text);
 }
 
-void person::ReadName(std::istream& in) {
-  ReadDataLine(in, name);
+void person::ReadName(data_reader& in) {
+  in.ReadLine(name);
 }
+
+}  // namespace quillmore

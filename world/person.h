@@ -6,76 +6,59 @@
 
 #include "world/object.h"
 
-// Errand stages (`questStage`): where a person stands in the errand chain.
-constexpr std::int32_t kQuestDone = 0;     // errand done
-constexpr std::int32_t kQuestOpen = 1;     // the person the player is to help now
-constexpr std::int32_t kQuestWaiting = 2;  // waiting for a delivery (the bar tender only)
-constexpr std::int32_t kQuestIdle = 3;     // not yet part of the story
+namespace quillmore {
 
-// Gift stages (`giftStage`): an event the person reacts to at the next talk.
-constexpr std::int32_t kGiftNone = 0;
-constexpr std::int32_t kGiftReceived = 1;
-constexpr std::int32_t kGiftFollowUp = 2;
+class console;
+class data_reader;
 
-// What `AskChoice` returns when standard input ended before an a or b arrived.
-constexpr char kNoAnswer = '\0';
+// Where a person stands in the errand chain (`questStage`).
+enum class quest_stage : std::int32_t {
+  kDone = 0,     // errand done
+  kOpen = 1,     // the person the player is to help now
+  kWaiting = 2,  // waiting for a delivery (the bar tender only)
+  kIdle = 3,     // not yet part of the story
+};
 
-// One non-player character. The two stage fields and the last answer are the whole of the
-// game's story state. The conversation scripts are operations of the person they belong to:
-// they read their own stages, set `giftStage` back to none once they have reacted, and never
-// touch another record. Each returns whether the story step it guards has just happened.
+// An event the person reacts to at the next talk (`giftStage`).
+enum class gift_stage : std::int32_t {
+  kNone = 0,
+  kReceived = 1,  // the person has just been given what he or she wanted
+  kFollowUp = 2,  // something to tell at the next talk
+};
+
+// One non-player character. The two stages are the whole of the game's story state; the
+// conversation scripts (people/) read them and set `giftStage` back to none once they have
+// reacted, and the story's steps and giving set the rest.
 class person {
  public:
   bool HasName(const std::string& text) const;
-  std::string GetName() const { return name; }
-  // Writes the name to standard output.
-  void PrintName() const;
+  const std::string& GetName() const { return name; }
+  void PrintName(console& io) const;
 
-  person* GetNextInRoom() const { return nextInRoom; }
+  const person* GetNextInRoom() const { return nextInRoom; }
+  person* GetNextInRoom() { return nextInRoom; }
   void SetNextInRoom(person* following) { nextInRoom = following; }
 
-  object* GetHeldItems() const { return heldItems; }
-  void SetHeldItems(object* head) { heldItems = head; }
+  const object* GetHeldItems() const { return heldItems; }
   void AddHeldItem(object& item);
   object* RemoveHeldItem(const std::string& text);
 
-  std::int32_t GetQuestStage() const { return questStage; }
-  void SetQuestStage(std::int32_t stage) { questStage = stage; }
-  std::int32_t GetGiftStage() const { return giftStage; }
-  void SetGiftStage(std::int32_t stage) { giftStage = stage; }
+  quest_stage GetQuestStage() const { return questStage; }
+  void SetQuestStage(quest_stage stage) { questStage = stage; }
+  gift_stage GetGiftStage() const { return giftStage; }
+  void SetGiftStage(gift_stage stage) { giftStage = stage; }
 
   // Reads the name line of one record of the people file.
-  void ReadName(std::istream& in);
-
-  // The answer prompt: prints the menu, reads the player's choice into `answer` and complains
-  // until it is a or b. Returns kNoAnswer if standard input ends first.
-  char AskChoice(const char* optionA, const char* optionB, const char* complaint);
-
-  bool TalkRuaidhri();
-  bool TalkConor();
-  bool TalkSean();
-  bool TalkJohn();
-  bool TalkSaraJane();
-  bool TalkJack();
-  bool TalkSiobhan();
-  bool TalkTom();
-  bool TalkDiarmuid();
-  bool TalkLiam();
-  bool TalkCouple();
-  bool TalkEchoGuy();
-  bool TalkTomas();
-  bool TalkRory();
-  bool TalkColleen();
-  bool TalkVideoGamer();
-  bool TalkPerformer();
+  void ReadName(data_reader& in);
 
  private:
   std::string name;
   person* nextInRoom = nullptr;
   object* heldItems = nullptr;
-  std::int32_t questStage = kQuestIdle;
-  std::int32_t giftStage = kGiftNone;
-  char answer = kNoAnswer;
+  quest_stage questStage = quest_stage::kIdle;
+  gift_stage giftStage = gift_stage::kNone;
 };
+
+}  // namespace quillmore
 
 #endif  // QUILLMORE_WORLD_PERSON_H_

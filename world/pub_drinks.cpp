@@ -1,5 +1,8 @@
-#include "world/story_names.h"
+#include "world/pub_drinks.h"
+
 #include "world/world.h"
+
+namespace quillmore {
 
 bool world::HasAllPubDrinks() const {
   for (const char* drink : kPubDrinks) {
@@ -9,3 +12,5 @@ bool world::HasAllPubDrinks() const {
   }
   return true;
 }
+
+}  // namespace quillmore

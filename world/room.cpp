@@ -1,9 +1,12 @@
 #include "world/room.h"
 
-#include "world/data_line.h"
+#include "shell/console.h"
+#include "world/data_reader.h"
 #include "world/name_match.h"
 #include "world/object_list.h"
 #include "world/person.h"
+
+namespace quillmore {
 
 bool room::HasName(const std::string& text) const {
   return NameContains(name, text);
@@ -13,7 +16,7 @@ void room::AddObject(object& item) {
   PushObject(objects, item);
 }
 
-object* room::FindObject(const std::string& text) const {
+const object* room::FindObject(const std::string& text) const {
   return FindObjectIn(objects, text);
 }
 
@@ -35,40 +38,45 @@ bool room::HasPerson(const person& someone) const {
   return false;
 }
 
-void room::Read(std::istream& in) {
-  ReadDataLine(in, name);
-  ReadDataLine(in, description);
-  ReadDataLine(in, detail);
+void room::Read(data_reader& in) {
+  in.ReadLine(name);
+  in.ReadLine(description);
+  in.ReadLine(detail);
 }
 
-void room::Describe(std::ostream& out) const {
-  out << std::endl << name << std::endl << description << std::endl << detail << std::endl;
-  out << std::endl;
-  DescribeObjects(out);
-  DescribePeople(out);
+void room::Describe(console& io) const {
+  io.Line();
+  io.Line(name);
+  io.Line(description);
+  io.Line(detail);
+  io.Line();
+  DescribeObjects(io);
+  DescribePeople(io);
 }
 
-void room::DescribeObjects(std::ostream& out) const {
-  out << "You see here: ";
+void room::DescribeObjects(console& io) const {
+  io.Write("You see here: ");
   if (objects == nullptr) {
-    out << "Nothing notable." << std::endl;
+    io.Line("Nothing notable.");
     return;
   }
-  PrintObjectNames(objects, out);
-  out << std::endl;
+  PrintObjectNames(objects, io);
+  io.EndLine();
 }
 
-void room::DescribePeople(std::ostream& out) const {
-  out << "Interesting people are: ";
+void room::DescribePeople(console& io) const {
+  io.Write("Interesting people are: ");
   if (people == nullptr) {
-    out << "No one notable." << std::endl;
+    io.Line("No one notable.");
     return;
   }
   for (const person* member = people; member != nullptr; member = member->GetNextInRoom()) {
     if (member != people) {
-      out << ", ";
+      io.Write(", ");
     }
-    member->PrintName();
+    member->PrintName(io);
   }
-  out << std::endl;
+  io.EndLine();
 }
+
+}  // namespace quillmore

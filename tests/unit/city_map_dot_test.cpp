@@ -18,6 +18,7 @@
 #include "world/city_map.h"
 #include "world/world.h"
 
+namespace quillmore {
 namespace {
 
 // Exits by place name: the place each direction leads to, "" for none.
@@ -95,7 +96,6 @@ std::string GraphText() {
 
 // The room the game's lookup finds for a map name, or none.
 const room* RoomNamed(world& game, const std::string& name) {
-  const captured_output quiet;
   return name.empty() ? nullptr : game.RoomByName(name);
 }
 
@@ -109,15 +109,15 @@ std::set<std::string> MapPlaces() {
 }
 
 TEST(CityMapDot, EveryPlaceHasExactlyTheGamesExits) {
-  world game;
+  test_world play;
+  world& game = play.game;
   std::ifstream rooms(std::string(QUILLMORE_SHIPPED_DATA) + "/rooms.txt");
   std::ifstream people(std::string(QUILLMORE_SHIPPED_DATA) + "/people.txt");
   std::ifstream objects(std::string(QUILLMORE_SHIPPED_DATA) + "/objects.txt");
-  {
-    const captured_output quiet;
-    ASSERT_TRUE(game.LoadRooms(rooms) && game.LoadPeople(people) && game.LoadObjects(objects));
-    game.BuildMap();
-  }
+  load_report report;
+  ASSERT_TRUE(game.LoadRooms(rooms, report) && game.LoadPeople(people, report) &&
+              game.LoadObjects(objects, report));
+  game.BuildMap(report);
   const exit_table drawn = ExitsInGraph(GraphText());
   const std::set<std::string> places = MapPlaces();
   ASSERT_EQ(places.size(), 38U);
@@ -125,11 +125,11 @@ TEST(CityMapDot, EveryPlaceHasExactlyTheGamesExits) {
   for (const std::string& place : places) {
     const room* here = RoomNamed(game, place);
     ASSERT_NE(here, nullptr) << place;
-    for (int direction = 0; direction < kDirectionCount; ++direction) {
-      const std::string drawnThere = drawn.count(place) > 0 ? drawn.at(place)[direction] : "";
-      EXPECT_EQ(here->GetExit(direction), RoomNamed(game, drawnThere))
+    for (int index = 0; index < kDirectionCount; ++index) {
+      const std::string drawnThere = drawn.contains(place) ? drawn.at(place)[index] : "";
+      EXPECT_EQ(here->GetExit(static_cast<direction>(index)), RoomNamed(game, drawnThere))
           << place << ", exit "
-          << "NSEW"[direction] << ": the graph leads to \"" << drawnThere << "\"";
+          << "NSEW"[index] << ": the graph leads to \"" << drawnThere << "\"";
     }
   }
 }
@@ -149,3 +149,4 @@ TEST(CityMapDot, OnlyTheThreeBentConnectionsAreDashed) {
 }
 
 }  // namespace
+}  // namespace quillmore

@@ -7,6 +7,7 @@
 
 #include "test_world.h"
 
+namespace quillmore {
 namespace {
 
 // A rooms file with one room per map name, in the order the names first appear.
@@ -36,21 +37,23 @@ const room* Find(const world& game, const std::string& name) {
 int ExitCount(const world& game) {
   int count = 0;
   for (int slot = 0; slot < game.RoomCount(); ++slot) {
-    for (int direction = 0; direction < kDirectionCount; ++direction) {
-      count += game.RoomAt(slot).GetExit(direction) != nullptr ? 1 : 0;
+    for (const direction way :
+         {direction::kNorth, direction::kSouth, direction::kEast, direction::kWest}) {
+      count += game.RoomAt(slot).GetExit(way) != nullptr ? 1 : 0;
     }
   }
   return count;
 }
 
 TEST(CityMap, LinksThirtyEightPlacesBothWaysWithNoExitSetTwice) {
-  world game;
+  test_world play;
+  world& game = play.game;
   EXPECT_EQ(LoadWorld(game, MapRooms(), "x\nPark", "x\nd\nPark", true), "");
   EXPECT_EQ(game.RoomCount(), 38);
   for (const connection& link : kCityMap) {
     const room* first = Find(game, link.first);
     const room* second = Find(game, link.second);
-    EXPECT_EQ(first->GetExit(link.direction), second) << link.first << " to " << link.second;
+    EXPECT_EQ(first->GetExit(link.way), second) << link.first << " to " << link.second;
     EXPECT_EQ(second->GetExit(link.wayBack), first) << link.second << " back to " << link.first;
   }
   EXPECT_EQ(ExitCount(game), 80);
@@ -68,36 +71,30 @@ TEST(CityMap, ThreeLinksAreBent) {
                       "Saint Patrick's Street east -> Saint Patrick's Bridge",
                       "Oliver Plunkett Street west -> Grand Parade south",
                   }));
-  world game;
+  test_world play;
+  world& game = play.game;
   LoadWorld(game, MapRooms(), "x\nPark", "x\nd\nPark", true);
   const room* college = Find(game, "University College Cork");
-  EXPECT_EQ(college->GetExit(kNorth), Find(game, "Gaol Walk"));
-  EXPECT_EQ(college->GetExit(kEast), Find(game, "UCC Gate"));
-  EXPECT_EQ(Find(game, "Grand Parade south")->GetExit(kNorth), Find(game, "Cork Cineplex"));
+  EXPECT_EQ(college->GetExit(direction::kNorth), Find(game, "Gaol Walk"));
+  EXPECT_EQ(college->GetExit(direction::kEast), Find(game, "UCC Gate"));
+  EXPECT_EQ(Find(game, "Grand Parade south")->GetExit(direction::kNorth),
+            Find(game, "Cork Cineplex"));
 }
 
 TEST(CityMap, SkipsAConnectionWhosePlaceIsMissing) {
-  world game;
+  test_world play;
+  world& game = play.game;
   const std::string output =
       LoadWorld(game, "Fitzgerald Park\nd\nd\nWestern Road east\nd\nd\nGaol Walk\nd\nd", "x\nPark",
                 "x\nd\nPark", true);
   const room* road = Find(game, "Western Road east");
-  EXPECT_EQ(road->GetExit(kNorth), Find(game, "Fitzgerald Park"));
-  EXPECT_EQ(road->GetExit(kSouth), Find(game, "Gaol Walk"));
-  EXPECT_EQ(road->GetExit(kEast), nullptr);
+  EXPECT_EQ(road->GetExit(direction::kNorth), Find(game, "Fitzgerald Park"));
+  EXPECT_EQ(road->GetExit(direction::kSouth), Find(game, "Gaol Walk"));
+  EXPECT_EQ(road->GetExit(direction::kEast), nullptr);
   EXPECT_EQ(ExitCount(game), 4);
   EXPECT_NE(output.find("No match for given place name. Cannot create pointer.\n"),
             std::string::npos);
 }
 
-TEST(CityMap, LinkRoomsIgnoresCodesThatAreNoDirection) {
-  world game;
-  LoadWorld(game, "Fitzgerald Park\nd\nd\nGaol Walk\nd\nd", "x\nPark", "x\nd\nPark", true);
-  room& park = game.RoomAt(0);
-  room& walk = game.RoomAt(1);
-  game.LinkRooms(park, 4, walk);
-  game.LinkRooms(park, -1, walk);
-  EXPECT_EQ(ExitCount(game), 0);
-}
-
 }  // namespace
+}  // namespace quillmore

@@ -1,29 +1,59 @@
 #ifndef QUILLMORE_TESTS_UNIT_TEST_WORLD_H_
 #define QUILLMORE_TESTS_UNIT_TEST_WORLD_H_
 
-#include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "tools/captured_output.h"
+#include "shell/console.h"
+#include "world/load_report.h"
 #include "world/object.h"
 #include "world/world.h"
 
-// Loads a world from the texts of the three files and, if asked, links the map. Returns what
-// the loaders and the map wrote.
+namespace quillmore {
+
+// A console over strings: the player types `typed`, and what the game writes is kept.
+struct string_console {
+  explicit string_console(const std::string& typed = "") : in(typed) {}
+  // What the game wrote since the last call.
+  std::string Written() {
+    const std::string text = out.str();
+    out.str("");
+    return text;
+  }
+
+  std::istringstream in;
+  std::ostringstream out;
+  console io{in, out};
+};
+
+// Loads a world from the texts of the three files and, if asked, links the map. Returns the
+// lines the game would write about what loading met.
 inline std::string LoadWorld(world& game, const std::string& rooms, const std::string& people,
-                             const std::string& objects, bool linkMap = false) {
-  captured_output output;
+                             const std::string& objects, bool linkMap = false,
+                             load_report* report = nullptr) {
+  load_report own;
+  load_report& met = report != nullptr ? *report : own;
   std::istringstream roomsIn(rooms);
   std::istringstream peopleIn(people);
   std::istringstream objectsIn(objects);
-  if (game.LoadRooms(roomsIn) && game.LoadPeople(peopleIn) && game.LoadObjects(objectsIn) &&
-      linkMap) {
-    game.BuildMap();
+  if (game.LoadRooms(roomsIn, met) && game.LoadPeople(peopleIn, met) &&
+      game.LoadObjects(objectsIn, met) && linkMap) {
+    game.BuildMap(met);
   }
-  return output.Text();
+  std::string lines;
+  for (const load_problem& found : met.problems) {
+    lines += MessageFor(found) + "\n";
+  }
+  return lines;
 }
+
+// A world on a string console.
+struct test_world {
+  explicit test_world(const std::string& typed = "") : screen(typed) {}
+  string_console screen;
+  world game{screen.io};
+};
 
 // The names of a list of objects, from the front.
 inline std::vector<std::string> Names(const object* head) {
@@ -33,5 +63,7 @@ inline std::vector<std::string> Names(const object* head) {
   }
   return names;
 }
+
+}  // namespace quillmore
 
 #endif  // QUILLMORE_TESTS_UNIT_TEST_WORLD_H_

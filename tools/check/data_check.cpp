@@ -3,45 +3,29 @@
 #include <algorithm>
 #include <cctype>
 #include <fstream>
-#include <iostream>
 #include <iterator>
 #include <memory>
 #include <set>
 #include <sstream>
 
+#include "people/story.h"
+#include "shell/console.h"
 #include "shell/data_files.h"
-#include "tools/captured_output.h"
 #include "world/city_map.h"
-#include "world/story_names.h"
+#include "world/pub_drinks.h"
 #include "world/world.h"
 
 // The checker parses no record itself. Each file goes through the game's own loader into a real
-// `world`, with standard output captured, and the checks ask that world with the game's own
-// lookups. Line numbers follow from the record structure (three lines a room, two a person,
-// three an object and a fourth, the holder, when its location is "NPC") together with what the
-// loaders did: which objects they gave to people, and the message each unplaced object left.
+// `world`, and the checks ask that world with the game's own lookups. The loaders report where
+// each record starts and every location or holder that found nothing.
+
+namespace quillmore {
 
 namespace {
 
-const char* const kFileNames[] = {"rooms.txt", "people.txt", "objects.txt"};
-
-// Where an object must start for the story to work: with a person, or with the player (none).
-struct story_holding {
-  const char* item;
-  const char* holder;
-};
-const story_holding kStoryHoldings[] = {{kPhotos, kRuaidhri},
-                                        {kNapkin, kJohn},
-                                        {kPintOfGuinness, kSiobhan},
-                                        {kPhotoSlip, nullptr},
-                                        {kEnglishCoins, nullptr}};
-
-// What the object loader writes when no person's name contains an "NPC" object's holder.
-const char* const kNoHolderMessage = "No match for given NPC name.";
-
-constexpr int kRoomLines = 3;
-constexpr int kPersonLines = 2;
-constexpr int kObjectLines = 3;
+constexpr const char* kStartRoom = "Fitzgerald Park";
+constexpr const char* kHeldByPerson = "NPC";
+constexpr const char* kCarriedByPlayer = "USER";
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
@@ -86,12 +70,6 @@ bool ListHolds(const object* head, const object* item) {
   return false;
 }
 
-void Collect(const object* head, std::set<const object*>& into) {
-  for (; head != nullptr; head = head->GetNext()) {
-    into.insert(head);
-  }
-}
-
 // The slot of the first name equal to `name`, or -1.
 int ExactSlot(const std::vector<std::string>& names, const std::string& name) {
   const auto found = std::find(names.begin(), names.end(), name);
@@ -99,12 +77,13 @@ int ExactSlot(const std::vector<std::string>& names, const std::string& name) {
 }
 
 // A data file as text and as lines (line feeds removed, carriage returns kept).
-struct data_file {
-  std::string name;
+struct file_text {
+  data_file file;
   bool readable = false;
   std::string text;
   std::vector<std::string> lines;
 
+  const char* Name() const { return FileName(file); }
   int LineCount() const { return static_cast<int>(lines.size()); }
   // Line `number`, counted from 1, as the game reads it; empty past the end of the file.
   std::string Line(int number) const {
@@ -124,10 +103,10 @@ std::string PathOf(const std::string& folder, const std::string& name) {
   return folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
-data_file ReadDataFile(const std::string& folder, const char* name) {
-  data_file file;
-  file.name = name;
-  std::ifstream in = OpenDataFile(PathOf(folder, name).c_str());
+file_text ReadDataFile(const std::string& folder, data_file which) {
+  file_text file;
+  file.file = which;
+  std::ifstream in = OpenDataFile(PathOf(folder, FileName(which)).c_str());
   file.readable = !in.fail();
   if (file.readable) {
     std::ostringstream text;
@@ -138,86 +117,106 @@ data_file ReadDataFile(const std::string& folder, const char* name) {
   return file;
 }
 
-// An object record: its first line, whether it has a holder line, and whether the loader could
-// not place it anywhere.
-struct object_record {
-  int start;
-  bool holderLine;
-  bool unplaced;
-};
+// The story's people and the objects it names, from its roles.
+std::vector<std::string> StoryPeople() {
+  std::vector<std::string> names;
+  for (const role& part : Cast()) {
+    names.emplace_back(part.name);
+  }
+  return names;
+}
+
+std::vector<std::string> StoryObjects() {
+  std::vector<std::string> names;
+  for (const role& part : Cast()) {
+    for (const char* item : {part.wants, part.handsOver}) {
+      if (item != nullptr && std::find(names.begin(), names.end(), item) == names.end()) {
+        names.emplace_back(item);
+      }
+    }
+  }
+  names.insert(names.end(), std::begin(kPubDrinks), std::end(kPubDrinks));
+  return names;
+}
 
 class checker {
  public:
   explicit checker(const std::string& folder)
-      : rooms(ReadDataFile(folder, kFileNames[0])),
-        people(ReadDataFile(folder, kFileNames[1])),
-        objects(ReadDataFile(folder, kFileNames[2])) {}
+      : rooms(ReadDataFile(folder, data_file::kRooms)),
+        people(ReadDataFile(folder, data_file::kPeople)),
+        objects(ReadDataFile(folder, data_file::kObjects)) {}
 
   std::vector<finding> Run();
 
  private:
-  using loader = bool (world::*)(std::istream&);
+  using loader = bool (world::*)(std::istream&, load_report&);
 
-  void Report(const data_file& file, int line, const std::string& message);
-  void CheckText(const data_file& file);
-  std::vector<std::string> Load(const data_file& file, loader load);
-  void ListPeople();
-  void FindObjectRecords(const std::vector<std::string>& messages);
+  void Report(const file_text& file, int line, const std::string& message);
+  void CheckText(const file_text& file);
+  void Load(const file_text& file, loader load);
+  void ReportLoadProblems();
 
   void CheckMap();
   void CheckMapPlace(const std::string& place);
   void CheckPeople();
-  void CheckPersonLocations();
   void CheckShadowedPeople();
   void CheckObjects();
-  void CheckObjectLocation(const object_record& record);
+  void CheckKeywords();
   void CheckStoryHoldings();
-  void CheckRequiredNames(const data_file& file, const std::vector<std::string>& names,
+  void CheckHolding(const char* item, const char* holder);
+  void CheckRequiredNames(const file_text& file, const std::vector<std::string>& names,
                           const std::vector<int>& starts, const std::vector<std::string>& required,
                           const char* what);
+  bool Unplaced(int objectSlot) const;
 
-  data_file rooms;
-  data_file people;
-  data_file objects;
-  std::unique_ptr<world> game = std::make_unique<world>();
+  file_text rooms;
+  file_text people;
+  file_text objects;
+  // The world is loaded quietly: nothing is typed, and what it would say is not wanted.
+  std::istringstream nothingTyped;
+  std::ostringstream unheard;
+  console quiet{nothingTyped, unheard};
+  std::unique_ptr<world> game = std::make_unique<world>(quiet);
+  load_report loaded;
   std::vector<std::string> peopleNames;
-  std::vector<int> peopleStarts;
   std::vector<std::string> objectNames;
-  std::vector<object_record> objectRecords;
   std::vector<finding> findings;
 };
 
 std::vector<finding> checker::Run() {
-  for (const data_file* file : {&rooms, &people, &objects}) {
+  for (const file_text* file : {&rooms, &people, &objects}) {
     CheckText(*file);
   }
   if (rooms.readable && people.readable && objects.readable) {
     Load(rooms, &world::LoadRooms);
     Load(people, &world::LoadPeople);
-    ListPeople();
-    FindObjectRecords(Load(objects, &world::LoadObjects));
+    Load(objects, &world::LoadObjects);
+    for (int slot = 0; slot < game->PeopleCount(); ++slot) {
+      peopleNames.push_back(game->PersonAt(slot).GetName());
+    }
+    for (int slot = 0; slot < game->ObjectCount(); ++slot) {
+      objectNames.push_back(game->ObjectAt(slot).GetName());
+    }
+    ReportLoadProblems();
     CheckMap();
     CheckPeople();
     CheckObjects();
   }
-  const auto order = [](const finding& found) {
-    return std::find(std::begin(kFileNames), std::end(kFileNames), found.file) - kFileNames;
-  };
-  std::stable_sort(findings.begin(), findings.end(), [&](const finding& a, const finding& b) {
-    return order(a) != order(b) ? order(a) < order(b) : a.line < b.line;
+  std::stable_sort(findings.begin(), findings.end(), [](const finding& a, const finding& b) {
+    return a.file != b.file ? a.file < b.file : a.line < b.line;
   });
   return findings;
 }
 
 // A record that the end of the file made up has no line of its own: the line feed finding
 // tells of it, so findings past the last line are dropped.
-void checker::Report(const data_file& file, int line, const std::string& message) {
+void checker::Report(const file_text& file, int line, const std::string& message) {
   if (line <= file.LineCount()) {
-    findings.push_back({file.name, line, message});
+    findings.push_back({file.file, line, message});
   }
 }
 
-void checker::CheckText(const data_file& file) {
+void checker::CheckText(const file_text& file) {
   if (!file.readable) {
     Report(file, 0, "missing or unreadable");
     return;
@@ -233,52 +232,42 @@ void checker::CheckText(const data_file& file) {
   }
 }
 
-// Runs the game's loader on the file and returns the lines it wrote. A loader stops after 100
-// records, so anything it left unread is records it never took.
-std::vector<std::string> checker::Load(const data_file& file, loader load) {
+// Runs the game's loader on the file. A loader stops after 100 records, so anything it left
+// unread is records it never took.
+void checker::Load(const file_text& file, loader load) {
   std::istringstream in(file.text);
-  const captured_output said;
-  (game.get()->*load)(in);
+  (game.get()->*load)(in, loaded);
   const std::streamoff read = in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in);
   if (read >= 0 && static_cast<std::size_t>(read) < file.text.size()) {
     Report(file, LineAt(file.text, static_cast<std::size_t>(read)),
            "more than 100 records: the game reads none from here on");
   }
-  return SplitLines(said.Text());
 }
 
-// An object that a person holds had a holder line. Of the others, each one the loader could
-// not place left one message, in slot order; the holder message marks an "NPC" record.
-void checker::FindObjectRecords(const std::vector<std::string>& messages) {
-  std::set<const object*> held;
-  std::set<const object*> placed;
-  for (int slot = 0; slot < game->PeopleCount(); ++slot) {
-    Collect(game->PersonAt(slot).GetHeldItems(), held);
-  }
-  for (int slot = 0; slot < game->RoomCount(); ++slot) {
-    Collect(game->RoomAt(slot).GetObjects(), placed);
-  }
-  Collect(game->Inventory(), placed);
-  std::size_t message = 0;
-  int line = 1;
-  for (int slot = 0; slot < game->ObjectCount(); ++slot) {
-    const object* item = &game->ObjectAt(slot);
-    object_record record{line, held.count(item) > 0, false};
-    if (!record.holderLine && placed.count(item) == 0) {
-      record.unplaced = true;
-      record.holderLine = message < messages.size() && messages[message] == kNoHolderMessage;
-      ++message;
+// Locations and holders that found nothing. The map's places, the start room among them, are
+// checked by name below.
+void checker::ReportLoadProblems() {
+  for (const load_problem& found : loaded.problems) {
+    const file_text& file = found.file == data_file::kPeople ? people : objects;
+    const bool keyword = Folded(found.text) == Folded(kHeldByPerson) ||
+                         Folded(found.text) == Folded(kCarriedByPlayer);
+    switch (found.what) {
+      case problem::kPersonPlace:
+        Report(file, found.line, "location " + Quoted(found.text) + " is in no room's name");
+        break;
+      case problem::kObjectHolder:
+        Report(file, found.line, "holder " + Quoted(found.text) + " is in no person's name");
+        break;
+      case problem::kObjectPlace:
+        if (!keyword) {  // reported as a keyword in the wrong case
+          Report(file, found.line, "location " + Quoted(found.text) + " is in no room's name");
+        }
+        break;
+      case problem::kNoFile:
+      case problem::kNoStartRoom:
+      case problem::kNoMapPlace:
+        break;
     }
-    line += kObjectLines + (record.holderLine ? 1 : 0);
-    objectRecords.push_back(record);
-    objectNames.push_back(item->GetName());
-  }
-}
-
-void checker::ListPeople() {
-  for (int slot = 0; slot < game->PeopleCount(); ++slot) {
-    peopleNames.push_back(game->PersonAt(slot).GetName());
-    peopleStarts.push_back(slot * kPersonLines + 1);
   }
 }
 
@@ -295,6 +284,7 @@ void checker::CheckMap() {
 
 // The map finds a place by the first room whose name contains it, so exactly one may.
 void checker::CheckMapPlace(const std::string& place) {
+  const std::vector<int>& starts = loaded.RecordStarts(data_file::kRooms);
   std::vector<int> slots;
   for (int slot = 0; slot < game->RoomCount(); ++slot) {
     if (game->RoomAt(slot).HasName(place)) {
@@ -308,49 +298,30 @@ void checker::CheckMapPlace(const std::string& place) {
   }
   const room& first = game->RoomAt(slots.front());
   for (std::size_t i = 1; i < slots.size(); ++i) {
-    Report(rooms, slots[i] * kRoomLines + 1,
+    Report(rooms, starts[slots[i]],
            Quoted(game->RoomAt(slots[i]).GetName()) + " contains the map place " + Quoted(place) +
                " too; the map takes " + Quoted(first.GetName()) + " (line " +
-               std::to_string(slots.front() * kRoomLines + 1) + ")");
+               std::to_string(starts[slots.front()]) + ")");
   }
 }
 
 void checker::CheckPeople() {
-  CheckPersonLocations();
-  CheckRequiredNames(people, peopleNames, peopleStarts,
-                     {std::begin(kStoryPeople), std::end(kStoryPeople)}, "person");
+  CheckRequiredNames(people, peopleNames, loaded.RecordStarts(data_file::kPeople), StoryPeople(),
+                     "person");
   CheckShadowedPeople();
-}
-
-void checker::CheckPersonLocations() {
-  for (int slot = 0; slot < game->PeopleCount(); ++slot) {
-    const person& someone = game->PersonAt(slot);
-    bool standing = someone.GetName() == kDiarmuid;  // placed later, by the story
-    for (int index = 0; index < game->RoomCount() && !standing; ++index) {
-      standing = game->RoomAt(index).HasPerson(someone);
-    }
-    if (!standing) {
-      const int line = slot * kPersonLines + 2;
-      Report(people, line, "location " + Quoted(people.Line(line)) + " is in no room's name");
-    }
-  }
 }
 
 // The story finds its people with `FindNPC`, which takes the first name that contains the one
 // it looks for: "Tomas" ahead of "Tom" would be found in Tom's place.
 void checker::CheckShadowedPeople() {
-  for (const char* name : kStoryPeople) {
+  for (const std::string& name : StoryPeople()) {
     if (ExactSlot(peopleNames, name) < 0) {
       continue;
     }
-    int slot = world::kNoPerson;
-    {
-      const captured_output quiet;
-      slot = game->FindNPC(name);
-    }
+    const int slot = game->FindPerson(name);
     const std::string& found = peopleNames[slot];
     if (found != name) {
-      Report(people, peopleStarts[slot],
+      Report(people, loaded.RecordStarts(data_file::kPeople)[slot],
              Quoted(found) + " comes before " + Quoted(name) + " and contains it, so the game " +
                  "finds " + Quoted(found) + " when it looks for " + Quoted(name));
     }
@@ -358,59 +329,78 @@ void checker::CheckShadowedPeople() {
 }
 
 void checker::CheckObjects() {
-  std::vector<int> starts;
-  for (const object_record& record : objectRecords) {
-    CheckObjectLocation(record);
-    starts.push_back(record.start);
-  }
-  std::vector<std::string> required(std::begin(kStoryObjects), std::end(kStoryObjects));
-  required.insert(required.end(), std::begin(kPubDrinks), std::end(kPubDrinks));
-  CheckRequiredNames(objects, objectNames, starts, required, "object");
+  CheckKeywords();
+  CheckRequiredNames(objects, objectNames, loaded.RecordStarts(data_file::kObjects), StoryObjects(),
+                     "object");
   CheckStoryHoldings();
 }
 
-void checker::CheckObjectLocation(const object_record& record) {
-  const int locationLine = record.start + 2;
-  const std::string location = objects.Line(locationLine);
-  const std::string folded = Folded(location);
-  const bool keyword = location == kHeldByPerson || location == kCarriedByPlayer;
-  if (!keyword && (folded == Folded(kHeldByPerson) || folded == Folded(kCarriedByPlayer))) {
-    Report(objects, locationLine,
-           Quoted(location) + " is read as a place: the keywords NPC and USER must be in " +
-               "capitals, alone on the line");
-  } else if (record.unplaced && record.holderLine) {
-    Report(objects, locationLine + 1,
-           "holder " + Quoted(objects.Line(locationLine + 1)) + " is in no person's name");
-  } else if (record.unplaced) {
-    Report(objects, locationLine, "location " + Quoted(location) + " is in no room's name");
+// A location line meant as a keyword but written otherwise is read as a place.
+void checker::CheckKeywords() {
+  for (const int start : loaded.RecordStarts(data_file::kObjects)) {
+    const int locationLine = start + 2;
+    const std::string location = objects.Line(locationLine);
+    const std::string folded = Folded(location);
+    const bool keyword = location == kHeldByPerson || location == kCarriedByPlayer;
+    if (!keyword && (folded == Folded(kHeldByPerson) || folded == Folded(kCarriedByPlayer))) {
+      Report(objects, locationLine,
+             Quoted(location) + " is read as a place: the keywords NPC and USER must be in " +
+                 "capitals, alone on the line");
+    }
   }
 }
 
+// Whether the loader left the object in no list: its location or holder found nothing.
+bool checker::Unplaced(int objectSlot) const {
+  const int start = loaded.RecordStarts(data_file::kObjects)[objectSlot];
+  const int next = objectSlot + 1 < game->ObjectCount()
+                       ? loaded.RecordStarts(data_file::kObjects)[objectSlot + 1]
+                       : objects.LineCount() + 2;
+  for (const load_problem& found : loaded.problems) {
+    if (found.file == data_file::kObjects && found.line >= start && found.line < next) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Objects that people hand over must start with them; the objects that the first errands ask for
+// must start in the player's pocket.
 void checker::CheckStoryHoldings() {
-  for (const story_holding& holding : kStoryHoldings) {
-    const int slot = ExactSlot(objectNames, holding.item);
-    if (slot < 0 || objectRecords[slot].unplaced) {
-      continue;  // reported as missing, or with its location or holder
+  for (const role& part : Cast()) {
+    if (part.startStage == quest_stage::kOpen && part.wants != nullptr) {
+      CheckHolding(part.wants, nullptr);
     }
-    const object* item = &game->ObjectAt(slot);
-    const int line = objectRecords[slot].start;
-    if (holding.holder == nullptr) {
-      if (!ListHolds(game->Inventory(), item)) {
-        Report(objects, line, Quoted(holding.item) + " must start with the player: location USER");
-      }
-      continue;
+    if (part.handsOver != nullptr) {
+      CheckHolding(part.handsOver, part.name);
     }
-    const int holder = ExactSlot(peopleNames, holding.holder);
-    if (holder >= 0 && !ListHolds(game->PersonAt(holder).GetHeldItems(), item)) {
-      Report(objects, line,
-             Quoted(holding.item) + " must start with " + Quoted(holding.holder) +
-                 ": location NPC, then a holder line that finds that person");
+  }
+}
+
+// `holder` none means the player.
+void checker::CheckHolding(const char* item, const char* holder) {
+  const int slot = ExactSlot(objectNames, item);
+  if (slot < 0 || Unplaced(slot)) {
+    return;  // reported as missing, or with its location or holder
+  }
+  const object* held = &game->ObjectAt(slot);
+  const int line = loaded.RecordStarts(data_file::kObjects)[slot];
+  if (holder == nullptr) {
+    if (!ListHolds(game->Inventory(), held)) {
+      Report(objects, line, Quoted(item) + " must start with the player: location USER");
     }
+    return;
+  }
+  const int person = ExactSlot(peopleNames, holder);
+  if (person >= 0 && !ListHolds(game->PersonAt(person).GetHeldItems(), held)) {
+    Report(objects, line,
+           Quoted(item) + " must start with " + Quoted(holder) +
+               ": location NPC, then a holder line that finds that person");
   }
 }
 
 // The story compares these names whole and exactly.
-void checker::CheckRequiredNames(const data_file& file, const std::vector<std::string>& names,
+void checker::CheckRequiredNames(const file_text& file, const std::vector<std::string>& names,
                                  const std::vector<int>& starts,
                                  const std::vector<std::string>& required, const char* what) {
   for (const std::string& name : required) {
@@ -437,9 +427,11 @@ std::vector<finding> CheckData(const std::string& folder) {
 }
 
 std::string FormatFinding(const std::string& folder, const finding& found) {
-  std::string text = PathOf(folder, found.file);
+  std::string text = PathOf(folder, FileName(found.file));
   if (found.line > 0) {
     text += ":" + std::to_string(found.line);
   }
   return text + ": " + found.message;
 }
+
+}  // namespace quillmore

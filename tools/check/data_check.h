@@ -4,10 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "world/load_report.h"
+
+namespace quillmore {
+
 // One problem in the data files: the file, the line (0 when it concerns the whole file) and
 // what is wrong.
 struct finding {
-  std::string file;
+  data_file file;
   int line;
   std::string message;
 };
@@ -19,5 +23,7 @@ std::vector<finding> CheckData(const std::string& folder);
 // "FOLDER/FILE:LINE: MESSAGE"; without "./" for the working directory, and without the line
 // number when the finding concerns the whole file.
 std::string FormatFinding(const std::string& folder, const finding& found);
+
+}  // namespace quillmore
 
 #endif  // QUILLMORE_TOOLS_CHECK_DATA_CHECK_H_

@@ -7,6 +7,10 @@
 
 #include "tools/check/data_check.h"
 
+using quillmore::CheckData;
+using quillmore::finding;
+using quillmore::FormatFinding;
+
 int main(int argc, char** argv) {
   if (argc > 2) {
     std::cerr << "usage: quillmore-check [FOLDER]\n";

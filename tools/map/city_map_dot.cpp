@@ -5,9 +5,12 @@
 #include <utility>
 
 #include "world/city_map.h"
-#include "world/story_names.h"
+
+namespace quillmore {
 
 namespace {
+
+constexpr const char* kStartRoom = "Fitzgerald Park";
 
 const char* const kExitLetters[kDirectionCount] = {"N", "S", "E", "W"};
 const char* const kCompassPorts[kDirectionCount] = {"n", "s", "e", "w"};
@@ -15,7 +18,7 @@ const char* const kCompassPorts[kDirectionCount] = {"n", "s", "e", "w"};
 // One end of a connection: a place and the exit that leads from it to the other end.
 struct end {
   const char* place;
-  int exit;
+  direction exit;
 };
 
 void WritePlaces(std::ostream& out) {
@@ -37,17 +40,19 @@ void WritePlaces(std::ostream& out) {
 // line side by side. So the northern end goes first, and an east-west pair shares a rank: the
 // picture then reads like a map with north at the top and east at the right.
 void WriteConnection(std::ostream& out, const connection& link) {
-  end from{link.first, link.direction};
+  end from{link.first, link.way};
   end to{link.second, link.wayBack};
-  if (to.exit == kSouth || (from.exit != kSouth && to.exit == kEast)) {
+  if (to.exit == direction::kSouth ||
+      (from.exit != direction::kSouth && to.exit == direction::kEast)) {
     std::swap(from, to);
   }
-  if (!link.IsBent() && from.exit == kEast) {
+  if (!link.IsBent() && from.exit == direction::kEast) {
     out << "  {rank=same; \"" << from.place << "\"; \"" << to.place << "\";}\n";
   }
   out << "  \"" << from.place << "\" -- \"" << to.place << "\" [taillabel=\""
-      << kExitLetters[from.exit] << "\", headlabel=\"" << kExitLetters[to.exit]
-      << "\", tailport=" << kCompassPorts[from.exit] << ", headport=" << kCompassPorts[to.exit];
+      << kExitLetters[IndexOf(from.exit)] << "\", headlabel=\"" << kExitLetters[IndexOf(to.exit)]
+      << "\", tailport=" << kCompassPorts[IndexOf(from.exit)]
+      << ", headport=" << kCompassPorts[IndexOf(to.exit)];
   if (link.IsBent()) {
     out << ", style=dashed, color=red, fontcolor=red, label=\"bent\"";
   }
@@ -71,3 +76,5 @@ void WriteCityMapDot(std::ostream& out) {
   }
   out << "}\n";
 }
+
+}  // namespace quillmore

@@ -6,6 +6,6 @@
 #include "tools/map/city_map_dot.h"
 
 int main() {
-  WriteCityMapDot(std::cout);
+  quillmore::WriteCityMapDot(std::cout);
   return std::cout.good() ? 0 : 1;
 }

@@ -1,6 +1,9 @@
-#include "world/data_line.h"
+#include "world/data_reader.h"
 
-void ReadDataLine(std::istream& in, std::string& line) {
+namespace quillmore {
+
+void data_reader::ReadLine(std::string& line) {
+  ++lineNumber;
   if (!in.good()) {
     return;
   }
@@ -10,3 +13,5 @@ void ReadDataLine(std::istream& in, std::string& line) {
     line.pop_back();
   }
 }
+
+}  // namespace quillmore
