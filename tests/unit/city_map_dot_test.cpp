@@ -1,6 +1,7 @@
 // The graph that quillmore-map prints must show every place with exactly the exits the game
 // gives it: the shipped data are loaded through a world, the map is linked, and each exit is
-// compared with the labelled lines of the graph.
+// compared with the labelled lines of the graph. The cells the places are drawn in must follow
+// the exits, and the boxes must name the places in full.
 
 #include "tools/map/city_map_dot.h"
 
@@ -146,6 +147,52 @@ TEST(CityMapDot, OnlyTheThreeBentConnectionsAreDashed) {
       {"Saint Patrick's Street east", "Saint Patrick's Bridge"},
       {"Oliver Plunkett Street west", "Grand Parade south"}};
   EXPECT_EQ(drawnBent, bent);
+}
+
+TEST(CityMapDot, BoxesNameThePlacesInFull) {
+  std::map<std::string, std::string> boxes;  // label by place, its line breaks made spaces
+  std::istringstream in(GraphText());
+  std::string line;
+  while (std::getline(in, line)) {
+    const std::string label = ValueOf(line, "label");
+    if (line.rfind("  \"", 0) == 0 && line.find(" -- ") == std::string::npos && !label.empty()) {
+      std::string text = label;
+      for (std::size_t at = text.find("\\n"); at != std::string::npos; at = text.find("\\n")) {
+        text.replace(at, 2, " ");
+      }
+      boxes[line.substr(3, line.find('"', 3) - 3)] = text;
+    }
+  }
+  EXPECT_EQ(boxes.size(), MapPlaces().size());
+  for (const std::string& place : MapPlaces()) {
+    EXPECT_EQ(boxes[place], place);
+  }
+}
+
+// Each exit leads into its own quarter of the grid: north to a higher row, east to a column
+// further right. So every line leaves its boxes the way its labels say, and the rows and
+// columns dot is given never ask a line to double back.
+TEST(CityMapCells, EveryExitLeadsItsWayAndNoTwoPlacesShareACell) {
+  const std::map<std::string, map_cell> cells = CityMapCells();
+  ASSERT_EQ(cells.size(), MapPlaces().size());
+  for (const auto& [place, cell] : cells) {
+    for (const auto& [other, otherCell] : cells) {
+      EXPECT_TRUE(place == other || !(cell == otherCell)) << place << " and " << other;
+    }
+  }
+  auto leadsItsWay = [&](const char* from, direction way, const char* to) {
+    const int exit = IndexOf(way);
+    const map_cell here = cells.at(from);
+    const map_cell there = cells.at(to);
+    const int rise[kDirectionCount] = {there.y - here.y, here.y - there.y, there.x - here.x,
+                                       here.x - there.x};
+    const char letter = "NSEW"[exit];
+    EXPECT_GT(rise[exit], 0) << from << ", exit " << letter << ", to " << to;
+  };
+  for (const connection& link : kCityMap) {
+    leadsItsWay(link.first, link.way, link.second);
+    leadsItsWay(link.second, link.wayBack, link.first);
+  }
 }
 
 }  // namespace
