@@ -8,6 +8,13 @@ target_link_libraries(unit_tests PRIVATE quillmore_tools)
 add_test(NAME map/committed-graph-is-current
   COMMAND bash -c "$<TARGET_FILE:quillmore-map> | diff -u ${CMAKE_SOURCE_DIR}/docs/map.dot -")
 
+# --help, --version and unknown options of the checker and the map tool.
+foreach(tool quillmore-check quillmore-map)
+  add_test(NAME options/${tool}
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tool-options $<TARGET_FILE:${tool}> ${tool}
+            ${PROJECT_VERSION} ${CMAKE_SOURCE_DIR}/data)
+endforeach()
+
 add_test(NAME install/launcher-plays-from-any-folder
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/install/play-installed ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR})
 
