@@ -18,9 +18,11 @@ endforeach()
 add_test(NAME install/launcher-plays-from-any-folder
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/install/play-installed ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR})
 
-add_test(NAME manual/renders-without-warnings
-  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/manual/render ${CMAKE_SOURCE_DIR}/docs/quillmore.6)
-set_tests_properties(manual/renders-without-warnings PROPERTIES SKIP_RETURN_CODE 77)
+foreach(page quillmore.6 quillmore-check.1 quillmore-map.1)
+  add_test(NAME manual/${page}-renders-without-warnings
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/manual/render ${CMAKE_SOURCE_DIR}/docs/${page})
+  set_tests_properties(manual/${page}-renders-without-warnings PROPERTIES SKIP_RETURN_CODE 77)
+endforeach()
 
 # Data checker cases: each folder under check/ breaks a copy of the shipped data.
 file(GLOB CHECK_CASES CONFIGURE_DEPENDS LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/check/*)
