@@ -41,6 +41,9 @@ if(NOT QUILLMORE_SANITIZE)
   add_test(NAME install/debian-package
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/install/debian-package ${CMAKE_BINARY_DIR})
   set_tests_properties(install/debian-package PROPERTIES SKIP_RETURN_CODE 77)
+  add_test(NAME install/lintian-finds-nothing
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/install/lintian ${CMAKE_BINARY_DIR})
+  set_tests_properties(install/lintian-finds-nothing PROPERTIES SKIP_RETURN_CODE 77)
   add_test(NAME bench/runs-with-tiny-sizes
     COMMAND ${CMAKE_SOURCE_DIR}/tools/bench/run --build ${CMAKE_BINARY_DIR} --quick)
 endif()
