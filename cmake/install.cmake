@@ -1,30 +1,100 @@
-# Installing, and a Debian package of the same (cpack -G DEB in the build folder):
+# Installing, in two layouts. `cmake --install build --prefix PREFIX` puts everything where a
+# prefix such as ~/.local or /usr/local has it, with the commands in PREFIX/bin, which is on the
+# PATH. The Debian package (cpack -G DEB in the build folder) follows Debian's layout for games
+# under /usr instead:
 #
-#   PREFIX/bin/quillmore               the launcher: plays in the data folder, from any folder
-#   PREFIX/bin/quillmore-check         the data checker
-#   PREFIX/bin/quillmore-map           the city map as a Graphviz graph
-#   PREFIX/lib/quillmore/quillmore     the game, which reads its data from the working directory
-#   PREFIX/share/quillmore/            rooms.txt, people.txt and objects.txt
-#   PREFIX/share/man/man6/quillmore.6  the manual
+#                          cmake --install              Debian package
+#   the launcher           PREFIX/bin/quillmore         /usr/games/quillmore
+#   the data checker       PREFIX/bin/quillmore-check   /usr/games/quillmore-check
+#   the map tool           PREFIX/bin/quillmore-map     /usr/games/quillmore-map
+#   the game               PREFIX/lib/quillmore/        /usr/lib/games/quillmore/
+#   rooms.txt, people.txt  PREFIX/share/quillmore/      /usr/share/games/quillmore/
+#     and objects.txt
+#   the manuals            PREFIX/share/man/man6/quillmore.6, man1/quillmore-check.1 and
+#                          man1/quillmore-map.1; gzipped in the package
+#   copyright, changelog                                /usr/share/doc/quillmore/
 #
-# The launcher finds the game and the data relative to itself, so any prefix works.
+# The game reads its data from the working directory; the launcher moves into the data folder,
+# which it finds relative to itself, so any prefix works. The tools of a games package belong
+# in /usr/games too: lintian warns about /usr/bin in a package of the games section.
+#
+# The first layout is the install component `prefix`; the second is the component `debian`,
+# which only cpack installs.
 
-install(TARGETS quillmore RUNTIME DESTINATION lib/quillmore)
-install(TARGETS quillmore-check quillmore-map RUNTIME DESTINATION bin)
-install(PROGRAMS ${CMAKE_SOURCE_DIR}/tools/quillmore.sh DESTINATION bin RENAME quillmore)
-install(FILES ${CMAKE_SOURCE_DIR}/data/rooms.txt ${CMAKE_SOURCE_DIR}/data/people.txt
-              ${CMAKE_SOURCE_DIR}/data/objects.txt
-        DESTINATION share/quillmore)
-install(FILES ${CMAKE_SOURCE_DIR}/docs/quillmore.6 DESTINATION share/man/man6)
+set(QUILLMORE_DATA_FILES ${CMAKE_SOURCE_DIR}/data/rooms.txt ${CMAKE_SOURCE_DIR}/data/people.txt
+                         ${CMAKE_SOURCE_DIR}/data/objects.txt)
+
+# Makes the launcher of a layout, in OUT: bin, lib and data are the launcher's folder, the
+# game's and the data's, all relative to the prefix.
+function(quillmore_launcher out bin lib data)
+  file(RELATIVE_PATH QUILLMORE_GAME_FROM_LAUNCHER /${bin} /${lib}/quillmore)
+  file(RELATIVE_PATH QUILLMORE_DATA_FROM_LAUNCHER /${bin} /${data})
+  configure_file(${CMAKE_SOURCE_DIR}/tools/quillmore.sh ${out} @ONLY)
+endfunction()
+
+# Any prefix. The prefix is known only when installing, so that is when quillmore.6 is given
+# the path of its data folder.
+quillmore_launcher(${CMAKE_BINARY_DIR}/prefix/quillmore bin lib/quillmore share/quillmore)
+install(PROGRAMS ${CMAKE_BINARY_DIR}/prefix/quillmore DESTINATION bin COMPONENT prefix)
+install(TARGETS quillmore-check quillmore-map RUNTIME DESTINATION bin COMPONENT prefix)
+install(TARGETS quillmore RUNTIME DESTINATION lib/quillmore COMPONENT prefix)
+install(FILES ${QUILLMORE_DATA_FILES} DESTINATION share/quillmore COMPONENT prefix)
+install(FILES ${CMAKE_SOURCE_DIR}/docs/quillmore-check.1 ${CMAKE_SOURCE_DIR}/docs/quillmore-map.1
+        DESTINATION share/man/man1 COMPONENT prefix)
+install(CODE "
+  file(READ [[${CMAKE_SOURCE_DIR}/docs/quillmore.6]] page)
+  set(QUILLMORE_DATA_DIR \"\${CMAKE_INSTALL_PREFIX}/share/quillmore\")
+  string(CONFIGURE \"\${page}\" page @ONLY)
+  file(WRITE [[${CMAKE_BINARY_DIR}/prefix/quillmore.6]] \"\${page}\")
+  file(INSTALL [[${CMAKE_BINARY_DIR}/prefix/quillmore.6]]
+       DESTINATION \"\${CMAKE_INSTALL_PREFIX}/share/man/man6\")"
+  COMPONENT prefix)
+
+# The Debian package, whose prefix is always /usr. Manuals and changelog are compressed as
+# Debian wants them, with gzip -9n: the best compression, and no file name or time stamp.
+set(QUILLMORE_DATA_DIR /usr/share/games/quillmore)
+set(deb_dir ${CMAKE_BINARY_DIR}/debian)
+quillmore_launcher(${deb_dir}/quillmore games lib/games/quillmore share/games/quillmore)
+configure_file(${CMAKE_SOURCE_DIR}/docs/quillmore.6 ${deb_dir}/quillmore.6 @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/docs/quillmore-check.1 ${deb_dir}/quillmore-check.1 COPYONLY)
+configure_file(${CMAKE_SOURCE_DIR}/docs/quillmore-map.1 ${deb_dir}/quillmore-map.1 COPYONLY)
+configure_file(${CMAKE_SOURCE_DIR}/cmake/debian/changelog ${deb_dir}/changelog COPYONLY)
+set(deb_gzipped)
+foreach(file quillmore.6 quillmore-check.1 quillmore-map.1 changelog)
+  add_custom_command(OUTPUT ${deb_dir}/${file}.gz
+    COMMAND gzip -9nkf ${file}
+    DEPENDS ${deb_dir}/${file}
+    WORKING_DIRECTORY ${deb_dir}
+    VERBATIM)
+  list(APPEND deb_gzipped ${deb_dir}/${file}.gz)
+endforeach()
+add_custom_target(debian-files ALL DEPENDS ${deb_gzipped})
+
+set(deb_component COMPONENT debian EXCLUDE_FROM_ALL)
+install(PROGRAMS ${deb_dir}/quillmore DESTINATION games ${deb_component})
+install(TARGETS quillmore-check quillmore-map RUNTIME DESTINATION games ${deb_component})
+install(TARGETS quillmore RUNTIME DESTINATION lib/games/quillmore ${deb_component})
+install(FILES ${QUILLMORE_DATA_FILES} DESTINATION share/games/quillmore ${deb_component})
+install(FILES ${deb_dir}/quillmore.6.gz DESTINATION share/man/man6 ${deb_component})
+install(FILES ${deb_dir}/quillmore-check.1.gz ${deb_dir}/quillmore-map.1.gz
+        DESTINATION share/man/man1 ${deb_component})
+install(FILES ${CMAKE_SOURCE_DIR}/cmake/debian/copyright ${deb_dir}/changelog.gz
+        DESTINATION share/doc/quillmore ${deb_component})
 
 set(CPACK_GENERATOR DEB)
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};debian;/")
 set(CPACK_PACKAGE_NAME quillmore)
 set(CPACK_PACKAGE_VENDOR "Quillmore")
 set(CPACK_PACKAGE_CONTACT "Quillmore maintainers <maintainers@quillmore.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "text adventure in the streets of Cork")
-set(CPACK_PACKAGE_DESCRIPTION "A young man wakes up in a park in Cork with no memory, a photo \
-slip and a few British coins. Walk the city, talk to its people and run their errands until \
-someone tells you who you are.")
+# Debian wants the long description in lines of at most 80 characters.
+set(CPACK_PACKAGE_DESCRIPTION "\
+A young man wakes up in a park in Cork with no memory, a photo slip and a few
+British coins. Walk the city, talk to its people and run their errands until
+someone tells you who you are.
+
+The package also holds quillmore-check, which checks data files written for the
+game, and quillmore-map, which prints the city map as a Graphviz graph.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)

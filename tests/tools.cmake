@@ -13,12 +13,21 @@ add_test(NAME map/committed-graph-lays-out-cleanly
   COMMAND ${CMAKE_SOURCE_DIR}/tools/map/check-layout ${CMAKE_SOURCE_DIR}/docs/map.dot)
 set_tests_properties(map/committed-graph-lays-out-cleanly PROPERTIES SKIP_RETURN_CODE 77)
 
+# --help, --version and unknown options of the checker and the map tool.
+foreach(tool quillmore-check quillmore-map)
+  add_test(NAME options/${tool}
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tool-options $<TARGET_FILE:${tool}> ${tool}
+            ${PROJECT_VERSION} ${CMAKE_SOURCE_DIR}/data)
+endforeach()
+
 add_test(NAME install/launcher-plays-from-any-folder
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/install/play-installed ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR})
 
-add_test(NAME manual/renders-without-warnings
-  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/manual/render ${CMAKE_SOURCE_DIR}/docs/quillmore.6)
-set_tests_properties(manual/renders-without-warnings PROPERTIES SKIP_RETURN_CODE 77)
+foreach(page quillmore.6 quillmore-check.1 quillmore-map.1)
+  add_test(NAME manual/${page}-renders-without-warnings
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/manual/render ${CMAKE_SOURCE_DIR}/docs/${page})
+  set_tests_properties(manual/${page}-renders-without-warnings PROPERTIES SKIP_RETURN_CODE 77)
+endforeach()
 
 # Data checker cases: each folder under check/ breaks a copy of the shipped data.
 file(GLOB CHECK_CASES CONFIGURE_DEPENDS LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/check/*)
@@ -37,6 +46,9 @@ if(NOT QUILLMORE_SANITIZE)
   add_test(NAME install/debian-package
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/install/debian-package ${CMAKE_BINARY_DIR})
   set_tests_properties(install/debian-package PROPERTIES SKIP_RETURN_CODE 77)
+  add_test(NAME install/lintian-finds-nothing
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/install/lintian ${CMAKE_BINARY_DIR})
+  set_tests_properties(install/lintian-finds-nothing PROPERTIES SKIP_RETURN_CODE 77)
   add_test(NAME bench/runs-with-tiny-sizes
     COMMAND ${CMAKE_SOURCE_DIR}/tools/bench/run --build ${CMAKE_BINARY_DIR} --quick)
 endif()
