@@ -69,4 +69,12 @@ command CommandFor(const std::string& word) {
   return command::kUnknown;
 }
 
+const std::vector<std::string>& CommandNames() {
+  static const std::vector<std::string> kNames = {
+      "north", "south", "east", "west", "quit", "inventory",
+      "get",   "give",  "talk", "drop", "look", "commands",
+  };
+  return kNames;
+}
+
 }  // namespace quillmore

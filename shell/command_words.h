@@ -2,6 +2,7 @@
 #define QUILLMORE_SHELL_COMMAND_WORDS_H_
 
 #include <string>
+#include <vector>
 
 namespace quillmore {
 
@@ -25,6 +26,9 @@ enum class command {
 // capital and small first letter and its full name capitalised or small, except give, which has
 // no one-letter form since g means get.
 command CommandFor(const std::string& word);
+
+// The commands by their full names in small letters, as the list of commands gives them.
+const std::vector<std::string>& CommandNames();
 
 }  // namespace quillmore
 

@@ -1,12 +1,17 @@
 #ifndef QUILLMORE_SHELL_CONSOLE_H_
 #define QUILLMORE_SHELL_CONSOLE_H_
 
+#include <functional>
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillmore {
+
+class console;
 
 // What the game waits for when it reads. A front end that prompts or completes names uses it;
 // plain streams ignore it.
@@ -20,8 +25,15 @@ enum class wanted {
   kKey,            // any key, at the end of a won game
 };
 
+// What the player may type to finish a line: each candidate would replace the line from `start`
+// on. Candidates carry their exact capitals.
+struct completion {
+  std::size_t start = 0;
+  std::vector<std::string> candidates;
+};
+
 // How the player meets the game: a terminal, a page. It is told what the game waits for before
-// every read, and it answers the key wait. Plain streams need none.
+// every read, answers the key wait, and may ask for lines to be wrapped. Plain streams need none.
 class front_end {
  public:
   front_end() = default;
@@ -29,13 +41,20 @@ class front_end {
   front_end& operator=(const front_end&) = delete;
   virtual ~front_end() = default;
 
+  // The console the front end serves, for completing names and telling the player things.
+  virtual void Attach(console& io) = 0;
   // Called before each read that may wait for the player.
   virtual void Waiting(wanted what) = 0;
   // Waits for one key of `in` at the end of a won game. False when input has ended.
   virtual bool ReadKey(std::istream& in) = 0;
   // The game has been won or quit: there is nothing left to continue.
   virtual void GameOver() = 0;
+  // The width in columns to wrap lines at, asked at every line end; 0 leaves lines as they are.
+  // A front end that answers 0 at first never wraps.
+  virtual int LineWidth() = 0;
 };
+
+class replay_buffer;
 
 // Every byte the player types and every byte the game writes passes through the one console.
 // `main` builds it over the standard streams, a test over string streams. It lends nothing it
@@ -43,11 +62,12 @@ class front_end {
 //
 // Reads return false when input ended before they extracted anything; once one has, every later
 // one does too, so a caller that stops at the first false never waits or repeats forever.
-// Writes go out as they are; every line end flushes.
+// Writes go out as they are, or wrapped at word boundaries when the front end asks; every line
+// end flushes.
 class console {
  public:
-  console(std::istream& in, std::ostream& out, front_end* player = nullptr)
-      : in(in), out(out), player(player) {}
+  console(std::istream& in, std::ostream& out, front_end* player = nullptr);
+  ~console();
   console(const console&) = delete;
   console& operator=(const console&) = delete;
 
@@ -85,12 +105,41 @@ class console {
   // The game has been won or quit.
   void GameOver();
 
- private:
-  void Waiting(wanted what);
+  // Continuing a game: reads `typed`, what the player typed in an earlier run, before the input
+  // of this one, and writes nothing while it lasts. Once it is used up, the console calls what
+  // OnCaughtUp gave it to show where the player stands, and shows the question the game was
+  // asking, if it was in the middle of a command.
+  void Replay(std::string typed);
+  void OnCaughtUp(std::function<void()> show);
 
-  std::istream& in;
+  // Completing: what the player may type to finish `line`, where the game waits now.
+  using completer = std::function<completion(wanted what, std::string_view line)>;
+  void OnComplete(completer complete);
+  completion Complete(std::string_view line) const;
+
+ private:
+  friend class replay_buffer;
+  void Waiting(wanted what);
+  void CaughtUp();
+  void Emit(bool lineEnds);
+
+  std::istream* in;
   std::ostream& out;
   front_end* player;
+
+  // Wrapping: the line being written, and the column the terminal's cursor is at.
+  bool wraps = false;
+  std::string pending;
+  int column = 0;
+
+  // Continuing: the earlier input, and what the game wrote since it last read a command.
+  std::unique_ptr<replay_buffer> replay;
+  std::unique_ptr<std::istream> replayed;
+  bool muted = false;
+  wanted waitingFor = wanted::kCommand;
+  std::string sinceCommand;
+  std::function<void()> showWhereThePlayerStands;
+  completer names;
 };
 
 }  // namespace quillmore

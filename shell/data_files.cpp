@@ -1,6 +1,7 @@
 #include "shell/data_files.h"
 
 #include <filesystem>
+#include <sstream>
 #include <system_error>
 
 namespace quillmore {
@@ -28,6 +29,19 @@ std::ifstream OpenDataFile(const char* name) {
     file.setstate(std::ios::failbit);
   }
   return file;
+}
+
+std::string DataFilesText() {
+  std::string text;
+  for (const char* name : {"rooms.txt", "people.txt", "objects.txt"}) {
+    std::ifstream file = OpenDataFile(name);
+    std::ostringstream contents;
+    if (file) {
+      contents << file.rdbuf();
+    }
+    text += std::to_string(contents.str().size()) + ":" + contents.str();
+  }
+  return text;
 }
 
 }  // namespace quillmore

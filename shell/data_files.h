@@ -2,6 +2,7 @@
 #define QUILLMORE_SHELL_DATA_FILES_H_
 
 #include <fstream>
+#include <string>
 
 namespace quillmore {
 
@@ -9,6 +10,10 @@ namespace quillmore {
 // a directory, or with no read permission for anyone) gives a failed stream, which the loader
 // reports.
 std::ifstream OpenDataFile(const char* name);
+
+// The three data files of the working directory, one after another, each with its length in
+// front: what tells one version of the game's data from another.
+std::string DataFilesText();
 
 }  // namespace quillmore
 

@@ -1,6 +1,7 @@
 #include "shell/game.h"
 
 #include "shell/command_loop.h"
+#include "shell/completion.h"
 #include "shell/console.h"
 #include "shell/end_of_game.h"
 #include "shell/opening.h"
@@ -33,6 +34,9 @@ int PlayGame(console& io, std::istream& rooms, std::istream& objects, std::istre
   if (!Load(game, io, rooms, objects, people)) {
     return kExitBadData;
   }
+  // A continued game shows where the player stands once it has caught up with his typing.
+  io.OnCaughtUp([&game] { game.DescribeCurrentRoom(); });
+  io.OnComplete([&game](wanted what, std::string_view line) { return Complete(game, what, line); });
   WriteOpening(io);
   game.DescribeCurrentRoom();
   const ending end = command_loop(game, io).Run();

@@ -1,0 +1,21 @@
+#ifndef QUILLMORE_SHELL_COMPLETION_H_
+#define QUILLMORE_SHELL_COMPLETION_H_
+
+#include <string_view>
+
+#include "shell/console.h"
+
+namespace quillmore {
+
+class world;
+
+// The commands, directions and names that fit where the line stands, when the game waits for
+// `what`, with their exact capitals, so that "talk co" is offered "Conor". On a command line that
+// is the command words, and after get, drop, give, talk and look the names that command takes:
+// objects here, carried, either, or people here. A name matches when it begins with the typed
+// text, or failing that contains it, in any case.
+completion Complete(const world& game, wanted what, std::string_view line);
+
+}  // namespace quillmore
+
+#endif  // QUILLMORE_SHELL_COMPLETION_H_

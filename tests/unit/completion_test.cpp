@@ -1,0 +1,55 @@
+#include "shell/completion.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "test_world.h"
+
+namespace quillmore {
+namespace {
+
+using names = std::vector<std::string>;
+
+// The park with Conor and a couple in it, a bench lying there; the player carries the coins and
+// the photo slip.
+struct park : test_world {
+  park() {
+    LoadWorld(game, "Fitzgerald Park\npark\ndetail", "couple lying on a blanket\nPark\nConor\nPark",
+              "park bench\nold\nPark\nphoto slip\nslip\nUSER\nenglish coins\nround\nUSER");
+  }
+  names Candidates(wanted what, const std::string& line) {
+    return Complete(game, what, line).candidates;
+  }
+};
+
+TEST(Completion, OffersTheCommandWordsThenTheNamesTheCommandTakes) {
+  park here;
+  EXPECT_EQ(here.Candidates(wanted::kCommand, "g"), (names{"get", "give"}));
+  EXPECT_EQ(here.Candidates(wanted::kCommand, "Tal"), (names{"talk"}));
+  EXPECT_EQ(here.Candidates(wanted::kCommand, "talk co"),
+            (names{"Conor", "couple lying on a blanket"}));
+  EXPECT_EQ(here.Candidates(wanted::kCommand, "talk con"), (names{"Conor"}));
+  EXPECT_EQ(Complete(here.game, wanted::kCommand, "talk con").start, 5u);
+  EXPECT_EQ(here.Candidates(wanted::kCommand, "get "), (names{"park bench"}));
+  EXPECT_EQ(here.Candidates(wanted::kCommand, "give "), (names{"english coins", "photo slip"}));
+  EXPECT_EQ(here.Candidates(wanted::kCommand, "drop ph"), (names{"photo slip"}));
+  EXPECT_EQ(here.Candidates(wanted::kCommand, "l p"), (names{"park bench", "photo slip"}));
+  // Words that take no name follow one another: the last one is completed.
+  EXPECT_EQ(here.Candidates(wanted::kCommand, "n e w"), (names{"west"}));
+  EXPECT_EQ(Complete(here.game, wanted::kCommand, "n e w").start, 4u);
+  EXPECT_TRUE(here.Candidates(wanted::kCommand, "quit x").empty());
+}
+
+TEST(Completion, OffersNamesAtTheGamesOwnQuestions) {
+  park here;
+  EXPECT_EQ(here.Candidates(wanted::kPerson, ""), (names{"Conor", "couple lying on a blanket"}));
+  EXPECT_EQ(here.Candidates(wanted::kObjectHere, "PARK"), (names{"park bench"}));
+  // Failing a name that begins with the text, one that contains it.
+  EXPECT_EQ(here.Candidates(wanted::kObjectCarried, "coin"), (names{"english coins"}));
+  EXPECT_TRUE(here.Candidates(wanted::kAnswer, "").empty());
+}
+
+}  // namespace
+}  // namespace quillmore

@@ -1,0 +1,66 @@
+#include "shell/console.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "shell/game.h"
+#include "test_world.h"
+
+namespace quillmore {
+namespace {
+
+// A front end with a terminal of a fixed width that nobody types at.
+class narrow_terminal : public front_end {
+ public:
+  explicit narrow_terminal(int width) : width(width) {}
+  void Attach(console& /*io*/) override {}
+  void Waiting(wanted /*what*/) override {}
+  bool ReadKey(std::istream& in) override { return in.get() != std::istream::traits_type::eof(); }
+  void GameOver() override {}
+  int LineWidth() override { return width; }
+
+  int width;
+};
+
+TEST(Console, WrapsEveryLineAtTheWidthItIsGivenThen) {
+  std::istringstream in;
+  std::ostringstream out;
+  narrow_terminal screen(10);
+  console io(in, out, &screen);
+  io.Line("Thank you, ", "come again.");
+  screen.width = 6;  // the terminal was made narrower
+  io.Line("Hello there.");
+  io.Text("Press any key ");
+  io.Flush();
+  EXPECT_EQ(out.str(), "Thank you,\ncome\nagain.\nHello\nthere.\nPress\nany\nkey ");
+}
+
+// Plays the park with what was typed before and what is typed now; returns what is written.
+std::string Continue(const std::string& before, const std::string& now) {
+  std::istringstream typed(now);
+  std::ostringstream written;
+  console io(typed, written);
+  io.Replay(before);
+  std::istringstream rooms(
+      "Fitzgerald Park\npark\ndetail\nWestern Road east\nroad\ndetail\nWestern Star\npub\ndetail");
+  std::istringstream people("Conor\nStar");
+  std::istringstream objects("english coins\nround\nUSER");
+  EXPECT_EQ(PlayGame(io, rooms, objects, people), kExitPlayed);
+  return written.str();
+}
+
+TEST(Console, AContinuedGameShowsWhereThePlayerStandsAndGoesOn) {
+  EXPECT_EQ(Continue("s\n", "i\n"),
+            "\nWestern Road east\nroad\ndetail\n\nYou see here: Nothing notable.\n"
+            "Interesting people are: No one notable.\nYou are holding: english coins\n");
+  // Caught up in the middle of a command, it shows the question it was asking as well.
+  EXPECT_EQ(Continue("give english coins\n", "Conor\n"),
+            "\nFitzgerald Park\npark\ndetail\n\nYou see here: Nothing notable.\n"
+            "Interesting people are: No one notable.\nTo whom? \n"
+            "That person is not in this room.\n\n");
+}
+
+}  // namespace
+}  // namespace quillmore

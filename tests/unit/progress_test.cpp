@@ -1,0 +1,110 @@
+#include "shell/progress.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace quillmore {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Progress : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    state = fs::temp_directory_path() / ("quillmore-progress-" + std::to_string(getpid()));
+    fs::remove_all(state);
+  }
+  void TearDown() override { fs::remove_all(state); }
+
+  // The files kept for games.
+  std::vector<fs::path> Files() const {
+    std::vector<fs::path> files;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(state / "games", error)) {
+      files.push_back(entry.path());
+    }
+    return files;
+  }
+  std::string Continued(const std::string& data, std::string& notice) {
+    progress later(state, "/games/data", data);
+    return later.TakeUp(notice);
+  }
+
+  fs::path state;
+};
+
+TEST_F(Progress, KeepsWhatWasTypedUntilTheGameIsWonOrQuit) {
+  std::string notice;
+  {
+    progress game(state, "/games/data", "the data");
+    ASSERT_TRUE(game.Record("s\n", notice));
+    ASSERT_TRUE(game.Record("talk Sean\na\n", notice));
+  }
+  EXPECT_EQ(Continued("the data", notice), "s\ntalk Sean\na\n");
+  EXPECT_EQ(notice, "");
+  // Continued, the game records on where it stood; finished, there is nothing left to take up.
+  progress again(state, "/games/data", "the data");
+  EXPECT_EQ(again.TakeUp(notice), "s\ntalk Sean\na\n");
+  ASSERT_TRUE(again.Record("n\n", notice));
+  again.Finish();
+  EXPECT_TRUE(Files().empty());
+  EXPECT_EQ(Continued("the data", notice), "");
+  EXPECT_EQ(notice, "There is no unfinished game to continue here, so a new one begins.");
+}
+
+TEST_F(Progress, ANewGameReplacesTheOldOneOnlyOnceItsFirstLineIsWritten) {
+  std::string notice;
+  progress first(state, "/games/data", "the data");
+  ASSERT_TRUE(first.Record("s\n", notice));
+  progress second(state, "/games/data", "the data");
+  EXPECT_EQ(Continued("the data", notice), "s\n");
+  ASSERT_TRUE(second.Record("e\n", notice));
+  EXPECT_EQ(Continued("the data", notice), "e\n");
+  EXPECT_EQ(Files().size(), 1u);  // and no half-written file is left beside it
+}
+
+TEST_F(Progress, SaysWhyAGameCannotBeContinued) {
+  std::string notice;
+  {
+    progress game(state, "/games/data", "the data");
+    ASSERT_TRUE(game.Record("s\n", notice));
+  }
+  // Other data: the old game is kept, for when the data come back.
+  EXPECT_EQ(Continued("changed data", notice), "");
+  EXPECT_EQ(notice,
+            "The data files have changed since the last game here, so a new one begins; the old "
+            "one is kept.");
+  EXPECT_EQ(Continued("the data", notice), "s\n");
+  // A damaged file, and a line cut short by a crash.
+  const fs::path file = Files().front();
+  std::ofstream(file, std::ios::app) << "talk Se";
+  notice.clear();
+  EXPECT_EQ(Continued("the data", notice), "s\n");
+  std::ofstream(file) << "rubbish";
+  EXPECT_EQ(Continued("the data", notice), "");
+  EXPECT_EQ(notice.rfind("The last game here could not be read (", 0), 0u) << notice;
+  // Another data folder has no game of its own.
+  progress elsewhere(state, "/other/data", "the data");
+  EXPECT_EQ(elsewhere.TakeUp(notice), "");
+  EXPECT_EQ(notice, "There is no unfinished game to continue here, so a new one begins.");
+}
+
+TEST_F(Progress, SaysSoWhenItCannotWrite) {
+  fs::create_directories(state);
+  std::ofstream(state / "games") << "a file where the folder should be";
+  progress game(state, "/games/data", "the data");
+  std::string notice;
+  EXPECT_FALSE(game.Record("s\n", notice));
+  EXPECT_EQ(notice.rfind("Your progress cannot be kept (", 0), 0u) << notice;
+  notice.clear();
+  EXPECT_FALSE(game.Record("n\n", notice));
+  EXPECT_EQ(notice, "");  // said once
+}
+
+}  // namespace
+}  // namespace quillmore
