@@ -208,8 +208,8 @@ std::vector<finding> checker::Run() {
   return findings;
 }
 
-// A record that the end of the file made up has no line of its own: the line feed finding
-// tells of it, so findings past the last line are dropped.
+// A record cut short by the end of the file reads its missing lines as empty, or as the location
+// before; a problem the loader meets on such a line has no line of its own and is dropped.
 void checker::Report(const file_text& file, int line, const std::string& message) {
   if (line <= file.LineCount()) {
     findings.push_back({file.file, line, message});
@@ -225,10 +225,6 @@ void checker::CheckText(const file_text& file) {
     if (file.lines[number - 1].find('\r') != std::string::npos) {
       Report(file, number, "carriage return: save the file with plain line feeds");
     }
-  }
-  if (!file.text.empty() && file.text.back() == '\n') {
-    Report(file, file.LineCount(),
-           "line feed after the last line: the game reads one more, empty record");
   }
 }
 
