@@ -163,6 +163,9 @@ TEST_F(ShippedData, PeopleStandWhereTheStorySendsThePlayer) {
     } else {
       EXPECT_EQ(rooms.size(), 1u) << part.name;
     }
+    if (part.standsIn != nullptr && !part.outOfSight) {
+      EXPECT_EQ(rooms, std::vector<std::string>{part.standsIn}) << part.name;
+    }
   }
   EXPECT_EQ(RoomsOf(Person("John the bar tender")),
             std::vector<std::string>{"The Franciscan Well"});
