@@ -507,10 +507,10 @@ void checker::CheckStoryPlace(const role& part, int slot) {
 // A person out of sight is placed by the story, not by the location line, which the game never
 // reads: a line that names another room is misleading.
 void checker::CheckEntrance(const role& part, int slot) {
-  if (part.standsIn == nullptr) {
-    return;
+  const int line = loaded.RecordStarts(data_file::kPeople)[slot] + 1;
+  if (part.standsIn == nullptr || line > people.LineCount()) {
+    return;  // no place to tell of, or no line to mislead
   }
-  const int line = LocationLine(slot);
   const room* named = game->RoomByName(people.Line(line));
   if (named != nullptr && named == game->RoomByName(part.standsIn)) {
     return;
