@@ -27,6 +27,7 @@ struct role {
   const char* wants = nullptr;                  // the one object the person accepts
   story_step afterGift = nullptr;               // after an accepted gift finished the errand
   const char* nextErrand = nullptr;             // whose errand opens when this one is done
+  const char* standsIn = nullptr;               // where the talk or the story puts the person
   quest_stage startStage = quest_stage::kIdle;  // set when the people file is loaded
   bool outOfSight = false;                      // in no room until the story brings him or her in
   bool winsGame = false;                        // talking to this person wins the game

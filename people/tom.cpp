@@ -1,4 +1,5 @@
 #include "people/conversation.h"
+#include "people/story.h"
 #include "world/world.h"
 
 namespace quillmore {
@@ -52,9 +53,10 @@ bool TalkTom(person& tom, console& io) {
 // Tom's errand is done, and Diarmuid turns up at his pub, as he does every night.
 void AfterTom(world& game, person& tom) {
   game.FinishErrand(tom);
-  const int diarmuid = game.FindNPC("Diarmuid");
+  const char* const name = "Diarmuid";
+  const int diarmuid = game.FindNPC(name);
   if (diarmuid != world::kNoPerson) {
-    game.PlacePersonInRoom("Washington Inn", diarmuid);
+    game.PlacePersonInRoom(RoleOf(name)->standsIn, diarmuid);
   }
 }
 

@@ -2,9 +2,13 @@
 
 namespace quillmore {
 
+bool data_reader::AtEnd() {
+  return !in.good() || in.peek() == std::istream::traits_type::eof();
+}
+
 void data_reader::ReadLine(std::string& line) {
   ++lineNumber;
-  if (!in.good()) {
+  if (AtEnd()) {
     return;
   }
   std::getline(in, line);

@@ -7,18 +7,19 @@
 namespace quillmore {
 
 // Reads a data file line by line and counts the lines, so that a loader can say where a problem
-// lies. A carriage return right before a line feed is dropped, so files with either line ending
-// read the same. Once a read has run into the end of the file, every further read leaves its line
-// as it was: the loaders rely on that for the location texts, which carry over from one record
-// to the next.
+// lies. A line feed ends a line rather than starting one: a line is there only while at least one
+// byte of the file is left, so a line feed after the last line, or an empty file, gives no line.
+// A carriage return right before a line feed is dropped, so files with either line ending read
+// the same. A read with nothing left leaves its line as it was: the loaders rely on that for the
+// location texts, which carry over from one record to the next.
 class data_reader {
  public:
   explicit data_reader(std::istream& in) : in(in) {}
 
   // False when the file could not be opened.
   bool Opened() const { return !in.fail(); }
-  // True once a read has run into the end of the file.
-  bool AtEnd() const { return in.eof(); }
+  // True when no byte of the file is left to read.
+  bool AtEnd();
   void ReadLine(std::string& line);
   // The number of the line the last read was for, counted from 1; 0 before the first.
   int LineNumber() const { return lineNumber; }

@@ -4,15 +4,16 @@
 
 namespace quillmore {
 
-// Every loader reads records until it has 100 or a read has run into the end of its file. The end
-// is tested before each record, never inside one: a line feed after the last line therefore
-// makes one more, empty record, and a record cut short keeps its missing lines empty.
+// Every loader reads another record while it has fewer than 100 and at least one byte of its file
+// is left, so a line feed after the last line, or an empty file, adds no record. The end is
+// tested before each record, never inside one: a record cut short keeps its missing lines empty,
+// or, for a location, the text of the record before.
 
 namespace {
 
 constexpr const char* kStartRoom = "Fitzgerald Park";
 
-bool MoreRecords(const data_reader& in, int count) {
+bool MoreRecords(data_reader& in, int count) {
   return count < world::kTableSize && !in.AtEnd();
 }
 

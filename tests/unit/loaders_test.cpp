@@ -19,46 +19,76 @@ std::string Repeat(const std::string& record, int times) {
   return text;
 }
 
-TEST(Loaders, AnEmptyFileGivesOneEmptyRecord) {
+TEST(Loaders, AnEmptyFileGivesNoRecord) {
   test_world play;
   world& game = play.game;
-  LoadWorld(game, kTwoRooms, "", "");
+  EXPECT_EQ(LoadWorld(game, kTwoRooms, "", ""), "");
+  EXPECT_EQ(game.PeopleCount(), 0);
+  EXPECT_EQ(game.ObjectCount(), 0);
+  EXPECT_EQ(game.RoomAt(0).GetPeople(), nullptr);
+  EXPECT_EQ(game.RoomAt(0).GetObjects(), nullptr);
+  EXPECT_EQ(game.Inventory(), nullptr);
+  // Without a room there is no start room either.
+  test_world noRooms;
+  load_report report;
+  std::istringstream empty("");
+  EXPECT_FALSE(noRooms.game.LoadRooms(empty, report));
+  EXPECT_EQ(noRooms.game.RoomCount(), 0);
+}
+
+TEST(Loaders, AFinalLineFeedOrCrLfAddsNoRecord) {
+  test_world play;
+  world& game = play.game;
+  EXPECT_EQ(LoadWorld(game, std::string(kTwoRooms) + "\n", "Conor\nOak\r\n", "coin\nround\nOak\n"),
+            "");
+  EXPECT_EQ(game.RoomCount(), 2);
   ASSERT_EQ(game.PeopleCount(), 1);
-  EXPECT_EQ(game.PersonAt(0).GetName(), "");
   ASSERT_EQ(game.ObjectCount(), 1);
-  // The empty location is contained in every room name, so both land in room slot 0.
-  EXPECT_EQ(game.RoomAt(0).GetPeople(), &game.PersonAt(0));
-  EXPECT_EQ(game.RoomAt(0).GetObjects(), &game.ObjectAt(0));
+  EXPECT_EQ(game.RoomAt(1).GetPeople(), &game.PersonAt(0));
+  EXPECT_EQ(game.PersonAt(0).GetNextInRoom(), nullptr);
+  EXPECT_EQ(Names(game.RoomAt(1).GetObjects()), (std::vector<std::string>{"coin"}));
+  EXPECT_EQ(game.RoomAt(0).GetPeople(), nullptr);
+  EXPECT_EQ(game.RoomAt(0).GetObjects(), nullptr);
 }
 
-TEST(Loaders, ALineFeedAfterTheLastLineGivesOneMoreRecordPlacedLikeTheOneBefore) {
+TEST(Loaders, AnEmptyLineBeforeTheEndIsStillALine) {
   test_world play;
   world& game = play.game;
-  LoadWorld(game, std::string(kTwoRooms) + "\n", "Conor\nOak\n", "coin\nround\nOak\n");
-  EXPECT_EQ(game.RoomCount(), 3);
-  EXPECT_EQ(game.RoomAt(2).GetName(), "");
+  // Conor's location is the empty line, which every room name contains: he stands in the park.
+  LoadWorld(game, kTwoRooms, "Conor\n\nJack\nOak\n", "coin\n\nOak\n\n\n\n");
   ASSERT_EQ(game.PeopleCount(), 2);
+  EXPECT_EQ(game.RoomAt(0).GetPeople(), &game.PersonAt(0));
   EXPECT_EQ(game.RoomAt(1).GetPeople(), &game.PersonAt(1));
-  EXPECT_EQ(game.PersonAt(1).GetNextInRoom(), &game.PersonAt(0));
+  // Three empty lines and a final line feed: one more record, nameless, with an empty location.
   ASSERT_EQ(game.ObjectCount(), 2);
-  EXPECT_EQ(Names(game.RoomAt(1).GetObjects()), (std::vector<std::string>{"", "coin"}));
-}
-
-TEST(Loaders, AnEmptyRecordAfterAHeldObjectGoesToTheFirstPerson) {
-  test_world play;
-  world& game = play.game;
-  LoadWorld(game, kTwoRooms, "Tom\nOak\nJack\nOak", "pint\ncold\nNPC\nJack\n");
-  EXPECT_EQ(Names(game.PersonAt(1).GetHeldItems()), (std::vector<std::string>{"pint"}));
-  EXPECT_EQ(Names(game.PersonAt(0).GetHeldItems()), (std::vector<std::string>{""}));
+  EXPECT_EQ(Names(game.RoomAt(1).GetObjects()), (std::vector<std::string>{"coin"}));
+  EXPECT_EQ(Names(game.RoomAt(0).GetObjects()), (std::vector<std::string>{""}));
 }
 
 TEST(Loaders, ARecordCutShortIsCountedAndKeepsThePreviousLocation) {
-  test_world play;
-  world& game = play.game;
-  LoadWorld(game, kTwoRooms, "Tom\nOak\nJack", "");
-  ASSERT_EQ(game.PeopleCount(), 2);
-  EXPECT_EQ(game.PersonAt(1).GetName(), "Jack");
-  EXPECT_EQ(game.RoomAt(1).GetPeople(), &game.PersonAt(1));
+  // With or without a line feed after its last line, the record reads the same.
+  for (const char* end : {"", "\n", "\r\n"}) {
+    test_world play;
+    world& game = play.game;
+    LoadWorld(game, kTwoRooms, std::string("Tom\nOak\nJack") + end, "");
+    ASSERT_EQ(game.PeopleCount(), 2) << "ending " << end;
+    EXPECT_EQ(game.PersonAt(1).GetName(), "Jack");
+    EXPECT_EQ(game.RoomAt(1).GetPeople(), &game.PersonAt(1));
+  }
+}
+
+TEST(Loaders, AnObjectCutShortAfterAHeldObjectGoesToTheFirstPerson) {
+  for (const char* end : {"", "\n"}) {
+    test_world play;
+    world& game = play.game;
+    // "rag" keeps the location NPC and reads its holder from beyond the end: an empty name, which
+    // the first person's name contains.
+    LoadWorld(game, kTwoRooms, "Tom\nOak\nJack\nOak",
+              std::string("pint\ncold\nNPC\nJack\nrag") + end);
+    EXPECT_EQ(game.ObjectCount(), 2);
+    EXPECT_EQ(Names(game.PersonAt(1).GetHeldItems()), (std::vector<std::string>{"pint"}));
+    EXPECT_EQ(Names(game.PersonAt(0).GetHeldItems()), (std::vector<std::string>{"rag"}));
+  }
 }
 
 TEST(Loaders, ReadOnlyTheFirstHundredRecords) {
@@ -74,14 +104,18 @@ TEST(Loaders, ReadOnlyTheFirstHundredRecords) {
 TEST(Loaders, CarriageReturnsBeforeLineFeedsAreDropped) {
   test_world play;
   world& game = play.game;
-  const std::string output = LoadWorld(game, "Fitzgerald Park\r\npark\r\ndetail\r\nPub\r\n\r\nx",
-                                       "Conor\r\nPub\r\n", "coins\r\nround\r\nUSER\r\n");
+  const std::string output =
+      LoadWorld(game, "Fitzgerald Park\r\npark\r\ndetail\r\nPub\r\n\r\nx",
+                "Conor\r\nPub\r\nJack\r\n\r\n", "coins\r\nround\r\nUSER\r\n");
   EXPECT_EQ(output, "");
   EXPECT_EQ(game.RoomAt(0).GetName(), "Fitzgerald Park");
+  EXPECT_EQ(game.RoomCount(), 2);
+  ASSERT_EQ(game.PeopleCount(), 2);
   EXPECT_EQ(game.PersonAt(0).GetName(), "Conor");
-  EXPECT_EQ(game.PersonAt(0).GetNextInRoom(), nullptr);
-  EXPECT_EQ(game.RoomAt(1).GetPeople()->GetNextInRoom(), &game.PersonAt(0));
-  EXPECT_EQ(Names(game.Inventory()), (std::vector<std::string>{"", "coins"}));
+  EXPECT_EQ(game.RoomAt(1).GetPeople(), &game.PersonAt(0));
+  // Jack's location is an empty line ended by CR LF: he stands in the park.
+  EXPECT_EQ(game.RoomAt(0).GetPeople(), &game.PersonAt(1));
+  EXPECT_EQ(Names(game.Inventory()), (std::vector<std::string>{"coins"}));
   // A carriage return with no line feed after it, at the very end, stays part of its line.
   test_world endsInReturn;
   load_report report;

@@ -16,8 +16,9 @@
 #include "world/world.h"
 
 // The checker parses no record itself. Each file goes through the game's own loader into a real
-// `world`, and the checks ask that world with the game's own lookups. The loaders report where
-// each record starts and every location or holder that found nothing.
+// `world`, the game's own BuildMap links its exits, and the checks ask that world with the game's
+// own lookups. The loaders report where each record starts and every location or holder that
+// found nothing.
 
 namespace quillmore {
 
@@ -74,6 +75,29 @@ bool ListHolds(const object* head, const object* item) {
 int ExactSlot(const std::vector<std::string>& names, const std::string& name) {
   const auto found = std::find(names.begin(), names.end(), name);
   return found == names.end() ? -1 : static_cast<int>(found - names.begin());
+}
+
+// The fewest edits (a letter put in, left out or changed) after which `name` contains `text`:
+// the edit distance from `text` to the nearest run of letters in `name`.
+std::size_t EditsToContain(const std::string& name, const std::string& text) {
+  // distance[j]: the fewest edits that make the text read so far end at letter j of the name.
+  std::vector<std::size_t> distance(name.size() + 1, 0);
+  for (std::size_t i = 1; i <= text.size(); ++i) {
+    std::size_t diagonal = distance[0];
+    distance[0] = i;
+    for (std::size_t j = 1; j <= name.size(); ++j) {
+      const std::size_t above = distance[j];
+      const std::size_t change = text[i - 1] == name[j - 1] ? 0 : 1;
+      distance[j] = std::min({above + 1, distance[j - 1] + 1, diagonal + change});
+      diagonal = above;
+    }
+  }
+  return *std::min_element(distance.begin(), distance.end());
+}
+
+// A misspelling worth naming: at most one edit for every three letters of the place.
+bool Near(std::size_t edits, const std::string& place) {
+  return edits * 3 <= place.size();
 }
 
 // A data file as text and as lines (line feeds removed, carriage returns kept).
@@ -157,9 +181,21 @@ class checker {
   void ReportLoadProblems();
 
   void CheckMap();
-  void CheckMapPlace(const std::string& place);
+  void CheckMapPlace(const std::string& place, const std::set<std::string>& places);
+  int NearestUnplacedRoom(const std::string& place, const std::set<std::string>& places) const;
+  void FindReachableRooms();
+  void CheckReachable();
+  int RoomSlot(const room* place) const;
+  const room* RoomOf(const person& someone) const;
+  bool Reachable(const room* place) const;
   void CheckPeople();
   void CheckShadowedPeople();
+  void CheckStoryPlaces();
+  int LocationLine(int personSlot) const;
+  void CheckStoryPlace(const role& part, int slot);
+  void CheckEntrance(const role& part, int slot);
+  void CheckNamedTwice(const file_text& file, const std::vector<std::string>& names,
+                       const std::vector<int>& starts);
   void CheckObjects();
   void CheckKeywords();
   void CheckStoryHoldings();
@@ -180,6 +216,11 @@ class checker {
   load_report loaded;
   std::vector<std::string> peopleNames;
   std::vector<std::string> objectNames;
+  // By room slot: whether exits lead there from the start room.
+  std::vector<bool> reachable;
+  // Rooms already reported as the near miss of a map place or as a second room containing one:
+  // the map links neither, and they are not reported as out of reach as well.
+  std::set<int> explainedRooms;
   std::vector<finding> findings;
 };
 
@@ -191,6 +232,7 @@ std::vector<finding> checker::Run() {
     Load(rooms, &world::LoadRooms);
     Load(people, &world::LoadPeople);
     Load(objects, &world::LoadObjects);
+    game->BuildMap(loaded);
     for (int slot = 0; slot < game->PeopleCount(); ++slot) {
       peopleNames.push_back(game->PersonAt(slot).GetName());
     }
@@ -198,7 +240,9 @@ std::vector<finding> checker::Run() {
       objectNames.push_back(game->ObjectAt(slot).GetName());
     }
     ReportLoadProblems();
+    FindReachableRooms();
     CheckMap();
+    CheckReachable();
     CheckPeople();
     CheckObjects();
   }
@@ -208,8 +252,8 @@ std::vector<finding> checker::Run() {
   return findings;
 }
 
-// A record that the end of the file made up has no line of its own: the line feed finding
-// tells of it, so findings past the last line are dropped.
+// A record cut short by the end of the file reads its missing lines as empty, or as the location
+// before; a problem the loader meets on such a line has no line of its own and is dropped.
 void checker::Report(const file_text& file, int line, const std::string& message) {
   if (line <= file.LineCount()) {
     findings.push_back({file.file, line, message});
@@ -225,10 +269,6 @@ void checker::CheckText(const file_text& file) {
     if (file.lines[number - 1].find('\r') != std::string::npos) {
       Report(file, number, "carriage return: save the file with plain line feeds");
     }
-  }
-  if (!file.text.empty() && file.text.back() == '\n') {
-    Report(file, file.LineCount(),
-           "line feed after the last line: the game reads one more, empty record");
   }
 }
 
@@ -273,17 +313,22 @@ void checker::ReportLoadProblems() {
 
 void checker::CheckMap() {
   std::set<std::string> places;
+  std::vector<std::string> inOrder;
   for (const connection& link : kCityMap) {
     for (const char* place : {link.first, link.second}) {
       if (places.insert(place).second) {
-        CheckMapPlace(place);
+        inOrder.emplace_back(place);
       }
     }
   }
+  for (const std::string& place : inOrder) {
+    CheckMapPlace(place, places);
+  }
 }
 
-// The map finds a place by the first room whose name contains it, so exactly one may.
-void checker::CheckMapPlace(const std::string& place) {
+// The map finds a place by the first room whose name contains it, so exactly one may. A place
+// that none contains is most likely misspelt in the room nearest to it.
+void checker::CheckMapPlace(const std::string& place, const std::set<std::string>& places) {
   const std::vector<int>& starts = loaded.RecordStarts(data_file::kRooms);
   std::vector<int> slots;
   for (int slot = 0; slot < game->RoomCount(); ++slot) {
@@ -293,11 +338,20 @@ void checker::CheckMapPlace(const std::string& place) {
   }
   if (slots.empty()) {
     const char* why = place == kStartRoom ? ", where the game starts" : "";
-    Report(rooms, 0, "no room's name contains the map place " + Quoted(place) + why);
+    const std::string missing = "no room's name contains the map place " + Quoted(place) + why;
+    const int nearest = NearestUnplacedRoom(place, places);
+    if (nearest < 0) {
+      Report(rooms, 0, missing);
+    } else {
+      explainedRooms.insert(nearest);
+      Report(rooms, starts[nearest],
+             missing + "; did you mean " + Quoted(game->RoomAt(nearest).GetName()) + "?");
+    }
     return;
   }
   const room& first = game->RoomAt(slots.front());
   for (std::size_t i = 1; i < slots.size(); ++i) {
+    explainedRooms.insert(slots[i]);
     Report(rooms, starts[slots[i]],
            Quoted(game->RoomAt(slots[i]).GetName()) + " contains the map place " + Quoted(place) +
                " too; the map takes " + Quoted(first.GetName()) + " (line " +
@@ -305,10 +359,171 @@ void checker::CheckMapPlace(const std::string& place) {
   }
 }
 
+// Among the rooms whose names contain no map place, the one nearest to `place`, if any is near.
+int checker::NearestUnplacedRoom(const std::string& place,
+                                 const std::set<std::string>& places) const {
+  int nearest = -1;
+  std::size_t fewest = place.size() + 1;
+  for (int slot = 0; slot < game->RoomCount(); ++slot) {
+    const room& candidate = game->RoomAt(slot);
+    const bool placed = std::any_of(places.begin(), places.end(), [&](const std::string& other) {
+      return candidate.HasName(other);
+    });
+    if (placed) {
+      continue;
+    }
+    const std::size_t edits = EditsToContain(candidate.GetName(), place);
+    if (edits < fewest && Near(edits, place)) {
+      fewest = edits;
+      nearest = slot;
+    }
+  }
+  return nearest;
+}
+
+// Walks the exits that BuildMap linked, from the room where the game starts.
+void checker::FindReachableRooms() {
+  reachable.assign(static_cast<std::size_t>(game->RoomCount()), false);
+  const room* start = game->CurrentRoom();
+  if (start == nullptr) {
+    return;
+  }
+  std::vector<const room*> toVisit{start};
+  reachable[static_cast<std::size_t>(RoomSlot(start))] = true;
+  while (!toVisit.empty()) {
+    const room* here = toVisit.back();
+    toVisit.pop_back();
+    for (const direction way :
+         {direction::kNorth, direction::kSouth, direction::kEast, direction::kWest}) {
+      const room* next = here->GetExit(way);
+      if (next != nullptr && !reachable[static_cast<std::size_t>(RoomSlot(next))]) {
+        reachable[static_cast<std::size_t>(RoomSlot(next))] = true;
+        toVisit.push_back(next);
+      }
+    }
+  }
+}
+
+// Without a start room nothing can be said of the way there: that is reported on its own.
+bool checker::Reachable(const room* place) const {
+  return game->CurrentRoom() == nullptr || reachable[static_cast<std::size_t>(RoomSlot(place))];
+}
+
+void checker::CheckReachable() {
+  const std::vector<int>& starts = loaded.RecordStarts(data_file::kRooms);
+  for (int slot = 0; slot < game->RoomCount(); ++slot) {
+    const room& place = game->RoomAt(slot);
+    if (!Reachable(&place) && !explainedRooms.contains(slot)) {
+      Report(rooms, starts[slot],
+             Quoted(place.GetName()) + " cannot be reached: no exits lead there from " +
+                 Quoted(kStartRoom));
+    }
+  }
+}
+
+int checker::RoomSlot(const room* place) const {
+  for (int slot = 0; slot < game->RoomCount(); ++slot) {
+    if (&game->RoomAt(slot) == place) {
+      return slot;
+    }
+  }
+  return -1;
+}
+
+// The room in whose list the person stands, or none.
+const room* checker::RoomOf(const person& someone) const {
+  for (int slot = 0; slot < game->RoomCount(); ++slot) {
+    if (game->RoomAt(slot).HasPerson(someone)) {
+      return &game->RoomAt(slot);
+    }
+  }
+  return nullptr;
+}
+
 void checker::CheckPeople() {
   CheckRequiredNames(people, peopleNames, loaded.RecordStarts(data_file::kPeople), StoryPeople(),
                      "person");
   CheckShadowedPeople();
+  CheckNamedTwice(people, peopleNames, loaded.RecordStarts(data_file::kPeople));
+  CheckStoryPlaces();
+}
+
+// Where two records share a name, whichever a lookup meets first hides the other.
+void checker::CheckNamedTwice(const file_text& file, const std::vector<std::string>& names,
+                              const std::vector<int>& starts) {
+  for (auto later = names.begin(); later != names.end(); ++later) {
+    const auto first = std::find(names.begin(), later, *later);
+    if (first != later) {
+      Report(file, starts[later - names.begin()],
+             Quoted(*later) + " is named twice (first at line " +
+                 std::to_string(starts[first - names.begin()]) +
+                 "): the game cannot tell the two apart by name");
+    }
+  }
+}
+
+// The story's people must stand where the player can reach them, and where their talk says. The
+// story finds each by the first record with the exact name; one missing is reported as such.
+void checker::CheckStoryPlaces() {
+  for (const role& part : Cast()) {
+    const int slot = ExactSlot(peopleNames, part.name);
+    if (slot < 0) {
+      continue;
+    }
+    if (part.outOfSight) {
+      CheckEntrance(part, slot);
+    } else {
+      CheckStoryPlace(part, slot);
+    }
+  }
+}
+
+// Where a finding about a person's place goes: the location line, or the name when the file ends
+// before it.
+int checker::LocationLine(int personSlot) const {
+  const int start = loaded.RecordStarts(data_file::kPeople)[personSlot];
+  return start + 1 <= people.LineCount() ? start + 1 : start;
+}
+
+void checker::CheckStoryPlace(const role& part, int slot) {
+  const int line = LocationLine(slot);
+  const std::string who = Quoted(part.name);
+  const room* place = RoomOf(game->PersonAt(slot));
+  if (place == nullptr) {
+    Report(people, line, who + " stands in no room, so the player can never meet this person");
+    return;
+  }
+  const std::string where = Quoted(place->GetName());
+  if (part.standsIn != nullptr && place != game->RoomByName(part.standsIn)) {
+    Report(people, line,
+           who + " stands in " + where + ", but the talk sends the player to " +
+               Quoted(part.standsIn));
+  } else if (!Reachable(place)) {
+    Report(people, line,
+           who + " stands in " + where + ", which no exits lead to from " + Quoted(kStartRoom));
+  }
+}
+
+// A person out of sight is placed by the story, not by the location line, which the game never
+// reads: a line that names another room is misleading.
+void checker::CheckEntrance(const role& part, int slot) {
+  const int line = loaded.RecordStarts(data_file::kPeople)[slot] + 1;
+  if (part.standsIn == nullptr || line > people.LineCount()) {
+    return;  // no place to tell of, or no line to mislead
+  }
+  const room* named = game->RoomByName(people.Line(line));
+  if (named != nullptr && named == game->RoomByName(part.standsIn)) {
+    return;
+  }
+  std::string when = " later in the story";
+  for (const role& sender : Cast()) {
+    if (sender.nextErrand != nullptr && std::string(sender.nextErrand) == part.name) {
+      when = " when " + Quoted(sender.name) + " sends the player there";
+    }
+  }
+  Report(people, line,
+         "the game does not read this location: " + Quoted(part.name) + " enters " +
+             Quoted(part.standsIn) + when);
 }
 
 // The story finds its people with `FindNPC`, which takes the first name that contains the one
@@ -332,6 +547,7 @@ void checker::CheckObjects() {
   CheckKeywords();
   CheckRequiredNames(objects, objectNames, loaded.RecordStarts(data_file::kObjects), StoryObjects(),
                      "object");
+  CheckNamedTwice(objects, objectNames, loaded.RecordStarts(data_file::kObjects));
   CheckStoryHoldings();
 }
 
