@@ -19,7 +19,7 @@
   const encoder = new TextEncoder();
 
   // Commands typed in this page, oldest first, and where Up/Down has got to in them.
-  const history = [];
+  const typed = [];
   let historyAt = 0;
   let draft = '';
 
@@ -29,21 +29,45 @@
     story.scrollTop = story.scrollHeight;
   }
 
-  // Shows what the game wrote since it last waited, and announces it once.
-  function showOutput(current) {
+  // The transcript holds one block per line, so that adding to it lays out only what is new.
+  // Each block keeps its line end; the last one is open while the game is in the middle of it.
+  let openLine = null;
+
+  function addToLine(node) {
+    if (openLine === null) {
+      openLine = document.createElement('div');
+      openLine.className = 'line';
+      transcript.append(openLine);
+    }
+    openLine.append(node);
+  }
+
+  function addText(text) {
+    const pieces = text.split('\n');
+    pieces.forEach((piece, index) => {
+      const ended = index < pieces.length - 1;
+      if (piece !== '' || ended) addToLine(ended ? piece + '\n' : piece);
+      if (ended) openLine = null;
+    });
+  }
+
+  // Shows what the game wrote since it last waited, and announces it once, with `after`.
+  function showOutput(current, after = '') {
     const text = current.text + current.decoder.decode();
     current.text = '';
-    if (text === '') return;
-    transcript.append(text);
-    announcer.textContent = text.trim();
+    addText(text);
+    const said = [text.trim(), after].filter((part) => part !== '').join('\n\n');
+    if (said !== '') announcer.textContent = said;
     scrollToEnd();
   }
 
+  // The command typed, on the line where the game waited, as a terminal would echo it.
   function echo(line) {
     const span = document.createElement('span');
     span.className = 'echo';
     span.textContent = line + '\n';
-    transcript.append(span);
+    addToLine(span);
+    openLine = null;
     scrollToEnd();
   }
 
@@ -83,6 +107,7 @@
       old.waiting = null;
     }
     transcript.textContent = '';
+    openLine = null;
     announcer.textContent = '';
     const current = { decoder: new TextDecoder(), text: '', waiting: null, pending: null, over: false };
     game = current;
@@ -111,9 +136,8 @@
       quillmoreGameOver() {
         if (current.over) return;
         current.over = true;
-        showOutput(current);
+        showOutput(current, 'The game is over. Choose New game to play again.');
         setMode('over');
-        announcer.textContent = 'The game is over. Choose New game to play again.';
         newGame.focus();
       },
       print(text) { console.log(text); },
@@ -126,8 +150,8 @@
     if (game === null || game.waiting === null || game.waiting.wantsKey) return;
     const line = command.value;
     command.value = '';
-    if (line !== '' && history[history.length - 1] !== line) history.push(line);
-    historyAt = history.length;
+    if (line !== '' && typed[typed.length - 1] !== line) typed.push(line);
+    historyAt = typed.length;
     draft = '';
     echo(line);
     answer(game, encoder.encode(line + '\n'));
@@ -136,12 +160,12 @@
   command.addEventListener('keydown', (event) => {
     if (game === null || game.waiting === null || game.waiting.wantsKey) return;
     if (event.key === 'ArrowUp' && historyAt > 0) {
-      if (historyAt === history.length) draft = command.value;
+      if (historyAt === typed.length) draft = command.value;
       historyAt -= 1;
-      command.value = history[historyAt];
-    } else if (event.key === 'ArrowDown' && historyAt < history.length) {
+      command.value = typed[historyAt];
+    } else if (event.key === 'ArrowDown' && historyAt < typed.length) {
       historyAt += 1;
-      command.value = historyAt === history.length ? draft : history[historyAt];
+      command.value = historyAt === typed.length ? draft : typed[historyAt];
     } else {
       // Tab completion of command words and names will go here.
       return;

@@ -118,6 +118,9 @@ test('quitting ends the game, and the page then offers only a new one', async ()
   await game.page.waitForSelector('#command:disabled');
   assert.match(await transcriptWithoutEchoes(game.page), /\nGoodbye!\n\n$/);
   assert.equal(await game.page.evaluate(() => document.activeElement.id), 'new-game');
+  // The last words and the end of the game are announced together, so neither hides the other.
+  assert.equal(await game.page.evaluate(() => window.quillmoreAnnounced.at(-1)),
+    'Goodbye!\n\nThe game is over. Choose New game to play again.');
   assertQuiet(game);
   await game.context.close();
 });
