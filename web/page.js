@@ -154,6 +154,7 @@
     historyAt = typed.length;
     draft = '';
     echo(line);
+    // Saving the game as it goes will hook in here, where every line the game reads passes.
     answer(game, encoder.encode(line + '\n'));
   });
 
