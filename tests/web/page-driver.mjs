@@ -18,8 +18,9 @@ export function launchChromium() {
 // Opens the page in a fresh context and waits until the game first waits for the player.
 // Returns { context, page, errors, lateRequests }: console errors and uncaught exceptions, and
 // the URLs requested after the load event. In the page, window.quillmoreWaits lists the details
-// of every "quillmore-waiting" event, window.quillmoreWaitTimes their times (performance.now)
-// and window.quillmoreAnnounced every text the live region was given.
+// of every "quillmore-waiting" event, window.quillmoreWaitTimes their times (performance.now),
+// window.quillmoreAnnounced every text the live region was given and window.quillmoreFetches
+// every call of fetch().
 export async function openGame(browser, url, contextOptions = {}) {
   const context = await browser.newContext(contextOptions);
   const page = await context.newPage();
@@ -35,6 +36,13 @@ export async function openGame(browser, url, contextOptions = {}) {
     window.quillmoreWaits = [];
     window.quillmoreWaitTimes = [];
     window.quillmoreAnnounced = [];
+    // Loading makes no request either, not even of the data: URI that holds the WebAssembly.
+    window.quillmoreFetches = [];
+    const fetch = window.fetch;
+    window.fetch = (resource, ...rest) => {
+      window.quillmoreFetches.push(String(resource).slice(0, 40));
+      return fetch(resource, ...rest);
+    };
     document.addEventListener('DOMContentLoaded', () => {
       const announcer = document.getElementById('announcer');
       new MutationObserver(() => {

@@ -22,10 +22,12 @@ let browser;
 before(async () => { browser = await launchChromium(); });
 after(async () => { await browser?.close(); });
 
-// Every test ends with these: the page logged no error and asked for nothing once loaded.
-function assertQuiet(game) {
+// Every test ends with these: the page logged no error, asked for nothing once loaded and
+// never called fetch().
+async function assertQuiet(game) {
   assert.deepEqual(game.errors, [], 'console errors');
   assert.deepEqual(game.lateRequests, [], 'requests after load');
+  assert.deepEqual(await game.page.evaluate(() => window.quillmoreFetches), [], 'fetch() calls');
 }
 
 test('the walkthrough typed into the page from disk wins, and one key ends the key wait', async () => {
@@ -51,7 +53,7 @@ test('the walkthrough typed into the page from disk wins, and one key ends the k
   assert.deepEqual(echoes, lines.map((line) => line + '\n'));
   // Back to the keyboard's next likely target.
   assert.equal(await game.page.evaluate(() => document.activeElement.id), 'new-game');
-  assertQuiet(game);
+  await assertQuiet(game);
   await game.context.close();
 });
 
@@ -62,7 +64,7 @@ test('served over HTTP the page plays and asks the server for nothing but itself
     await typeLines(game.page, ['inventory']);
     const text = await transcriptWithoutEchoes(game.page);
     assert.match(text, /\nYou are holding: english coins, photo slip\n$/);
-    assertQuiet(game);
+    await assertQuiet(game);
     await game.context.close();
     assert.deepEqual(server.requests, [`GET /${path.basename(pagePath)}`]);
   } finally {
@@ -82,7 +84,7 @@ test('Up and Down walk back and forth through the commands typed, back to the dr
   }
   // A command typed twice in a row is kept once; past the oldest, Up stays there.
   assert.deepEqual(seen, ['north', 'inventory', 'look', 'look', 'inventory', 'north', 'dr', 'dr']);
-  assertQuiet(game);
+  await assertQuiet(game);
   await game.context.close();
 });
 
@@ -107,7 +109,7 @@ test('New game, from the keyboard, in the middle of a game starts again from the
   assert.match(text, /\nYou are holding: english coins, photo slip\n$/);
   const echoes = await page.$$eval('#transcript .echo', (spans) => spans.map((s) => s.textContent));
   assert.deepEqual(echoes, ['inventory\n']);
-  assertQuiet(game);
+  await assertQuiet(game);
   await game.context.close();
 });
 
@@ -121,7 +123,7 @@ test('quitting ends the game, and the page then offers only a new one', async ()
   // The last words and the end of the game are announced together, so neither hides the other.
   assert.equal(await game.page.evaluate(() => window.quillmoreAnnounced.at(-1)),
     'Goodbye!\n\nThe game is over. Choose New game to play again.');
-  assertQuiet(game);
+  await assertQuiet(game);
   await game.context.close();
 });
 
@@ -142,7 +144,7 @@ test('game text is announced once, politely, without the echo of the command', a
   // The command line is a labelled text box; the transcript can be reached to scroll it.
   assert.equal(await page.getByRole('textbox', { name: 'Command' }).count(), 1);
   assert.equal(await page.getAttribute('#story', 'tabindex'), '0');
-  assertQuiet(game);
+  await assertQuiet(game);
   await game.context.close();
 });
 
@@ -165,7 +167,7 @@ test('the page follows the system colours and fits a phone screen', async () => 
     if (process.env.QUILLMORE_SCREENSHOTS) {
       await page.screenshot({ path: path.join(process.env.QUILLMORE_SCREENSHOTS, `phone-${colorScheme}.png`) });
     }
-    assertQuiet(game);
+    await assertQuiet(game);
     await game.context.close();
   }
   assert.notEqual(colours.light, colours.dark);
