@@ -43,12 +43,14 @@ export async function openGame(browser, url, contextOptions = {}) {
       window.quillmoreFetches.push(String(resource).slice(0, 40));
       return fetch(resource, ...rest);
     };
-    document.addEventListener('DOMContentLoaded', () => {
+    // Watched from the start: the game may speak before the document has finished loading.
+    new MutationObserver((mutations) => {
       const announcer = document.getElementById('announcer');
-      new MutationObserver(() => {
-        if (announcer.textContent !== '') window.quillmoreAnnounced.push(announcer.textContent);
-      }).observe(announcer, { childList: true, characterData: true, subtree: true });
-    });
+      if (announcer === null || announcer.textContent === '') return;
+      if (mutations.some((mutation) => announcer.contains(mutation.target))) {
+        window.quillmoreAnnounced.push(announcer.textContent);
+      }
+    }).observe(document, { childList: true, characterData: true, subtree: true });
     document.addEventListener('quillmore-waiting', (event) => {
       window.quillmoreWaitTimes.push(performance.now());
       window.quillmoreWaits.push(event.detail);
