@@ -177,8 +177,9 @@
   });
 
   // The key wait: any key but Tab and the modifiers (so the keyboard can still move about the
-  // page) ends it. On a phone's screen keyboard a keydown may not tell the key, so typing into
-  // the command line counts too.
+  // page) ends it, and so does any key but Enter and Space on a button, which press it. On a
+  // phone's screen keyboard a keydown may not tell the key, so typing into the command line
+  // counts too.
   function keyWaitOver(key) {
     if (game === null || game.waiting === null || !game.waiting.wantsKey) return false;
     const bytes = encoder.encode(key.length === 1 ? key : '\n');
@@ -187,7 +188,7 @@
   }
   document.addEventListener('keydown', (event) => {
     if (['Tab', 'Shift', 'Control', 'Alt', 'Meta', 'AltGraph', 'CapsLock'].includes(event.key)) return;
-    if (event.target instanceof HTMLButtonElement) return;
+    if (event.target instanceof HTMLButtonElement && (event.key === 'Enter' || event.key === ' ')) return;
     if (keyWaitOver(event.key)) event.preventDefault();
   });
   command.addEventListener('input', () => {
