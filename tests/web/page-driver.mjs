@@ -1,0 +1,119 @@
+// Drives the game's page in Debian's Chromium for the browser tests and the measurements.
+import http from 'node:http';
+import fs from 'node:fs';
+import path from 'node:path';
+import { chromium } from 'playwright-core';
+
+// Headless, as root, and quiet on the network: without the background flags Chromium's own
+// connections (updates, sync, field trials) would be attempted and refused here. Playwright
+// gives every launch a new empty profile.
+export function launchChromium() {
+  return chromium.launch({
+    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  });
+}
+
+// Opens the page in a fresh context and waits until the game first waits for the player.
+// Returns { context, page, errors, lateRequests }: console errors and uncaught exceptions, and
+// the URLs requested after the load event. In the page, window.quillmoreWaits lists the details
+// of every "quillmore-waiting" event, window.quillmoreWaitTimes their times (performance.now),
+// window.quillmoreAnnounced every text the live region was given and window.quillmoreFetches
+// every call of fetch().
+export async function openGame(browser, url, contextOptions = {}) {
+  const context = await browser.newContext(contextOptions);
+  const page = await context.newPage();
+  const game = { context, page, errors: [], lateRequests: [] };
+  let loaded = false;
+  page.on('console', (message) => {
+    if (message.type() === 'error') game.errors.push(message.text());
+  });
+  page.on('pageerror', (error) => game.errors.push(String(error)));
+  page.on('load', () => { loaded = true; });
+  page.on('request', (request) => { if (loaded) game.lateRequests.push(request.url()); });
+  await page.addInitScript(() => {
+    window.quillmoreWaits = [];
+    window.quillmoreWaitTimes = [];
+    window.quillmoreAnnounced = [];
+    // Loading makes no request either, not even of the data: URI that holds the WebAssembly.
+    window.quillmoreFetches = [];
+    const fetch = window.fetch;
+    window.fetch = (resource, ...rest) => {
+      window.quillmoreFetches.push(String(resource).slice(0, 40));
+      return fetch(resource, ...rest);
+    };
+    // Watched from the start: the game may speak before the document has finished loading.
+    new MutationObserver((mutations) => {
+      const announcer = document.getElementById('announcer');
+      if (announcer === null || announcer.textContent === '') return;
+      if (mutations.some((mutation) => announcer.contains(mutation.target))) {
+        window.quillmoreAnnounced.push(announcer.textContent);
+      }
+    }).observe(document, { childList: true, characterData: true, subtree: true });
+    document.addEventListener('quillmore-waiting', (event) => {
+      window.quillmoreWaitTimes.push(performance.now());
+      window.quillmoreWaits.push(event.detail);
+    });
+  });
+  await page.goto(url);
+  await page.waitForFunction(() => window.quillmoreWaits.length > 0);
+  return game;
+}
+
+// Enters each line as if typed and sent, waiting each time until the game waits again.
+// Returns the details of those waits.
+export function typeLines(page, lines) {
+  return page.evaluate(async (lines) => {
+    const command = document.getElementById('command');
+    const form = document.getElementById('prompt');
+    const waits = [];
+    for (const line of lines) {
+      const waited = new Promise((resolve) => {
+        document.addEventListener('quillmore-waiting', (event) => resolve(event.detail), { once: true });
+      });
+      command.value = line;
+      form.requestSubmit();
+      waits.push(await waited);
+    }
+    return waits;
+  }, lines);
+}
+
+// Types a line on the keyboard, presses Enter and waits until the game waits again.
+export async function typeOnKeyboard(page, line) {
+  const before = await page.evaluate(() => window.quillmoreWaits.length);
+  await page.keyboard.type(line);
+  await page.keyboard.press('Enter');
+  await page.waitForFunction((n) => window.quillmoreWaits.length > n, before);
+}
+
+// The transcript as the game wrote it: without the echoes of the commands typed.
+export function transcriptWithoutEchoes(page) {
+  return page.evaluate(() => {
+    const copy = document.getElementById('transcript').cloneNode(true);
+    copy.querySelectorAll('.echo').forEach((echo) => echo.remove());
+    return copy.textContent;
+  });
+}
+
+// A static server of one file on the loopback interface. Returns { url, requests, close }.
+export async function serveFile(file) {
+  const name = '/' + path.basename(file);
+  const requests = [];
+  const server = http.createServer((request, response) => {
+    requests.push(`${request.method} ${request.url}`);
+    if (request.url !== name) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8' });
+    fs.createReadStream(file).pipe(response);
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return {
+    url: `http://127.0.0.1:${server.address().port}${name}`,
+    requests,
+    close: () => new Promise((resolve) => server.close(resolve)),
+  };
+}

@@ -1,0 +1,176 @@
+// Browser tests of the game's page in Debian's Chromium, headless.
+//
+//   node page.test.mjs PAGE SOURCE_DIR
+//
+// PAGE is the built quillmore.html, SOURCE_DIR the top of the repository (for the walkthrough).
+// Exits non-zero when a test fails.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+import {
+  launchChromium, openGame, typeLines, typeOnKeyboard, serveFile, transcriptWithoutEchoes,
+} from './page-driver.mjs';
+
+const pagePath = path.resolve(process.argv[2] ?? 'build-web/quillmore.html');
+const sourceDir = path.resolve(process.argv[3] ?? '.');
+const pageUrl = pathToFileURL(pagePath).href;
+const walkthrough = path.join(sourceDir, 'tests/scenarios/walkthrough-wins-with-all-five-pub-drinks');
+
+let browser;
+before(async () => { browser = await launchChromium(); });
+after(async () => { await browser?.close(); });
+
+// Every test ends with these: the page logged no error, asked for nothing once loaded and
+// never called fetch().
+async function assertQuiet(game) {
+  assert.deepEqual(game.errors, [], 'console errors');
+  assert.deepEqual(game.lateRequests, [], 'requests after load');
+  assert.deepEqual(await game.page.evaluate(() => window.quillmoreFetches), [], 'fetch() calls');
+}
+
+test('the walkthrough typed into the page from disk wins, and one key ends the key wait', async () => {
+  const game = await openGame(browser, pageUrl);
+  const lines = fs.readFileSync(path.join(walkthrough, 'input'), 'utf8').split('\n');
+  assert.equal(lines.pop(), '');  // the input ends with a line end
+  lines.pop();                    // its last line is the key press
+  const waits = await typeLines(game.page, lines);
+  assert.deepEqual(waits.at(-1), { wantsKey: true });
+  assert.ok(waits.slice(0, -1).every((wait) => !wait.wantsKey), 'a line was read as a key');
+
+  // Tab and Shift move about the page; they do not end the game.
+  await game.page.keyboard.press('Tab');
+  await game.page.keyboard.press('Shift');
+  assert.equal(await game.page.textContent('#command-label'), 'Press any key');
+  // A letter ends it wherever the focus is, even on the New game button (which it does not press).
+  await game.page.focus('#new-game');
+  await game.page.keyboard.press('x');
+  await game.page.waitForSelector('#command:disabled');
+  assert.equal(await game.page.textContent('#command-label'), 'Game over');
+
+  const expected = fs.readFileSync(path.join(walkthrough, 'expected'), 'utf8');
+  assert.equal(await transcriptWithoutEchoes(game.page), expected);
+  const echoes = await game.page.$$eval('#transcript .echo', (spans) => spans.map((s) => s.textContent));
+  assert.deepEqual(echoes, lines.map((line) => line + '\n'));
+  // Back to the keyboard's next likely target.
+  assert.equal(await game.page.evaluate(() => document.activeElement.id), 'new-game');
+  await assertQuiet(game);
+  await game.context.close();
+});
+
+test('served over HTTP the page plays and asks the server for nothing but itself', async () => {
+  const server = await serveFile(pagePath);
+  try {
+    const game = await openGame(browser, server.url);
+    await typeLines(game.page, ['inventory']);
+    const text = await transcriptWithoutEchoes(game.page);
+    assert.match(text, /\nYou are holding: english coins, photo slip\n$/);
+    await assertQuiet(game);
+    await game.context.close();
+    assert.deepEqual(server.requests, [`GET /${path.basename(pagePath)}`]);
+  } finally {
+    await server.close();
+  }
+});
+
+test('Up and Down walk back and forth through the commands typed, back to the draft', async () => {
+  const game = await openGame(browser, pageUrl);
+  const { page } = game;
+  for (const line of ['look', 'inventory', 'inventory', 'north']) await typeOnKeyboard(page, line);
+  await page.keyboard.type('dr');
+  const seen = [];
+  for (const key of ['ArrowUp', 'ArrowUp', 'ArrowUp', 'ArrowUp', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'ArrowDown']) {
+    await page.keyboard.press(key);
+    seen.push(await page.inputValue('#command'));
+  }
+  // A command typed twice in a row is kept once; past the oldest, Up stays there.
+  assert.deepEqual(seen, ['north', 'inventory', 'look', 'look', 'inventory', 'north', 'dr', 'dr']);
+  await assertQuiet(game);
+  await game.context.close();
+});
+
+test('New game, from the keyboard, in the middle of a game starts again from the opening', async () => {
+  const game = await openGame(browser, pageUrl);
+  const { page } = game;
+  await typeLines(page, ['s', 'get newspaper']);
+  // Focus starts on the command line; Shift+Tab reaches the button, Enter presses it.
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'command');
+  await page.keyboard.press('Shift+Tab');
+  await page.keyboard.press('Shift+Tab');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'new-game');
+  const waitsBefore = await page.evaluate(() => window.quillmoreWaits.length);
+  await page.keyboard.press('Enter');
+  await page.waitForFunction((n) => window.quillmoreWaits.length > n, waitsBefore);
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'command');
+  await typeLines(page, ['inventory']);
+
+  const text = await transcriptWithoutEchoes(page);
+  assert.ok(text.startsWith('\n\nGame creator Orlanthe welcomes you to: \n'), text.slice(0, 80));
+  assert.equal(text.split('Fuzziness blurs into vision.').length, 2, 'the opening shown once');
+  assert.match(text, /\nYou are holding: english coins, photo slip\n$/);
+  const echoes = await page.$$eval('#transcript .echo', (spans) => spans.map((s) => s.textContent));
+  assert.deepEqual(echoes, ['inventory\n']);
+  await assertQuiet(game);
+  await game.context.close();
+});
+
+test('quitting ends the game, and the page then offers only a new one', async () => {
+  const game = await openGame(browser, pageUrl);
+  await game.page.keyboard.type('quit');
+  await game.page.keyboard.press('Enter');
+  await game.page.waitForSelector('#command:disabled');
+  assert.match(await transcriptWithoutEchoes(game.page), /\nGoodbye!\n\n$/);
+  assert.equal(await game.page.evaluate(() => document.activeElement.id), 'new-game');
+  // The last words and the end of the game are announced together, so neither hides the other.
+  assert.equal(await game.page.evaluate(() => window.quillmoreAnnounced.at(-1)),
+    'Goodbye!\n\nThe game is over. Choose New game to play again.');
+  await assertQuiet(game);
+  await game.context.close();
+});
+
+test('game text is announced once, politely, without the echo of the command', async () => {
+  const game = await openGame(browser, pageUrl);
+  const { page } = game;
+  const live = await page.$$eval('[aria-live]', (nodes) => nodes.map((n) => [n.id, n.getAttribute('aria-live')]));
+  assert.deepEqual(live, [['announcer', 'polite']]);
+  const announced = () => page.evaluate(() => window.quillmoreAnnounced);
+  assert.deepEqual(await announced(), [(await transcriptWithoutEchoes(page)).trim()]);
+
+  await typeLines(page, ['inventory', 'look photo slip']);
+  const [, inventory, photo, ...more] = await announced();
+  assert.equal(inventory, 'You are holding: english coins, photo slip');
+  assert.ok(photo.startsWith('photo slip\n'), photo);
+  assert.deepEqual(more, []);
+
+  // The command line is a labelled text box; the transcript can be reached to scroll it.
+  assert.equal(await page.getByRole('textbox', { name: 'Command' }).count(), 1);
+  assert.equal(await page.getAttribute('#story', 'tabindex'), '0');
+  await assertQuiet(game);
+  await game.context.close();
+});
+
+test('the page follows the system colours and fits a phone screen', async () => {
+  const colours = {};
+  for (const colorScheme of ['light', 'dark']) {
+    const game = await openGame(browser, pageUrl, { colorScheme, viewport: { width: 360, height: 640 }, isMobile: true, hasTouch: true });
+    const { page } = game;
+    colours[colorScheme] = await page.evaluate(() => getComputedStyle(document.body).backgroundColor);
+    await typeLines(page, ['look']);
+    const layout = await page.evaluate(() => ({
+      overflow: document.documentElement.scrollWidth - window.innerWidth,
+      inputBottom: document.getElementById('command').getBoundingClientRect().bottom,
+      height: window.innerHeight,
+      fontSize: parseFloat(getComputedStyle(document.getElementById('command')).fontSize),
+    }));
+    assert.ok(layout.overflow <= 0, `wider than the screen by ${layout.overflow}px`);
+    assert.ok(layout.inputBottom <= layout.height, 'command line below the screen');
+    assert.ok(layout.fontSize >= 16, 'a phone zooms into a command line under 16px');
+    if (process.env.QUILLMORE_SCREENSHOTS) {
+      await page.screenshot({ path: path.join(process.env.QUILLMORE_SCREENSHOTS, `phone-${colorScheme}.png`) });
+    }
+    await assertQuiet(game);
+    await game.context.close();
+  }
+  assert.notEqual(colours.light, colours.dark);
+});

@@ -1,0 +1,26 @@
+# Writes OUTPUT, a C++ source that defines kShippedRooms, kShippedPeople and kShippedObjects as
+# the exact bytes of rooms.txt, people.txt and objects.txt in DATA_DIR.
+#
+#   cmake -DDATA_DIR=... -DOUTPUT=... -P embed_data.cmake
+
+set(text "// Made by web/embed_data.cmake from ${DATA_DIR}; do not edit.\n")
+string(APPEND text "#include \"web/shipped_data.h\"\n\nnamespace {\n")
+foreach(pair "rooms;Rooms" "people;People" "objects;Objects")
+  list(GET pair 0 file)
+  list(GET pair 1 name)
+  file(READ "${DATA_DIR}/${file}.txt" hex HEX)
+  string(LENGTH "${hex}" digits)
+  math(EXPR size "${digits} / 2")
+  # Two hex digits per byte; one source line per data line.
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "'\\\\x\\1'," bytes "${hex}")
+  string(REPLACE "'\\x0a'," "'\\x0a',\n    " bytes "${bytes}")
+  string(APPEND text "const char k${name}Bytes[] = {\n    ${bytes}'\\0'};\n")
+  set(size_${name} ${size})
+endforeach()
+string(APPEND text "}  // namespace\n\n")
+foreach(name Rooms People Objects)
+  string(APPEND text
+    "const std::string_view kShipped${name}(k${name}Bytes, ${size_${name}});\n")
+endforeach()
+file(WRITE "${OUTPUT}.new" "${text}")
+file(RENAME "${OUTPUT}.new" "${OUTPUT}")

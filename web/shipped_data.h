@@ -1,0 +1,11 @@
+#ifndef QUILLMORE_WEB_SHIPPED_DATA_H_
+#define QUILLMORE_WEB_SHIPPED_DATA_H_
+
+#include <string_view>
+
+// The three files of data/, compiled into the page build (made by embed_data.cmake).
+extern const std::string_view kShippedRooms;
+extern const std::string_view kShippedPeople;
+extern const std::string_view kShippedObjects;
+
+#endif  // QUILLMORE_WEB_SHIPPED_DATA_H_
