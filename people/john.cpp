@@ -60,7 +60,7 @@ bool TalkJohn(person& john, console& io) {
   }
   if (john.GetQuestStage() == quest_stage::kWaiting) {
     Say(io, {"Why are you still here? Hurry up and get that note to Sara-Jane."});
-  } else if (john.GetQuestStage() == quest_stage::kDone) {
+  } else {  // the errand is done
     Say(io, {"Have you talked to Jack yet?"});
   }
   return false;

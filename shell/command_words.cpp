@@ -69,8 +69,8 @@ command CommandFor(const std::string& word) {
   return command::kUnknown;
 }
 
-const std::vector<std::string>& CommandNames() {
-  static const std::vector<std::string> kNames = {
+std::span<const char* const> CommandNames() {
+  static constexpr const char* kNames[] = {
       "north", "south", "east", "west", "quit", "inventory",
       "get",   "give",  "talk", "drop", "look", "commands",
   };

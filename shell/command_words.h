@@ -1,8 +1,8 @@
 #ifndef QUILLMORE_SHELL_COMMAND_WORDS_H_
 #define QUILLMORE_SHELL_COMMAND_WORDS_H_
 
+#include <span>
 #include <string>
-#include <vector>
 
 namespace quillmore {
 
@@ -28,7 +28,7 @@ enum class command {
 command CommandFor(const std::string& word);
 
 // The commands by their full names in small letters, as the list of commands gives them.
-const std::vector<std::string>& CommandNames();
+std::span<const char* const> CommandNames();
 
 }  // namespace quillmore
 

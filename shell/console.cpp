@@ -114,10 +114,8 @@ void console::EndLine() {
 }
 
 void console::Flush() {
-  if (!muted) {
-    Emit(false);
-    out.flush();
-  }
+  Emit(false);
+  out.flush();
 }
 
 // Writes the line so far, wrapped at the terminal's width as it is now.

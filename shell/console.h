@@ -88,6 +88,7 @@ class console {
   bool AskWhileEmpty(std::string& text, std::string_view question, wanted what);
 
   // Writes the pieces, back to back, and ends the line.
+  void Line() { EndLine(); }
   template <typename... Pieces>
   void Line(const Pieces&... pieces) {
     (Write(pieces), ...);

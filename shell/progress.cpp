@@ -8,8 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 #include <utility>
 
@@ -33,18 +31,9 @@ std::string Key(std::string_view text) {
   return hex;
 }
 
+// A write to a file on disk is whole unless the disk is full or failing.
 bool WriteAll(int fd, std::string_view text) {
-  while (!text.empty()) {
-    const ssize_t written = write(fd, text.data(), text.size());
-    if (written < 0 && errno == EINTR) {
-      continue;
-    }
-    if (written <= 0) {
-      return false;
-    }
-    text.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
+  return write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
 }
 
 // A rename is only safe once the folder holding it has reached the disk too.
@@ -54,6 +43,16 @@ void SyncFolder(const fs::path& folder) {
     fsync(fd);
     close(fd);
   }
+}
+
+std::string ReadAll(int fd) {
+  std::string text;
+  char buffer[4096];
+  for (ssize_t count = read(fd, buffer, sizeof buffer); count > 0;
+       count = read(fd, buffer, sizeof buffer)) {
+    text.append(buffer, static_cast<std::size_t>(count));
+  }
+  return text;
 }
 
 std::string Reason(const char* what) {
@@ -71,9 +70,7 @@ progress::progress(const fs::path& state, const fs::path& dataFolder, std::strin
 }
 
 progress::~progress() {
-  if (fd >= 0) {
-    close(fd);
-  }
+  Close();
 }
 
 fs::path progress::StateFolder() {
@@ -93,32 +90,27 @@ std::string progress::Header() const {
 }
 
 std::string progress::TakeUp(std::string& notice) {
+  notice.clear();
   const fs::path last = LastGame();
   if (last.empty()) {
     notice = "There is no unfinished game to continue here, so a new one begins.";
     return {};
   }
-  std::ifstream in(last, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  const std::string saved = text.str();
-  if (!in || saved.rfind(std::string(kMagic) + "folder " + folderName + "\ndata ", 0) != 0) {
+  // Opened for reading and, from here on, for recording.
+  fd = open(last.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
+  const std::string saved = fd < 0 ? std::string() : ReadAll(fd);
+  if (saved.rfind(std::string(kMagic) + "folder " + folderName + "\ndata ", 0) != 0) {
     notice = "The last game here could not be read (" + last.string() + "), so a new one begins.";
-    return {};
-  }
-  if (saved.rfind(Header(), 0) != 0) {
+  } else if (saved.rfind(Header(), 0) != 0) {
     notice =
         "The data files have changed since the last game here, so a new one begins; the old "
         "one is kept.";
+  }
+  if (!notice.empty()) {
+    Close();
     return {};
   }
   file = last;
-  fd = open(file.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
-  if (fd < 0) {
-    notice = "The last game here cannot be written to (" + Reason(file.c_str()) +
-             "), so a new one begins.";
-    return {};
-  }
   // A line cut short by a crash was never read by the game.
   std::string typed = saved.substr(Header().size());
   const std::size_t lastLineEnd = typed.rfind('\n');
@@ -146,18 +138,17 @@ bool progress::Record(std::string_view typed, std::string& notice) {
   if (failed) {
     return false;
   }
-  const bool recorded = fd >= 0 ? WriteAll(fd, typed) && fdatasync(fd) == 0 : Start(typed, notice);
+  const bool recorded = fd >= 0 ? WriteAll(fd, typed) && fdatasync(fd) == 0 : Start(typed);
   if (!recorded) {
+    notice = "Your progress cannot be kept (" + Reason(file.c_str()) + ").";
     failed = true;
-    if (notice.empty()) {
-      notice = "Your progress can no longer be kept (" + Reason(file.c_str()) + ").";
-    }
+    Close();
   }
   return recorded;
 }
 
 // Writes the new game's file beside the old one and puts it in its place in one step.
-bool progress::Start(std::string_view typed, std::string& notice) {
+bool progress::Start(std::string_view typed) {
   std::error_code error;
   fs::create_directories(games, error);
   fs::permissions(games, fs::perms::owner_all, error);  // what a player typed is his own
@@ -166,11 +157,6 @@ bool progress::Start(std::string_view typed, std::string& notice) {
   const bool written = fd >= 0 && WriteAll(fd, Header()) && WriteAll(fd, typed) && fsync(fd) == 0 &&
                        rename(fresh.c_str(), file.c_str()) == 0;
   if (!written) {
-    notice = "Your progress cannot be kept (" + Reason(games.c_str()) + ").";
-    if (fd >= 0) {
-      close(fd);
-      fd = -1;
-    }
     unlink(fresh.c_str());
     return false;
   }
@@ -178,10 +164,16 @@ bool progress::Start(std::string_view typed, std::string& notice) {
   return true;
 }
 
-void progress::Finish() {
+void progress::Close() {
   if (fd >= 0) {
     close(fd);
     fd = -1;
+  }
+}
+
+void progress::Finish() {
+  if (fd >= 0) {
+    Close();
     unlink(file.c_str());
   }
   failed = true;

@@ -41,7 +41,8 @@ class progress {
   static std::filesystem::path StateFolder();
 
  private:
-  bool Start(std::string_view typed, std::string& notice);
+  bool Start(std::string_view typed);
+  void Close();
   std::filesystem::path LastGame() const;
   std::string Header() const;
 

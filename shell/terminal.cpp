@@ -41,9 +41,6 @@ class terminal::typed_input : public std::streambuf {
 
  protected:
   int_type underflow() override {
-    if (gptr() < egptr()) {
-      return traits_type::to_int_type(*gptr());
-    }
     if (!owner.NextInput(line)) {
       return traits_type::eof();
     }
@@ -92,7 +89,7 @@ bool terminal::NextInput(std::string& line) {
     read = editor->ReadLine(kPrompt, line);
   }
   std::string notice;
-  if (read && chosen.keep != nullptr && !chosen.keep->Record(line, notice) && !notice.empty()) {
+  if (read && chosen.keep != nullptr && !chosen.keep->Record(line, notice)) {
     io->Line(notice);
   }
   return read;

@@ -13,8 +13,8 @@ add_test(NAME map/committed-graph-lays-out-cleanly
   COMMAND ${CMAKE_SOURCE_DIR}/tools/map/check-layout ${CMAKE_SOURCE_DIR}/docs/map.dot)
 set_tests_properties(map/committed-graph-lays-out-cleanly PROPERTIES SKIP_RETURN_CODE 77)
 
-# --help, --version and unknown options of the checker and the map tool.
-foreach(tool quillmore-check quillmore-map)
+# --help, --version and unknown options of the game, the checker and the map tool.
+foreach(tool quillmore quillmore-check quillmore-map)
   add_test(NAME options/${tool}
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tool-options $<TARGET_FILE:${tool}> ${tool}
             ${PROJECT_VERSION} ${CMAKE_SOURCE_DIR}/data)

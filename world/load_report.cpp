@@ -24,6 +24,10 @@ const char* FileName(data_file file) {
   return kFileNames[static_cast<int>(file)];
 }
 
+void load_report::Add(data_file file, int line, problem what, const std::string& text) {
+  problems.push_back({file, line, what, text});
+}
+
 std::string MessageFor(problem what, data_file file) {
   std::string message = kMessages[static_cast<int>(what)];
   if (what == problem::kNoFile) {

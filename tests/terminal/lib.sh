@@ -14,7 +14,8 @@ export XDG_STATE_HOME=$work/state
 tmux_() { tmux -L "$socket" "$@"; }
 
 # play WIDTH [ARGUMENT...]: starts the game in a new pane WIDTH columns wide and, unless it
-# continues a game, waits for the opening. When it ends, its
+# continues a game, waits for the opening. $before_game, if set, runs first in the pane's shell;
+# $game_input, if set, is a file the game reads instead of the terminal. When it ends, its
 # exit status is in $work/status and the terminal's settings before and after in $work/before and
 # $work/after. Ctrl-C reaches the game alone.
 play() {
@@ -24,7 +25,9 @@ play() {
   {
     echo 'trap : INT'
     echo "stty -g >'$work/before'"
+    echo "${before_game:-}"
     printf '%q ' "$game" "$@"
+    [ -n "${game_input:-}" ] && printf '<%q' "$game_input"
     echo
     echo "echo \$? >'$work/status'"
     echo "stty -g >'$work/after'"
@@ -38,7 +41,7 @@ play() {
     "XDG_STATE_HOME='$XDG_STATE_HOME' bash '$work/run'"
   tmux_ set-option -g history-limit 100000
   case " $* " in
-    *" --continue "*) ;;  # a continued game shows no opening
+    *" --continue "* | *" -c "*) ;;  # a continued game shows no opening
     *) wait_for "Type in 'Commands'" ;;
   esac
 }

@@ -40,6 +40,8 @@ TEST(Completion, OffersTheCommandWordsThenTheNamesTheCommandTakes) {
   EXPECT_EQ(here.Candidates(wanted::kCommand, "n e w"), (names{"west"}));
   EXPECT_EQ(Complete(here.game, wanted::kCommand, "n e w").start, 4u);
   EXPECT_TRUE(here.Candidates(wanted::kCommand, "quit x").empty());
+  EXPECT_EQ(here.Candidates(wanted::kCommand, "").size(), 12u);
+  EXPECT_EQ(here.Candidates(wanted::kCommand, "  ").size(), 12u);
 }
 
 TEST(Completion, OffersNamesAtTheGamesOwnQuestions) {
@@ -49,6 +51,7 @@ TEST(Completion, OffersNamesAtTheGamesOwnQuestions) {
   // Failing a name that begins with the text, one that contains it.
   EXPECT_EQ(here.Candidates(wanted::kObjectCarried, "coin"), (names{"english coins"}));
   EXPECT_TRUE(here.Candidates(wanted::kAnswer, "").empty());
+  EXPECT_TRUE(here.Candidates(wanted::kKey, "").empty());
 }
 
 }  // namespace

@@ -62,5 +62,20 @@ TEST(Console, AContinuedGameShowsWhereThePlayerStandsAndGoesOn) {
             "That person is not in this room.\n\n");
 }
 
+TEST(Console, OffersNothingToCompleteAndShowsNothingMoreWithoutAGame) {
+  std::istringstream typed("later\n");
+  std::ostringstream written;
+  console io(typed, written);
+  EXPECT_TRUE(io.Complete("talk co").candidates.empty());
+  io.Replay("before\n");
+  std::string word;
+  ASSERT_TRUE(io.ReadWord(word));
+  io.Line("unheard");
+  ASSERT_TRUE(io.ReadWord(word));
+  EXPECT_EQ(word, "later");
+  io.Line("heard");
+  EXPECT_EQ(written.str(), "heard\n");
+}
+
 }  // namespace
 }  // namespace quillmore

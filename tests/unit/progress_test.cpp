@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -95,6 +96,24 @@ TEST_F(Progress, SaysWhyAGameCannotBeContinued) {
 }
 
 TEST_F(Progress, SaysSoWhenItCannotWrite) {
+  std::string notice;
+  {
+    progress game(state, "/games/data", "the data");
+    ASSERT_TRUE(game.Record("s\n", notice));
+  }
+  // The game's file is a folder now: it can neither be read nor replaced.
+  const fs::path file = Files().front();
+  fs::remove(file);
+  fs::create_directory(file);
+  EXPECT_EQ(Continued("the data", notice), "");
+  EXPECT_EQ(notice.rfind("The last game here could not be read (", 0), 0u) << notice;
+  progress next(state, "/games/data", "the data");
+  EXPECT_FALSE(next.Record("n\n", notice));
+  EXPECT_EQ(notice.rfind("Your progress cannot be kept (", 0), 0u) << notice;
+  EXPECT_EQ(Files(), std::vector<fs::path>{file});  // nothing half-written is left behind
+}
+
+TEST_F(Progress, SaysSoWhenItCannotWriteAtAll) {
   fs::create_directories(state);
   std::ofstream(state / "games") << "a file where the folder should be";
   progress game(state, "/games/data", "the data");
@@ -104,6 +123,23 @@ TEST_F(Progress, SaysSoWhenItCannotWrite) {
   notice.clear();
   EXPECT_FALSE(game.Record("n\n", notice));
   EXPECT_EQ(notice, "");  // said once
+}
+
+TEST(ProgressFolder, IsTheXdgStateFolderOrTheDefaultOne) {
+  const char* const savedState = std::getenv("XDG_STATE_HOME");
+  const char* const savedHome = std::getenv("HOME");
+  const std::string state = savedState != nullptr ? savedState : "";
+  const std::string home = savedHome != nullptr ? savedHome : "";
+  setenv("HOME", "/home/player", 1);
+  setenv("XDG_STATE_HOME", "/var/state", 1);
+  EXPECT_EQ(progress::StateFolder(), fs::path("/var/state/quillmore"));
+  setenv("XDG_STATE_HOME", "relative/is/ignored", 1);
+  EXPECT_EQ(progress::StateFolder(), fs::path("/home/player/.local/state/quillmore"));
+  unsetenv("XDG_STATE_HOME");
+  unsetenv("HOME");
+  EXPECT_EQ(progress::StateFolder(), fs::path());
+  savedHome != nullptr ? setenv("HOME", home.c_str(), 1) : unsetenv("HOME");
+  savedState != nullptr ? setenv("XDG_STATE_HOME", state.c_str(), 1) : unsetenv("XDG_STATE_HOME");
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ TEST(WordWrap, BreaksAtTheLastBlankThatFitsAndKeepsEverythingElse) {
   EXPECT_EQ(Wrapped("", 10), "");
   // Leading blanks stay; a blank that only leads the row is no place to break.
   EXPECT_EQ(Wrapped(" ::cheerily:: Hello there.", 14), " ::cheerily::\nHello there.");
+  EXPECT_EQ(Wrapped("   Ireland", 5), "   Ir\neland");
   // A trailing blank that would run past the row is where it breaks.
   EXPECT_EQ(Wrapped("ages. ", 5), "ages.\n");
   // Two blanks: the row keeps the first.
