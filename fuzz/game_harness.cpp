@@ -22,10 +22,13 @@ std::istringstream OpenText(const data_text& file) {
 }  // namespace
 
 game_run PlayWithStreams(const std::string& input, const data_text& rooms, const data_text& people,
-                         const data_text& objects) {
+                         const data_text& objects, const std::string* earlier) {
   std::istringstream typed(input);
   std::ostringstream written;
   quillmore::console io(typed, written);
+  if (earlier != nullptr) {
+    io.Replay(*earlier);
+  }
   std::istringstream roomsIn = OpenText(rooms);
   std::istringstream peopleIn = OpenText(people);
   std::istringstream objectsIn = OpenText(objects);

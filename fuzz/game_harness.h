@@ -21,9 +21,10 @@ struct data_text {
 };
 
 // Plays one whole game through PlayGame on a console over strings: the player types `input`, and
-// what the game writes is caught.
+// what the game writes is caught. With `earlier`, the game is a continued one: it first replays
+// what was typed in an earlier run, then reads `input`.
 game_run PlayWithStreams(const std::string& input, const data_text& rooms, const data_text& people,
-                         const data_text& objects);
+                         const data_text& objects, const std::string* earlier = nullptr);
 
 // Reads a whole file; aborts when it cannot be read.
 std::string ReadWholeFile(const std::string& path);

@@ -23,6 +23,24 @@ bool EndsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
+// A game continued halfway, at a line end, is the same game. Played up to there alone, it writes
+// the start of what the whole game writes, and nothing after its input ends; continued from
+// there, it shows where the player stands and then writes the rest of it.
+void RequireTheSameGameContinued(const std::string& input, const game_run& whole) {
+  const std::size_t half = input.rfind('\n', input.size() / 2);
+  if (half == std::string::npos) {
+    return;
+  }
+  const std::string earlier = input.substr(0, half + 1);
+  const game_run upToHalf = PlayWithStreams(earlier, rooms, people, objects);
+  Require(whole.output.compare(0, upToHalf.output.size(), upToHalf.output) == 0,
+          "a game whose input ends halfway writes the start of the whole game", upToHalf);
+  const game_run continued =
+      PlayWithStreams(input.substr(half + 1), rooms, people, objects, &earlier);
+  Require(EndsWith(continued.output, whole.output.substr(upToHalf.output.size())),
+          "a game continued halfway writes the rest of the whole game", continued);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
@@ -53,5 +71,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "the game reads all its input unless it was quit or won", run);
   Require(won == (run.output.find(kWon) != std::string::npos),
           "a won game ends with the key wait, and only a won game", run);
+  RequireTheSameGameContinued(input, run);
   return 0;
 }
