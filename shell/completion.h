@@ -10,8 +10,8 @@ namespace quillmore {
 class world;
 
 // The commands, directions and names that fit where the line stands, when the game waits for
-// `what`, with their exact capitals, so that "look PH" is offered "photo slip". On a command line that
-// is the command words, and after get, drop, give, talk and look the names that command takes:
+// `what`, with their exact capitals, so that "look PH" is offered "photo slip". On a command line
+// that is the command words, and after get, drop, give, talk and look the names that command takes:
 // objects here, carried, either, or people here. A name matches when it begins with the typed
 // text, or failing that contains it, in any case.
 completion Complete(const world& game, wanted what, std::string_view line);
