@@ -17,6 +17,9 @@ const pagePath = path.resolve(process.argv[2] ?? 'build-web/quillmore.html');
 const sourceDir = path.resolve(process.argv[3] ?? '.');
 const pageUrl = pathToFileURL(pagePath).href;
 const walkthrough = path.join(sourceDir, 'tests/scenarios/walkthrough-wins-with-all-five-pub-drinks');
+// The walkthrough's lines, without the key press that ends it.
+const walkthroughLines = fs.readFileSync(path.join(walkthrough, 'input'), 'utf8').split('\n').slice(0, -2);
+const walkthroughOutput = fs.readFileSync(path.join(walkthrough, 'expected'), 'utf8');
 
 let browser;
 before(async () => { browser = await launchChromium(); });
@@ -32,12 +35,15 @@ async function assertQuiet(game) {
 
 test('the walkthrough typed into the page from disk wins, and one key ends the key wait', async () => {
   const game = await openGame(browser, pageUrl);
-  const lines = fs.readFileSync(path.join(walkthrough, 'input'), 'utf8').split('\n');
-  assert.equal(lines.pop(), '');  // the input ends with a line end
-  lines.pop();                    // its last line is the key press
-  const waits = await typeLines(game.page, lines);
-  assert.deepEqual(waits.at(-1), { wantsKey: true });
-  assert.ok(waits.slice(0, -1).every((wait) => !wait.wantsKey), 'a line was read as a key');
+  const lines = walkthroughLines;
+  const waits = (await typeLines(game.page, lines)).map((wait) => wait.wanted);
+  // The page is told what the game waits for: a name after "give", an answer to a question.
+  const told = lines.map((line, at) => {
+    if (at === lines.length - 1) return 'key';
+    if (['a', 'b'].includes(lines[at + 1])) return 'answer';
+    return line.startsWith('give ') ? 'person' : 'command';
+  });
+  assert.deepEqual(waits, told);
 
   // Tab and Shift move about the page; they do not end the game.
   await game.page.keyboard.press('Tab');
@@ -49,12 +55,57 @@ test('the walkthrough typed into the page from disk wins, and one key ends the k
   await game.page.waitForSelector('#command:disabled');
   assert.equal(await game.page.textContent('#command-label'), 'Game over');
 
-  const expected = fs.readFileSync(path.join(walkthrough, 'expected'), 'utf8');
-  assert.equal(await transcriptWithoutEchoes(game.page), expected);
-  const echoes = await game.page.$$eval('#transcript .echo', (spans) => spans.map((s) => s.textContent));
-  assert.deepEqual(echoes, lines.map((line) => line + '\n'));
+  assert.equal(await transcriptWithoutEchoes(game.page), walkthroughOutput);
+  // Commands and names are echoed after the prompt, answers without it.
+  const echoes = await game.page.$$eval('#transcript .echo',
+    (spans) => spans.map((span) => [span.textContent, span.classList.contains('prompted')]));
+  assert.deepEqual(echoes, lines.map((line, at) => [line + '\n', told[at - 1] !== 'answer']));
   // Back to the keyboard's next likely target.
   assert.equal(await game.page.evaluate(() => document.activeElement.id), 'new-game');
+  await assertQuiet(game);
+  await game.context.close();
+});
+
+test('Tab completes commands and names as the game sees them, with their capitals', async () => {
+  const game = await openGame(browser, pageUrl);
+  const { page } = game;
+  const tab = async (typed) => {
+    await page.fill('#command', '');
+    await page.keyboard.type(typed);
+    await page.keyboard.press('Tab');
+    return page.inputValue('#command');
+  };
+  const choices = () => page.$$eval('#choices:not([hidden]) li', (items) => items.map((item) => item.textContent));
+  await typeLines(page, walkthroughLines.slice(0, 3));  // to Conor, in the Western Star
+  await page.keyboard.type('give english coins');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => window.quillmoreWaits.at(-1).wanted === 'person');
+  assert.equal(await tab('co'), 'Conor');  // a name at "To whom?"
+  await page.keyboard.press('Enter');
+  assert.equal(await tab('talk co'), 'talk Conor');
+  assert.equal(await tab('talk NOR'), 'talk Conor');  // a name that contains what was typed
+  assert.equal(await tab('i'), 'inventory');
+  assert.deepEqual(await choices(), []);
+
+  // Several: listed, and announced once, however often Tab is pressed.
+  assert.equal(await tab('g'), 'g');
+  await page.keyboard.press('Tab');
+  assert.deepEqual(await choices(), ['get', 'give']);
+  const told = (await page.evaluate(() => window.quillmoreAnnounced)).filter((said) => said.includes('choices'));
+  assert.deepEqual(told, ['2 choices: get, give.']);
+  await page.keyboard.type('e');
+  assert.deepEqual(await choices(), [], 'the list goes once the line changes');
+
+  // What they share is filled in.
+  await typeLines(page, walkthroughLines.slice(6, 32));
+  assert.equal(await tab('drop pi'), 'drop pint of ');
+  assert.deepEqual(await choices(), ['pint of Bulmers Cider', "pint of Murphy's"]);
+  assert.equal(await tab('drop pint of m'), "drop pint of Murphy's");
+  // Nothing to complete leaves the line; on an empty line Tab moves on through the page.
+  assert.equal(await tab('xyz'), 'xyz');
+  await page.fill('#command', '');
+  await page.keyboard.press('Tab');
+  assert.notEqual(await page.evaluate(() => document.activeElement.id), 'command');
   await assertQuiet(game);
   await game.context.close();
 });
