@@ -8,7 +8,8 @@
 //   quillmoreReadKey()        at the end of a won game: resolves with true at the next key, or
 //                             false to end the game
 //   quillmoreGameOver(status) when the game has returned
-// While the game waits, the page calls its exports directly
+// and reads quillmoreAfresh: true when the player chose New game, so that the game kept in the
+// browser is not continued. While the game waits, the page calls its exports directly
 // (Module._quillmore_complete); ccall and cwrap would disturb the suspended game.
 // The document gets a "quillmore-waiting" event, with { wanted }, whenever the game waits.
 (function () {
@@ -181,7 +182,7 @@
     resolve(value);
   }
 
-  function start() {
+  function start(afresh) {
     if (game !== null && game.waiting !== null) {
       // The old game reads the end of its input and returns; what it still writes is dropped.
       const old = game;
@@ -197,6 +198,7 @@
     command.value = '';
     command.focus();
     current.module = {
+      quillmoreAfresh: afresh,
       quillmoreWrite(bytes) {
         if (!current.over) current.text += current.decoder.decode(bytes, { stream: true });
       },
@@ -273,6 +275,6 @@
     showChoices([]);
   });
 
-  newGame.addEventListener('click', start);
-  start();
+  newGame.addEventListener('click', () => start(true));
+  start(false);
 })();

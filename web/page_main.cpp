@@ -1,8 +1,9 @@
 // The game in a web page. The page owns the text: what the game writes goes to its transcript,
 // and what the game reads comes from the line the player types there, one line at a time. The
 // page is told what the game waits for, so it prompts for a command or a name, takes an answer
-// without a prompt, and ends the key wait at the end of a won game on any key. The data files are
-// compiled in (shipped_data.h), so no file system is needed.
+// without a prompt, and ends the key wait at the end of a won game on any key. The game goes on
+// from where it stood when the page was closed (page_save.h). The data files are compiled in
+// (shipped_data.h), so no file system is needed.
 //
 // Waiting for the player blocks the game in the middle of a C++ read; the build turns the wait
 // into a suspension of the WebAssembly stack (Asyncify), so the browser stays responsive.
@@ -17,6 +18,7 @@
 
 #include "shell/console.h"
 #include "shell/game.h"
+#include "web/page_save.h"
 #include "web/shipped_data.h"
 
 // The page's side (page.js), called on the module:
@@ -26,6 +28,7 @@
 //                             "object", "person" or "answer"
 //   quillmoreReadKey()        resolves with true at the next key, false when the game is to end
 //   quillmoreGameOver(status) the game has returned
+//   quillmoreAfresh           true when the player chose New game: nothing is continued.
 // clang-format off
 EM_JS(void, PageWrite, (const char* bytes, int length),
       { Module.quillmoreWrite(HEAPU8.subarray(bytes, bytes + length)); });
@@ -44,6 +47,7 @@ EM_ASYNC_JS(int, PageReadKey, (), { return (await Module.quillmoreReadKey()) ? 1
 
 EM_JS(void, PageGameOver, (int status), { Module.quillmoreGameOver(status); });
 
+EM_JS(int, PageStartsAfresh, (), { return Module.quillmoreAfresh ? 1 : 0; });
 // clang-format on
 
 namespace quillmore {
@@ -99,10 +103,10 @@ class page_input : public std::streambuf {
   std::string line;
 };
 
-// The player at the page.
+// The player at the page. Every line typed is kept as soon as the game reads it.
 class page_player : public front_end {
  public:
-  explicit page_player(std::streambuf& shown) : shown(shown) {}
+  page_player(std::streambuf& shown, page_save& save) : shown(shown), save(save) {}
 
   // What the console reads.
   std::streambuf* Input() { return &typed; }
@@ -116,18 +120,22 @@ class page_player : public front_end {
     }
     line.resize(static_cast<std::size_t>(length));
     PageTakeLine(line.data());
+    std::string notice;
+    if (!save.Record(line, notice) && !notice.empty()) {
+      io->Line(notice);
+    }
     return true;
   }
 
-  void Attach(console& /*io*/) override {}
+  void Attach(console& console) override { io = &console; }
   void Waiting(wanted what) override { waitingFor = what; }
-  // What was typed ahead is no answer to the key wait.
+  // The key is no move of the game: it is not kept, and what was typed ahead is no answer.
   bool ReadKey(std::istream& /*in*/) override {
     typed.Drop();
     shown.pubsync();
     return PageReadKey() != 0;
   }
-  void GameOver() override {}
+  void GameOver() override { save.Clear(); }
   int LineWidth() override { return 0; }  // the page wraps
 
  private:
@@ -149,7 +157,9 @@ class page_player : public front_end {
   }
 
   std::streambuf& shown;
+  page_save& save;
   page_input typed{*this};
+  console* io = nullptr;
   wanted waitingFor = wanted::kCommand;
 };
 
@@ -200,11 +210,24 @@ EMSCRIPTEN_KEEPALIVE int quillmore_complete(int size) {
 int main() {
   using namespace quillmore;
   static page_output output;
-  static page_player player(output);
+  static page_save save(kShippedDataKey);
+  static page_player player(output, save);
   std::istream in(player.Input());
   std::ostream out(&output);
   console io(in, out, &player);
   playing = &io;
+
+  if (PageStartsAfresh() != 0) {
+    save.Clear();
+  } else {
+    std::string notice;
+    std::string typed = save.TakeUp(notice);
+    if (!notice.empty()) {
+      io.Line(notice);
+    } else if (!typed.empty()) {
+      io.Replay(std::move(typed));
+    }
+  }
 
   std::istringstream rooms{std::string(kShippedRooms)};
   std::istringstream objects{std::string(kShippedObjects)};

@@ -11,6 +11,7 @@ import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import {
   launchChromium, openGame, typeLines, typeOnKeyboard, serveFile, transcriptWithoutEchoes,
+  savedGame,
 } from './page-driver.mjs';
 
 const pagePath = path.resolve(process.argv[2] ?? 'build-web/quillmore.html');
@@ -44,6 +45,8 @@ test('the walkthrough typed into the page from disk wins, and one key ends the k
     return line.startsWith('give ') ? 'person' : 'command';
   });
   assert.deepEqual(waits, told);
+  // Won, the game is no longer kept: the key of the key wait is no move of it.
+  assert.equal(await savedGame(game.page), null);
 
   // Tab and Shift move about the page; they do not end the game.
   await game.page.keyboard.press('Tab');
@@ -62,6 +65,82 @@ test('the walkthrough typed into the page from disk wins, and one key ends the k
   assert.deepEqual(echoes, lines.map((line, at) => [line + '\n', told[at - 1] !== 'answer']));
   // Back to the keyboard's next likely target.
   assert.equal(await game.page.evaluate(() => document.activeElement.id), 'new-game');
+  await assertQuiet(game);
+  await game.context.close();
+});
+
+test('a reloaded page goes on with the game where it stood, until it is won', async () => {
+  const game = await openGame(browser, pageUrl);
+  const { page } = game;
+  const lines = walkthroughLines;
+  const sean = lines.indexOf('talk Sean', 20);  // he asks a question
+  // Reloaded after a move: the place is shown as the move showed it, and nothing before.
+  await typeLines(page, lines.slice(0, sean - 1));
+  const before = await transcriptWithoutEchoes(page);
+  await typeLines(page, [lines[sean - 1]]);
+  const place = (await transcriptWithoutEchoes(page)).slice(before.length);
+  await game.reload();
+  assert.equal(await transcriptWithoutEchoes(page), place);
+  assert.equal(await page.$$eval('#transcript .echo', (spans) => spans.length), 0);
+
+  // Reloaded in the middle of a conversation: the place, then the question, waiting for the answer.
+  await typeLines(page, [lines[sean]]);
+  const question = (await transcriptWithoutEchoes(page)).slice(place.length);
+  const typed = lines.slice(0, sean + 1).join('\n') + '\n';
+  assert.match(await savedGame(page),
+    new RegExp(`^quillmore save 1\ndata [0-9a-f]{16}\ntyped ${typed.length}\n\n`));
+  assert.ok((await savedGame(page)).endsWith('\n\n' + typed));
+  await game.reload();
+  assert.equal(await transcriptWithoutEchoes(page), place + question);
+  assert.deepEqual(await page.evaluate(() => window.quillmoreWaits), [{ wanted: 'answer' }]);
+  assert.equal(await page.textContent('#command-label'), 'Answer');
+  assert.equal(await page.isHidden('#prompt-sign'), true);
+
+  // The rest plays exactly as in one go, and wins with all five pub drinks.
+  const waits = await typeLines(page, lines.slice(sean + 1));
+  assert.deepEqual(waits.at(-1), { wanted: 'key' });
+  await page.keyboard.press('x');
+  await page.waitForSelector('#command:disabled');
+  const rest = (await transcriptWithoutEchoes(page)).slice(place.length + question.length);
+  assert.ok(walkthroughOutput.endsWith(question + rest), rest);
+  assert.match(rest, /You also beat the mini quest/);
+
+  // A won game is not taken up again: the next visit begins anew.
+  await game.reload();
+  assert.ok((await transcriptWithoutEchoes(page)).startsWith('\n\nGame creator Orlanthe welcomes you to: \n'));
+  await assertQuiet(game);
+  await game.context.close();
+});
+
+test('a saved game that cannot be read gives one line and a new game', async () => {
+  const game = await openGame(browser, pageUrl);
+  const { page } = game;
+  const opening = await transcriptWithoutEchoes(page);
+  const unreadable = 'Your saved game could not be read, so a new one begins.';
+  const header = (await typeLines(page, ['s']), await savedGame(page)).split('typed')[0];
+  for (const [saved, notice] of [
+    ['s\nw\n', unreadable],
+    ['quillmore save 2\ndata 0123456789abcdef\ntyped 2\n\ns\n', unreadable],
+    [`${header}typed 4\n\ns\n`, unreadable],            // cut short
+    [`${header}typed 2\n\ns\nw\n`, unreadable],        // added to
+    ['quillmore save 1\ndata 0123456789abcdef\ntyped 2\n\ns\n',
+      'The game has changed since yours was saved, so a new one begins.'],
+  ]) {
+    await page.evaluate((text) => localStorage.setItem('quillmore-save', text), saved);
+    await game.reload();
+    assert.equal(await transcriptWithoutEchoes(page), `${notice}\n${opening}`);
+    assert.equal(await savedGame(page), null);
+  }
+  // The new game is kept from its first line.
+  await typeLines(page, ['s']);
+  assert.equal(await savedGame(page), `${header}typed 2\n\ns\n`);
+
+  // Where the browser keeps nothing, the player is told once, and plays on.
+  await page.evaluate(() => { Storage.prototype.setItem = () => { throw new DOMException('full', 'QuotaExceededError'); }; });
+  await typeLines(page, ['n', 'inventory']);
+  const text = await transcriptWithoutEchoes(page);
+  assert.equal(text.split('Your progress cannot be kept in this browser.\n').length, 2, text);
+  assert.match(text, /\nYou are holding: english coins, photo slip\n$/);
   await assertQuiet(game);
   await game.context.close();
 });
@@ -145,6 +224,7 @@ test('New game, from the keyboard, in the middle of a game starts again from the
   const game = await openGame(browser, pageUrl);
   const { page } = game;
   await typeLines(page, ['s', 'get newspaper']);
+  assert.notEqual(await savedGame(page), null);
   // Focus starts on the command line; Shift+Tab reaches the button, Enter presses it.
   assert.equal(await page.evaluate(() => document.activeElement.id), 'command');
   await page.keyboard.press('Shift+Tab');
@@ -154,6 +234,7 @@ test('New game, from the keyboard, in the middle of a game starts again from the
   await page.keyboard.press('Enter');
   await page.waitForFunction((n) => window.quillmoreWaits.length > n, waitsBefore);
   assert.equal(await page.evaluate(() => document.activeElement.id), 'command');
+  assert.equal(await savedGame(page), null);
   await typeLines(page, ['inventory']);
 
   const text = await transcriptWithoutEchoes(page);
@@ -168,11 +249,13 @@ test('New game, from the keyboard, in the middle of a game starts again from the
 
 test('quitting ends the game, and the page then offers only a new one', async () => {
   const game = await openGame(browser, pageUrl);
+  await typeLines(game.page, ['s']);
   await game.page.keyboard.type('quit');
   await game.page.keyboard.press('Enter');
   await game.page.waitForSelector('#command:disabled');
   assert.match(await transcriptWithoutEchoes(game.page), /\nGoodbye!\n\n$/);
   assert.equal(await game.page.evaluate(() => document.activeElement.id), 'new-game');
+  assert.equal(await savedGame(game.page), null);
   // The last words and the end of the game are announced together, so neither hides the other.
   assert.equal(await game.page.evaluate(() => window.quillmoreAnnounced.at(-1)),
     'Goodbye!\n\nThe game is over. Choose New game to play again.');
