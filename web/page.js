@@ -9,7 +9,9 @@
 //                             false to end the game
 //   quillmoreGameOver(status) when the game has returned
 // and reads quillmoreAfresh: true when the player chose New game, so that the game kept in the
-// browser is not continued. While the game waits, the page calls its exports directly
+// browser is not continued. Its WebAssembly is inlined in the page, gzipped and in base64
+// (make_page.mjs): the browser unpacks and compiles it once, and each game is an instance of
+// it (instantiateWasm), so that the script never fetches it. While the game waits, the page calls its exports directly
 // (Module._quillmore_complete); ccall and cwrap would disturb the suspended game.
 // The document gets a "quillmore-waiting" event, with { wanted }, whenever the game waits.
 (function () {
@@ -44,6 +46,22 @@
 
   // The game being played: { module, decoder, text, waiting: { wanted, resolve }, over }.
   let game = null;
+
+  const compiled = (async () => {
+    const packed = atob(document.getElementById('quillmore-wasm').textContent);
+    const bytes = new Uint8Array(packed.length);
+    for (let at = 0; at < packed.length; at += 1) bytes[at] = packed.charCodeAt(at);
+    const unpacked = new Response(bytes).body.pipeThrough(new DecompressionStream('gzip'));
+    return WebAssembly.compile(await new Response(unpacked).arrayBuffer());
+  })();
+  function instantiate(imports, receive) {
+    compiled.then((wasm) => WebAssembly.instantiate(wasm, imports)).then((instance) => receive(instance))
+      .catch((error) => {
+        console.error(error);
+        addText(`The game could not be started here: ${error}\n`);
+      });
+    return {};
+  }
 
   function scrollToEnd() {
     story.scrollTop = story.scrollHeight;
@@ -199,6 +217,7 @@
     command.focus();
     current.module = {
       quillmoreAfresh: afresh,
+      instantiateWasm: instantiate,
       quillmoreWrite(bytes) {
         if (!current.over) current.text += current.decoder.decode(bytes, { stream: true });
       },
