@@ -9,9 +9,7 @@
 //                             false to end the game
 //   quillmoreGameOver(status) when the game has returned
 // and reads quillmoreAfresh: true when the player chose New game, so that the game kept in the
-// browser is not continued. Its WebAssembly is inlined in the page, gzipped and in base64
-// (make_page.mjs): the browser unpacks and compiles it once, and each game is an instance of
-// it (instantiateWasm), so that the script never fetches it. While the game waits, the page calls its exports directly
+// browser is not continued. While the game waits, the page calls its exports directly
 // (Module._quillmore_complete); ccall and cwrap would disturb the suspended game.
 // The document gets a "quillmore-waiting" event, with { wanted }, whenever the game waits.
 (function () {
@@ -47,6 +45,9 @@
   // The game being played: { module, decoder, text, waiting: { wanted, resolve }, over }.
   let game = null;
 
+  // The WebAssembly is inlined in the page, gzipped and in base64 (make_page.mjs). The browser
+  // unpacks and compiles it once, and each game is an instance of it (instantiateWasm), so that
+  // the module's script never fetches it.
   const compiled = (async () => {
     const packed = atob(document.getElementById('quillmore-wasm').textContent);
     const bytes = new Uint8Array(packed.length);
@@ -55,7 +56,8 @@
     return WebAssembly.compile(await new Response(unpacked).arrayBuffer());
   })();
   function instantiate(imports, receive) {
-    compiled.then((wasm) => WebAssembly.instantiate(wasm, imports)).then((instance) => receive(instance))
+    compiled.then((wasm) => WebAssembly.instantiate(wasm, imports))
+      .then((instance) => receive(instance))
       .catch((error) => {
         console.error(error);
         addText(`The game could not be started here: ${error}\n`);

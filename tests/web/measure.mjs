@@ -46,7 +46,8 @@ try {
   await browser.close();
 }
 
-console.log(`machine: ${os.cpus().length} cores, load average ${os.loadavg().map((l) => l.toFixed(2)).join(' ')}`);
+const load = os.loadavg().map((average) => average.toFixed(2)).join(' ');
+console.log(`machine: ${os.cpus().length} cores, load average ${load}`);
 console.log(`page: ${page.length} bytes, ${gzipped} gzipped (${(page.length / 1024).toFixed(1)} KiB, ` +
   `${(gzipped / 1024).toFixed(1)} KiB)`);
 console.log(`navigation to first text: ${median(firstText).toFixed(0)} ms ` +
