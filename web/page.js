@@ -203,11 +203,12 @@
   }
 
   function start(afresh) {
-    if (game !== null && game.waiting !== null) {
-      // The old game reads the end of its input and returns; what it still writes is dropped.
+    if (game !== null) {
+      // The old game, even one still starting, reads the end of its input as soon as it waits,
+      // and returns; what it still writes is dropped.
       const old = game;
       old.over = true;
-      answer(old, old.waiting.wanted === 'key' ? false : null);
+      if (old.waiting !== null) answer(old, old.waiting.wanted === 'key' ? false : null);
     }
     transcript.textContent = '';
     openLine = null;

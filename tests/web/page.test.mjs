@@ -248,6 +248,14 @@ test('New game, from the keyboard, in the middle of a game starts again from the
   assert.match(text, /\nYou are holding: english coins, photo slip\n$/);
   const echoes = await page.$$eval('#transcript .echo', (spans) => spans.map((s) => s.textContent));
   assert.deepEqual(echoes, ['inventory\n']);
+
+  // Chosen before the game on opening has even started, New game replaces it as well.
+  await page.addInitScript(() => document.addEventListener('DOMContentLoaded',
+    () => document.getElementById('new-game').click()));
+  await game.reload();
+  await typeLines(page, ['inventory']);
+  const again = await transcriptWithoutEchoes(page);
+  assert.equal(again, text, 'the game kept was not continued, and nothing else wrote');
   await assertQuiet(game);
   await game.context.close();
 });
