@@ -1,10 +1,12 @@
 # Writes OUTPUT, a C++ source that defines kShippedRooms, kShippedPeople and kShippedObjects as
-# the exact bytes of rooms.txt, people.txt and objects.txt in DATA_DIR.
+# the exact bytes of rooms.txt, people.txt and objects.txt in DATA_DIR, and kShippedDataKey, 16
+# hex digits of a SHA-256 of all three that tell one version of the data from another.
 #
 #   cmake -DDATA_DIR=... -DOUTPUT=... -P embed_data.cmake
 
 set(text "// Made by web/embed_data.cmake from ${DATA_DIR}; do not edit.\n")
 string(APPEND text "#include \"web/shipped_data.h\"\n\nnamespace {\n")
+set(all_files "")
 foreach(pair "rooms;Rooms" "people;People" "objects;Objects")
   list(GET pair 0 file)
   list(GET pair 1 name)
@@ -16,11 +18,15 @@ foreach(pair "rooms;Rooms" "people;People" "objects;Objects")
   string(REPLACE "'\\x0a'," "'\\x0a',\n    " bytes "${bytes}")
   string(APPEND text "const char k${name}Bytes[] = {\n    ${bytes}'\\0'};\n")
   set(size_${name} ${size})
+  string(APPEND all_files "${file} ${size} ${hex}\n")
 endforeach()
+string(SHA256 key "${all_files}")
+string(SUBSTRING "${key}" 0 16 key)
 string(APPEND text "}  // namespace\n\n")
 foreach(name Rooms People Objects)
   string(APPEND text
     "const std::string_view kShipped${name}(k${name}Bytes, ${size_${name}});\n")
 endforeach()
+string(APPEND text "const std::string_view kShippedDataKey(\"${key}\");\n")
 file(WRITE "${OUTPUT}.new" "${text}")
 file(RENAME "${OUTPUT}.new" "${OUTPUT}")

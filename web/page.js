@@ -1,12 +1,17 @@
-// The page around the game: the transcript, the command line with its history, the key wait at
-// the end of a won game and the New game button. Each game is a fresh instance of the
-// WebAssembly module (createQuillmore, built with MODULARIZE), which calls
-//   quillmoreWrite(bytes)            with output, at every flush
-//   quillmoreRead(capacity, wantsKey) when it needs input: resolves with the bytes of the next
-//                                    line typed (ending in "\n"), or of one key when wantsKey
-//                                    is set; an empty array ends its input
-//   quillmoreGameOver(status)        when the game has returned.
-// The document gets a "quillmore-waiting" event whenever the game waits for the player.
+// The page around the game: the transcript, the command line with its history and completion,
+// the key wait at the end of a won game and the New game button. Each game is a fresh instance
+// of the WebAssembly module (createQuillmore, built with MODULARIZE), which calls
+//   quillmoreWrite(bytes)     with output, at every flush
+//   quillmoreReadLine(wanted) when it needs a line ("command", "object", "person" or "answer"):
+//                             resolves with the bytes of the line typed, ending in "\n", or with
+//                             null to end the game
+//   quillmoreReadKey()        at the end of a won game: resolves with true at the next key, or
+//                             false to end the game
+//   quillmoreGameOver(status) when the game has returned
+// and reads quillmoreAfresh: true when the player chose New game, so that the game kept in the
+// browser is not continued. While the game waits, the page calls its exports directly
+// (Module._quillmore_complete); ccall and cwrap would disturb the suspended game.
+// The document gets a "quillmore-waiting" event, with { wanted }, whenever the game waits.
 (function () {
   'use strict';
   const story = document.getElementById('story');
@@ -15,15 +20,50 @@
   const form = document.getElementById('prompt');
   const command = document.getElementById('command');
   const label = document.getElementById('command-label');
+  const sign = document.getElementById('prompt-sign');
+  const choices = document.getElementById('choices');
   const newGame = document.getElementById('new-game');
   const encoder = new TextEncoder();
+  const decoder = new TextDecoder();
 
-  // Commands typed in this page, oldest first, and where Up/Down has got to in them.
+  // How the command line looks while the game waits for each thing. Commands and names get the
+  // game's prompt; an answer and the key are typed without one.
+  const modes = {
+    command: { label: 'Command', prompt: true },
+    object: { label: 'Object', prompt: true },
+    person: { label: 'Person', prompt: true },
+    answer: { label: 'Answer', prompt: false },
+    key: { label: 'Press any key', prompt: false, placeholder: 'Press any key to continue' },
+    over: { label: 'Game over', prompt: false, disabled: true },
+  };
+
+  // Commands and names typed in this page, oldest first, and where Up/Down has got to in them.
   const typed = [];
   let historyAt = 0;
   let draft = '';
 
-  let game = null;  // the game being played: { decoder, text, waiting, pending, over }
+  // The game being played: { module, decoder, text, waiting: { wanted, resolve }, over }.
+  let game = null;
+
+  // The WebAssembly is inlined in the page, gzipped and in base64 (make_page.mjs). The browser
+  // unpacks and compiles it once, and each game is an instance of it (instantiateWasm), so that
+  // the module's script never fetches it.
+  const compiled = (async () => {
+    const packed = atob(document.getElementById('quillmore-wasm').textContent);
+    const bytes = new Uint8Array(packed.length);
+    for (let at = 0; at < packed.length; at += 1) bytes[at] = packed.charCodeAt(at);
+    const unpacked = new Response(bytes).body.pipeThrough(new DecompressionStream('gzip'));
+    return WebAssembly.compile(await new Response(unpacked).arrayBuffer());
+  })();
+  function instantiate(imports, receive) {
+    compiled.then((wasm) => WebAssembly.instantiate(wasm, imports))
+      .then((instance) => receive(instance))
+      .catch((error) => {
+        console.error(error);
+        addText(`The game could not be started here: ${error}\n`);
+      });
+    return {};
+  }
 
   function scrollToEnd() {
     story.scrollTop = story.scrollHeight;
@@ -61,78 +101,131 @@
     scrollToEnd();
   }
 
-  // The command typed, on the line where the game waited, as a terminal would echo it.
-  function echo(line) {
+  // The line typed, on the line where the game waited, as a terminal would echo it.
+  function echo(line, prompted) {
     const span = document.createElement('span');
-    span.className = 'echo';
+    span.className = prompted ? 'echo prompted' : 'echo';
     span.textContent = line + '\n';
     addToLine(span);
     openLine = null;
     scrollToEnd();
   }
 
-  function setMode(mode) {
-    if (mode === 'line') {
-      label.textContent = 'Command';
-      command.disabled = false;
-      command.placeholder = '';
-    } else if (mode === 'key') {
-      label.textContent = 'Press any key';
-      command.value = '';
-      command.disabled = false;
-      command.placeholder = 'Press any key to continue';
-    } else {
-      label.textContent = 'Game over';
-      command.value = '';
-      command.disabled = true;
-      command.placeholder = '';
+  // The candidates for completion, listed under the story and announced once; none hides it.
+  let choicesShown = '';
+  function showChoices(names) {
+    const shown = names.join('\n');
+    if (shown === choicesShown) return;
+    choicesShown = shown;
+    choices.replaceChildren(...names.map((name) => {
+      const item = document.createElement('li');
+      item.textContent = name;
+      return item;
+    }));
+    choices.hidden = names.length === 0;
+    if (names.length > 0) announcer.textContent = `${names.length} choices: ${names.join(', ')}.`;
+    scrollToEnd();
+  }
+
+  function setMode(name) {
+    const mode = modes[name];
+    label.textContent = mode.label;
+    sign.hidden = !mode.prompt;
+    command.disabled = mode.disabled === true;
+    command.placeholder = mode.placeholder ?? '';
+    if (name === 'key' || name === 'over') command.value = '';
+    showChoices([]);
+  }
+
+  // Hands `text` to the game and returns what the game hands back, through its exchange buffer.
+  function exchange(module, call, text) {
+    const bytes = encoder.encode(text);
+    const into = module._quillmore_exchange(bytes.length);
+    module.HEAPU8.set(bytes, into);
+    const length = call(bytes.length);
+    const from = module._quillmore_exchange(length);
+    return decoder.decode(module.HEAPU8.subarray(from, from + length));
+  }
+
+  // How many characters the names have in common at their start, in any case.
+  function commonStart(names) {
+    let common = names[0].length;
+    for (const name of names) {
+      let same = 0;
+      while (same < common && same < name.length &&
+             name[same].toLowerCase() === names[0][same].toLowerCase()) same += 1;
+      common = same;
     }
+    return common;
   }
 
-  // Hands bytes to the read the game is waiting on, keeping what does not fit for the next.
-  function answer(current, bytes) {
-    const waiting = current.waiting;
+  // Tab: completes the command or name before the cursor, as the game's terminal does. One
+  // candidate takes the place of what was typed; several fill in what they share at their start,
+  // if that is more than was typed, and are listed.
+  function complete() {
+    const cursor = command.selectionStart ?? command.value.length;
+    const before = command.value.slice(0, cursor);
+    const [startByte, ...names] = exchange(game.module, game.module._quillmore_complete, before).split('\n');
+    const start = decoder.decode(encoder.encode(before).subarray(0, Number(startByte))).length;
+    if (names.length === 0 || start > before.length) {
+      showChoices([]);
+      return;
+    }
+    const typedLength = before.length - start;
+    const common = names.length === 1 ? names[0].length : commonStart(names);
+    let completed = before;
+    if (common >= typedLength && (names.length === 1 || common > typedLength)) {
+      completed = before.slice(0, start) + names[0].slice(0, common);
+    }
+    command.value = completed + command.value.slice(cursor);
+    command.setSelectionRange(completed.length, completed.length);
+    showChoices(names.length > 1 ? names : []);
+  }
+
+  function waitFor(current, wanted) {
+    return new Promise((resolve) => {
+      if (current.over) {
+        resolve(wanted === 'key' ? false : null);
+        return;
+      }
+      current.waiting = { wanted, resolve };
+      showOutput(current);
+      setMode(wanted);
+      document.dispatchEvent(new CustomEvent('quillmore-waiting', { detail: { wanted } }));
+    });
+  }
+
+  // Answers what the game waits for.
+  function answer(current, value) {
+    const { resolve } = current.waiting;
     current.waiting = null;
-    const taken = bytes.subarray(0, waiting.capacity);
-    if (taken.length < bytes.length) current.pending = bytes.subarray(taken.length);
-    waiting.resolve(taken);
+    resolve(value);
   }
 
-  function start() {
-    if (game !== null && game.waiting !== null) {
-      // The old game reads the end of its input and returns; what it still writes is dropped.
+  function start(afresh) {
+    if (game !== null) {
+      // The old game, even one still starting, reads the end of its input as soon as it waits,
+      // and returns; what it still writes is dropped.
       const old = game;
       old.over = true;
-      old.waiting.resolve(new Uint8Array(0));
-      old.waiting = null;
+      if (old.waiting !== null) answer(old, old.waiting.wanted === 'key' ? false : null);
     }
     transcript.textContent = '';
     openLine = null;
     announcer.textContent = '';
-    const current = { decoder: new TextDecoder(), text: '', waiting: null, pending: null, over: false };
+    const current = { module: null, decoder: new TextDecoder(), text: '', waiting: null, over: false };
     game = current;
-    setMode('line');
+    setMode('command');
     command.value = '';
     command.focus();
-    createQuillmore({
+    current.module = {
+      quillmoreAfresh: afresh,
+      instantiateWasm: instantiate,
       quillmoreWrite(bytes) {
         if (!current.over) current.text += current.decoder.decode(bytes, { stream: true });
       },
-      quillmoreRead(capacity, wantsKey) {
-        return new Promise((resolve) => {
-          if (current.over) { resolve(new Uint8Array(0)); return; }
-          current.waiting = { resolve, capacity, wantsKey };
-          if (current.pending !== null) {
-            const bytes = current.pending;
-            current.pending = null;
-            answer(current, bytes);
-            return;
-          }
-          showOutput(current);
-          setMode(wantsKey ? 'key' : 'line');
-          document.dispatchEvent(new CustomEvent('quillmore-waiting', { detail: { wantsKey } }));
-        });
-      },
+      quillmoreReadLine: (wanted) => waitFor(current, wanted),
+      quillmoreReadKey: () => waitFor(current, 'key'),
       quillmoreGameOver() {
         if (current.over) return;
         current.over = true;
@@ -142,24 +235,28 @@
       },
       print(text) { console.log(text); },
       printErr(text) { console.error(text); },
-    });
+    };
+    createQuillmore(current.module);
   }
+
+  const waitsForLine = () => game !== null && game.waiting !== null && game.waiting.wanted !== 'key';
 
   form.addEventListener('submit', (event) => {
     event.preventDefault();
-    if (game === null || game.waiting === null || game.waiting.wantsKey) return;
+    if (!waitsForLine()) return;
     const line = command.value;
+    const prompted = modes[game.waiting.wanted].prompt;
     command.value = '';
-    if (line !== '' && typed[typed.length - 1] !== line) typed.push(line);
+    if (prompted && line !== '' && typed[typed.length - 1] !== line) typed.push(line);
     historyAt = typed.length;
     draft = '';
-    echo(line);
-    // Saving the game as it goes will hook in here, where every line the game reads passes.
+    showChoices([]);
+    echo(line, prompted);
     answer(game, encoder.encode(line + '\n'));
   });
 
   command.addEventListener('keydown', (event) => {
-    if (game === null || game.waiting === null || game.waiting.wantsKey) return;
+    if (!waitsForLine()) return;
     if (event.key === 'ArrowUp' && historyAt > 0) {
       if (historyAt === typed.length) draft = command.value;
       historyAt -= 1;
@@ -167,8 +264,13 @@
     } else if (event.key === 'ArrowDown' && historyAt < typed.length) {
       historyAt += 1;
       command.value = historyAt === typed.length ? draft : typed[historyAt];
+    } else if (event.key === 'Tab' && !event.shiftKey && !event.altKey && !event.ctrlKey &&
+               !event.metaKey && command.value !== '') {
+      // On an empty line Tab moves on through the page as usual.
+      event.preventDefault();
+      complete();
+      return;
     } else {
-      // Tab completion of command words and names will go here.
       return;
     }
     event.preventDefault();
@@ -180,21 +282,21 @@
   // page) ends it, and so does any key but Enter and Space on a button, which press it. On a
   // phone's screen keyboard a keydown may not tell the key, so typing into the command line
   // counts too.
-  function keyWaitOver(key) {
-    if (game === null || game.waiting === null || !game.waiting.wantsKey) return false;
-    const bytes = encoder.encode(key.length === 1 ? key : '\n');
-    answer(game, bytes.subarray(0, 1));
+  function keyWaitOver() {
+    if (game === null || game.waiting === null || game.waiting.wanted !== 'key') return false;
+    answer(game, true);
     return true;
   }
   document.addEventListener('keydown', (event) => {
     if (['Tab', 'Shift', 'Control', 'Alt', 'Meta', 'AltGraph', 'CapsLock'].includes(event.key)) return;
     if (event.target instanceof HTMLButtonElement && (event.key === 'Enter' || event.key === ' ')) return;
-    if (keyWaitOver(event.key)) event.preventDefault();
+    if (keyWaitOver()) event.preventDefault();
   });
   command.addEventListener('input', () => {
-    if (keyWaitOver(command.value.slice(-1) || '\n')) command.value = '';
+    if (keyWaitOver()) command.value = '';
+    showChoices([]);
   });
 
-  newGame.addEventListener('click', start);
-  start();
+  newGame.addEventListener('click', () => start(true));
+  start(false);
 })();

@@ -7,5 +7,8 @@
 extern const std::string_view kShippedRooms;
 extern const std::string_view kShippedPeople;
 extern const std::string_view kShippedObjects;
+// Tells one version of those files from another: saved games are kept for the data they were
+// played on.
+extern const std::string_view kShippedDataKey;
 
 #endif  // QUILLMORE_WEB_SHIPPED_DATA_H_

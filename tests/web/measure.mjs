@@ -3,9 +3,12 @@
 //
 //   node measure.mjs PAGE SOURCE_DIR [RUNS]
 //
-// Times are medians over RUNS fresh page loads (5 by default), each in a new browser context.
+// Times are medians over RUNS fresh page loads (5 by default), each in a new browser context, from
+// file://. The first text is the first time the game waits for the player, its opening shown,
+// counted from the start of the navigation (performance.now()).
 // A command's time runs from sending the line to the game waiting again, its reply shown.
 import fs from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 import zlib from 'node:zlib';
 import { pathToFileURL } from 'node:url';
@@ -43,6 +46,8 @@ try {
   await browser.close();
 }
 
+const load = os.loadavg().map((average) => average.toFixed(2)).join(' ');
+console.log(`machine: ${os.cpus().length} cores, load average ${load}`);
 console.log(`page: ${page.length} bytes, ${gzipped} gzipped (${(page.length / 1024).toFixed(1)} KiB, ` +
   `${(gzipped / 1024).toFixed(1)} KiB)`);
 console.log(`navigation to first text: ${median(firstText).toFixed(0)} ms ` +

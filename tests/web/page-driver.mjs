@@ -16,11 +16,12 @@ export function launchChromium() {
 }
 
 // Opens the page in a fresh context and waits until the game first waits for the player.
-// Returns { context, page, errors, lateRequests }: console errors and uncaught exceptions, and
-// the URLs requested after the load event. In the page, window.quillmoreWaits lists the details
-// of every "quillmore-waiting" event, window.quillmoreWaitTimes their times (performance.now),
-// window.quillmoreAnnounced every text the live region was given and window.quillmoreFetches
-// every call of fetch().
+// Returns { context, page, errors, lateRequests, reload }: console errors and uncaught
+// exceptions, the URLs requested after a load event (but for reloading the page itself), and
+// reload(), which reloads the page and waits the same way. In the page, window.quillmoreWaits
+// lists the details of every "quillmore-waiting" event, window.quillmoreWaitTimes their times
+// (performance.now), window.quillmoreAnnounced every text the live region was given and
+// window.quillmoreFetches every call of fetch().
 export async function openGame(browser, url, contextOptions = {}) {
   const context = await browser.newContext(contextOptions);
   const page = await context.newPage();
@@ -56,6 +57,11 @@ export async function openGame(browser, url, contextOptions = {}) {
       window.quillmoreWaits.push(event.detail);
     });
   });
+  game.reload = async () => {
+    loaded = false;
+    await page.reload();
+    await page.waitForFunction(() => window.quillmoreWaits.length > 0);
+  };
   await page.goto(url);
   await page.waitForFunction(() => window.quillmoreWaits.length > 0);
   return game;
@@ -86,6 +92,11 @@ export async function typeOnKeyboard(page, line) {
   await page.keyboard.type(line);
   await page.keyboard.press('Enter');
   await page.waitForFunction((n) => window.quillmoreWaits.length > n, before);
+}
+
+// The game kept in the browser's storage, or null.
+export function savedGame(page) {
+  return page.evaluate(() => localStorage.getItem('quillmore-save'));
 }
 
 // The transcript as the game wrote it: without the echoes of the commands typed.

@@ -11,12 +11,16 @@ import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import {
   launchChromium, openGame, typeLines, typeOnKeyboard, serveFile, transcriptWithoutEchoes,
+  savedGame,
 } from './page-driver.mjs';
 
 const pagePath = path.resolve(process.argv[2] ?? 'build-web/quillmore.html');
 const sourceDir = path.resolve(process.argv[3] ?? '.');
 const pageUrl = pathToFileURL(pagePath).href;
 const walkthrough = path.join(sourceDir, 'tests/scenarios/walkthrough-wins-with-all-five-pub-drinks');
+// The walkthrough's lines, without the key press that ends it.
+const walkthroughLines = fs.readFileSync(path.join(walkthrough, 'input'), 'utf8').split('\n').slice(0, -2);
+const walkthroughOutput = fs.readFileSync(path.join(walkthrough, 'expected'), 'utf8');
 
 let browser;
 before(async () => { browser = await launchChromium(); });
@@ -32,12 +36,17 @@ async function assertQuiet(game) {
 
 test('the walkthrough typed into the page from disk wins, and one key ends the key wait', async () => {
   const game = await openGame(browser, pageUrl);
-  const lines = fs.readFileSync(path.join(walkthrough, 'input'), 'utf8').split('\n');
-  assert.equal(lines.pop(), '');  // the input ends with a line end
-  lines.pop();                    // its last line is the key press
-  const waits = await typeLines(game.page, lines);
-  assert.deepEqual(waits.at(-1), { wantsKey: true });
-  assert.ok(waits.slice(0, -1).every((wait) => !wait.wantsKey), 'a line was read as a key');
+  const lines = walkthroughLines;
+  const waits = (await typeLines(game.page, lines)).map((wait) => wait.wanted);
+  // The page is told what the game waits for: a name after "give", an answer to a question.
+  const told = lines.map((line, at) => {
+    if (at === lines.length - 1) return 'key';
+    if (['a', 'b'].includes(lines[at + 1])) return 'answer';
+    return line.startsWith('give ') ? 'person' : 'command';
+  });
+  assert.deepEqual(waits, told);
+  // Won, the game is no longer kept: the key of the key wait is no move of it.
+  assert.equal(await savedGame(game.page), null);
 
   // Tab and Shift move about the page; they do not end the game.
   await game.page.keyboard.press('Tab');
@@ -49,12 +58,138 @@ test('the walkthrough typed into the page from disk wins, and one key ends the k
   await game.page.waitForSelector('#command:disabled');
   assert.equal(await game.page.textContent('#command-label'), 'Game over');
 
-  const expected = fs.readFileSync(path.join(walkthrough, 'expected'), 'utf8');
-  assert.equal(await transcriptWithoutEchoes(game.page), expected);
-  const echoes = await game.page.$$eval('#transcript .echo', (spans) => spans.map((s) => s.textContent));
-  assert.deepEqual(echoes, lines.map((line) => line + '\n'));
+  assert.equal(await transcriptWithoutEchoes(game.page), walkthroughOutput);
+  // Commands and names are echoed after the prompt, answers without it.
+  const echoes = await game.page.$$eval('#transcript .echo',
+    (spans) => spans.map((span) => [span.textContent, span.classList.contains('prompted')]));
+  assert.deepEqual(echoes, lines.map((line, at) => [line + '\n', told[at - 1] !== 'answer']));
   // Back to the keyboard's next likely target.
   assert.equal(await game.page.evaluate(() => document.activeElement.id), 'new-game');
+  await assertQuiet(game);
+  await game.context.close();
+});
+
+test('a reloaded page goes on with the game where it stood, until it is won', async () => {
+  const game = await openGame(browser, pageUrl);
+  const { page } = game;
+  const lines = walkthroughLines;
+  const sean = lines.indexOf('talk Sean', 20);  // he asks a question
+  // Reloaded after a move: the place is shown as the move showed it, and nothing before.
+  await typeLines(page, lines.slice(0, sean - 1));
+  const before = await transcriptWithoutEchoes(page);
+  await typeLines(page, [lines[sean - 1]]);
+  const place = (await transcriptWithoutEchoes(page)).slice(before.length);
+  await game.reload();
+  assert.equal(await transcriptWithoutEchoes(page), place);
+  assert.equal(await page.$$eval('#transcript .echo', (spans) => spans.length), 0);
+
+  // Reloaded in the middle of a conversation: the place, then the question, waiting for the answer.
+  await typeLines(page, [lines[sean]]);
+  const question = (await transcriptWithoutEchoes(page)).slice(place.length);
+  const typed = lines.slice(0, sean + 1).join('\n') + '\n';
+  assert.match(await savedGame(page),
+    new RegExp(`^quillmore save 1\ndata [0-9a-f]{16}\ntyped ${typed.length}\n\n`));
+  assert.ok((await savedGame(page)).endsWith('\n\n' + typed));
+  await game.reload();
+  assert.equal(await transcriptWithoutEchoes(page), place + question);
+  assert.deepEqual(await page.evaluate(() => window.quillmoreWaits), [{ wanted: 'answer' }]);
+  assert.equal(await page.textContent('#command-label'), 'Answer');
+  assert.equal(await page.isHidden('#prompt-sign'), true);
+
+  // The rest plays exactly as in one go, and wins with all five pub drinks.
+  const waits = await typeLines(page, lines.slice(sean + 1));
+  assert.deepEqual(waits.at(-1), { wanted: 'key' });
+  await page.keyboard.press('x');
+  await page.waitForSelector('#command:disabled');
+  const rest = (await transcriptWithoutEchoes(page)).slice(place.length + question.length);
+  assert.ok(walkthroughOutput.endsWith(question + rest), rest);
+  assert.match(rest, /You also beat the mini quest/);
+
+  // A won game is not taken up again: the next visit begins anew.
+  await game.reload();
+  const again = await transcriptWithoutEchoes(page);
+  assert.ok(again.startsWith('\n\nGame creator Orlanthe welcomes you to: \n'), again.slice(0, 80));
+  await assertQuiet(game);
+  await game.context.close();
+});
+
+test('a saved game that cannot be read gives one line and a new game', async () => {
+  const game = await openGame(browser, pageUrl);
+  const { page } = game;
+  const opening = await transcriptWithoutEchoes(page);
+  const unreadable = 'Your saved game could not be read, so a new one begins.';
+  const header = (await typeLines(page, ['s']), await savedGame(page)).split('typed')[0];
+  for (const [saved, notice] of [
+    ['s\nw\n', unreadable],
+    ['quillmore save 2\ndata 0123456789abcdef\ntyped 2\n\ns\n', unreadable],
+    [`${header}typed 4\n\ns\n`, unreadable],            // cut short
+    [`${header}typed 2\n\ns\nw\n`, unreadable],        // added to
+    ['quillmore save 1\ndata 0123456789abcdef\ntyped 2\n\ns\n',
+      'The game has changed since yours was saved, so a new one begins.'],
+  ]) {
+    await page.evaluate((text) => localStorage.setItem('quillmore-save', text), saved);
+    await game.reload();
+    assert.equal(await transcriptWithoutEchoes(page), `${notice}\n${opening}`);
+    assert.equal(await savedGame(page), null);
+  }
+  // The new game is kept from its first line.
+  await typeLines(page, ['s']);
+  assert.equal(await savedGame(page), `${header}typed 2\n\ns\n`);
+
+  // Where the browser keeps nothing, the player is told once, and plays on.
+  await page.evaluate(() => {
+    Storage.prototype.setItem = () => { throw new DOMException('full', 'QuotaExceededError'); };
+  });
+  await typeLines(page, ['n', 'inventory']);
+  const text = await transcriptWithoutEchoes(page);
+  assert.equal(text.split('Your progress cannot be kept in this browser.\n').length, 2, text);
+  assert.match(text, /\nYou are holding: english coins, photo slip\n$/);
+  await assertQuiet(game);
+  await game.context.close();
+});
+
+test('Tab completes commands and names as the game sees them, with their capitals', async () => {
+  const game = await openGame(browser, pageUrl);
+  const { page } = game;
+  const tab = async (typed) => {
+    await page.fill('#command', '');
+    await page.keyboard.type(typed);
+    await page.keyboard.press('Tab');
+    return page.inputValue('#command');
+  };
+  const choices = () => page.$$eval('#choices:not([hidden]) li',
+    (items) => items.map((item) => item.textContent));
+  await typeLines(page, walkthroughLines.slice(0, 3));  // to Conor, in the Western Star
+  await page.keyboard.type('give english coins');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => window.quillmoreWaits.at(-1).wanted === 'person');
+  assert.equal(await tab('co'), 'Conor');  // a name at "To whom?"
+  await page.keyboard.press('Enter');
+  assert.equal(await tab('talk co'), 'talk Conor');
+  assert.equal(await tab('talk NOR'), 'talk Conor');  // a name that contains what was typed
+  assert.equal(await tab('i'), 'inventory');
+  assert.deepEqual(await choices(), []);
+
+  // Several: listed, and announced once, however often Tab is pressed.
+  assert.equal(await tab('g'), 'g');
+  await page.keyboard.press('Tab');
+  assert.deepEqual(await choices(), ['get', 'give']);
+  const announced = await page.evaluate(() => window.quillmoreAnnounced);
+  const told = announced.filter((said) => said.includes('choices'));
+  assert.deepEqual(told, ['2 choices: get, give.']);
+  await page.keyboard.type('e');
+  assert.deepEqual(await choices(), [], 'the list goes once the line changes');
+
+  // What they share is filled in.
+  await typeLines(page, walkthroughLines.slice(6, 32));
+  assert.equal(await tab('drop pi'), 'drop pint of ');
+  assert.deepEqual(await choices(), ['pint of Bulmers Cider', "pint of Murphy's"]);
+  assert.equal(await tab('drop pint of m'), "drop pint of Murphy's");
+  // Nothing to complete leaves the line; on an empty line Tab moves on through the page.
+  assert.equal(await tab('xyz'), 'xyz');
+  await page.fill('#command', '');
+  await page.keyboard.press('Tab');
+  assert.notEqual(await page.evaluate(() => document.activeElement.id), 'command');
   await assertQuiet(game);
   await game.context.close();
 });
@@ -94,6 +229,7 @@ test('New game, from the keyboard, in the middle of a game starts again from the
   const game = await openGame(browser, pageUrl);
   const { page } = game;
   await typeLines(page, ['s', 'get newspaper']);
+  assert.notEqual(await savedGame(page), null);
   // Focus starts on the command line; Shift+Tab reaches the button, Enter presses it.
   assert.equal(await page.evaluate(() => document.activeElement.id), 'command');
   await page.keyboard.press('Shift+Tab');
@@ -103,6 +239,7 @@ test('New game, from the keyboard, in the middle of a game starts again from the
   await page.keyboard.press('Enter');
   await page.waitForFunction((n) => window.quillmoreWaits.length > n, waitsBefore);
   assert.equal(await page.evaluate(() => document.activeElement.id), 'command');
+  assert.equal(await savedGame(page), null);
   await typeLines(page, ['inventory']);
 
   const text = await transcriptWithoutEchoes(page);
@@ -111,17 +248,27 @@ test('New game, from the keyboard, in the middle of a game starts again from the
   assert.match(text, /\nYou are holding: english coins, photo slip\n$/);
   const echoes = await page.$$eval('#transcript .echo', (spans) => spans.map((s) => s.textContent));
   assert.deepEqual(echoes, ['inventory\n']);
+
+  // Chosen before the game on opening has even started, New game replaces it as well.
+  await page.addInitScript(() => document.addEventListener('DOMContentLoaded',
+    () => document.getElementById('new-game').click()));
+  await game.reload();
+  await typeLines(page, ['inventory']);
+  const again = await transcriptWithoutEchoes(page);
+  assert.equal(again, text, 'the game kept was not continued, and nothing else wrote');
   await assertQuiet(game);
   await game.context.close();
 });
 
 test('quitting ends the game, and the page then offers only a new one', async () => {
   const game = await openGame(browser, pageUrl);
+  await typeLines(game.page, ['s']);
   await game.page.keyboard.type('quit');
   await game.page.keyboard.press('Enter');
   await game.page.waitForSelector('#command:disabled');
   assert.match(await transcriptWithoutEchoes(game.page), /\nGoodbye!\n\n$/);
   assert.equal(await game.page.evaluate(() => document.activeElement.id), 'new-game');
+  assert.equal(await savedGame(game.page), null);
   // The last words and the end of the game are announced together, so neither hides the other.
   assert.equal(await game.page.evaluate(() => window.quillmoreAnnounced.at(-1)),
     'Goodbye!\n\nThe game is over. Choose New game to play again.');
