@@ -51,4 +51,7 @@ if(NOT QUILLMORE_SANITIZE)
   set_tests_properties(install/lintian-finds-nothing PROPERTIES SKIP_RETURN_CODE 77)
   add_test(NAME bench/runs-with-tiny-sizes
     COMMAND ${CMAKE_SOURCE_DIR}/tools/bench/run --build ${CMAKE_BINARY_DIR} --quick)
+  # The coverage build leaves these out (ctest -LE plain-build): its binaries are instrumented.
+  set_tests_properties(install/debian-package install/lintian-finds-nothing
+    bench/runs-with-tiny-sizes PROPERTIES LABELS plain-build)
 endif()
