@@ -54,4 +54,7 @@ if(NOT QUILLMORE_SANITIZE)
   # The coverage build leaves these out (ctest -LE plain-build): its binaries are instrumented.
   set_tests_properties(install/debian-package install/lintian-finds-nothing
     bench/runs-with-tiny-sizes PROPERTIES LABELS plain-build)
+  # The slowest tests start first, so that a parallel run does not end waiting on one of them.
+  set_tests_properties(install/lintian-finds-nothing PROPERTIES COST 80)
+  set_tests_properties(install/debian-package bench/runs-with-tiny-sizes PROPERTIES COST 40)
 endif()
