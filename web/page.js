@@ -37,10 +37,33 @@
     over: { label: 'Game over', prompt: false, disabled: true },
   };
 
-  // Commands and names typed in this page, oldest first, and where Up/Down has got to in them.
-  const typed = [];
-  let historyAt = 0;
+  // Commands and names typed, oldest first, and where Up/Down has got to in them. Like a
+  // terminal's history they outlast the page and the game, in the browser's storage.
+  const historyKey = 'quillmore-history';
+  const historyLength = 200;
+  const typed = keptHistory();
+  let historyAt = typed.length;
   let draft = '';
+
+  // Storage may be switched off, full or hold anything: the history is a comfort, not the game.
+  function keptHistory() {
+    try {
+      const kept = JSON.parse(localStorage.getItem(historyKey));
+      if (Array.isArray(kept)) {
+        return kept.filter((line) => typeof line === 'string').slice(-historyLength);
+      }
+    } catch {
+      // No history, then.
+    }
+    return [];
+  }
+  function keepHistory() {
+    try {
+      localStorage.setItem(historyKey, JSON.stringify(typed));
+    } catch {
+      // It stays in this page only.
+    }
+  }
 
   // The game being played: { module, decoder, text, waiting: { wanted, resolve }, over }.
   let game = null;
@@ -247,7 +270,11 @@
     const line = command.value;
     const prompted = modes[game.waiting.wanted].prompt;
     command.value = '';
-    if (prompted && line !== '' && typed[typed.length - 1] !== line) typed.push(line);
+    if (prompted && line !== '' && typed[typed.length - 1] !== line) {
+      typed.push(line);
+      if (typed.length > historyLength) typed.shift();
+      keepHistory();
+    }
     historyAt = typed.length;
     draft = '';
     showChoices([]);

@@ -221,6 +221,14 @@ test('Up and Down walk back and forth through the commands typed, back to the dr
   }
   // A command typed twice in a row is kept once; past the oldest, Up stays there.
   assert.deepEqual(seen, ['north', 'inventory', 'look', 'look', 'inventory', 'north', 'dr', 'dr']);
+  // The history outlasts the page, and a history that cannot be read is none.
+  await game.reload();
+  await page.keyboard.press('ArrowUp');
+  assert.equal(await page.inputValue('#command'), 'north');
+  await page.evaluate(() => localStorage.setItem('quillmore-history', '{"not": "a list"'));
+  await game.reload();
+  await page.keyboard.press('ArrowUp');
+  assert.equal(await page.inputValue('#command'), '');
   await assertQuiet(game);
   await game.context.close();
 });
