@@ -1,6 +1,7 @@
 #ifndef QUILLMORE_SHELL_COMPLETION_H_
 #define QUILLMORE_SHELL_COMPLETION_H_
 
+#include <string>
 #include <string_view>
 
 #include "shell/console.h"
@@ -15,6 +16,11 @@ class world;
 // objects here, carried, either, or people here. A name matches when it begins with the typed
 // text, or failing that contains it, in any case.
 completion Complete(const world& game, wanted what, std::string_view line);
+
+// What Tab puts in place of the typed text from `found.start` on, in `filled`: the one candidate
+// whole, or what several share at their start when that is more than was typed. False when it
+// fills in nothing.
+bool FillIn(const completion& found, std::string_view typed, std::string& filled);
 
 }  // namespace quillmore
 

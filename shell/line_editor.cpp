@@ -2,7 +2,6 @@
 
 #include <histedit.h>
 
-#include <algorithm>
 #include <cctype>
 #include <utility>
 
@@ -20,21 +19,6 @@ constexpr const char* kBindings[][2] = {
     {"\\e[7~", "ed-move-to-beg"}, {"\\e[8~", "ed-move-to-end"},  {"\\e[3~", "ed-delete-next-char"},
     {"^I", "quillmore-complete"},
 };
-
-// How many characters the candidates have in common at their start, in any case.
-std::size_t CommonStart(const std::vector<std::string>& candidates) {
-  std::size_t common = candidates.front().size();
-  for (const std::string& other : candidates) {
-    std::size_t same = 0;
-    while (same < common && same < other.size() &&
-           std::tolower(static_cast<unsigned char>(other[same])) ==
-               std::tolower(static_cast<unsigned char>(candidates.front()[same]))) {
-      ++same;
-    }
-    common = same;
-  }
-  return common;
-}
 
 }  // namespace
 
@@ -115,16 +99,14 @@ unsigned char line_editor::Complete() {
   const LineInfo* typed = el_line(editor);
   const std::string before(typed->buffer, typed->cursor);
   const completion found = complete(before);
+  std::string filled;
+  if (FillIn(found, before, filled)) {
+    el_deletestr(editor, static_cast<int>(before.size() - found.start));
+    el_insertstr(editor, filled.c_str());
+    return CC_REFRESH;
+  }
   if (found.candidates.empty() || found.start > before.size()) {
     return CC_ERROR;
-  }
-  const std::size_t typedLength = before.size() - found.start;
-  const std::size_t common = found.candidates.size() == 1 ? found.candidates.front().size()
-                                                          : CommonStart(found.candidates);
-  if (common >= typedLength && (found.candidates.size() == 1 || common > typedLength)) {
-    el_deletestr(editor, static_cast<int>(typedLength));
-    el_insertstr(editor, found.candidates.front().substr(0, common).c_str());
-    return CC_REFRESH;
   }
   std::fputc('\n', out);
   for (const std::string& candidate : found.candidates) {

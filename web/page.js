@@ -170,36 +170,20 @@
     return decoder.decode(module.HEAPU8.subarray(from, from + length));
   }
 
-  // How many characters the names have in common at their start, in any case.
-  function commonStart(names) {
-    let common = names[0].length;
-    for (const name of names) {
-      let same = 0;
-      while (same < common && same < name.length &&
-             name[same].toLowerCase() === names[0][same].toLowerCase()) same += 1;
-      common = same;
-    }
-    return common;
-  }
-
   // Tab: completes the command or name before the cursor, as the game's terminal does. One
   // candidate takes the place of what was typed; several fill in what they share at their start,
   // if that is more than was typed, and are listed.
   function complete() {
     const cursor = command.selectionStart ?? command.value.length;
     const before = command.value.slice(0, cursor);
-    const [startByte, ...names] = exchange(game.module, game.module._quillmore_complete, before).split('\n');
+    const [startByte, filled, ...names] =
+      exchange(game.module, game.module._quillmore_complete, before).split('\n');
     const start = decoder.decode(encoder.encode(before).subarray(0, Number(startByte))).length;
     if (names.length === 0 || start > before.length) {
       showChoices([]);
       return;
     }
-    const typedLength = before.length - start;
-    const common = names.length === 1 ? names[0].length : commonStart(names);
-    let completed = before;
-    if (common >= typedLength && (names.length === 1 || common > typedLength)) {
-      completed = before.slice(0, start) + names[0].slice(0, common);
-    }
+    const completed = filled === '' ? before : before.slice(0, start) + filled;
     command.value = completed + command.value.slice(cursor);
     command.setSelectionRange(completed.length, completed.length);
     showChoices(names.length > 1 ? names : []);

@@ -16,6 +16,7 @@
 #include <streambuf>
 #include <string>
 
+#include "shell/completion.h"
 #include "shell/console.h"
 #include "shell/game.h"
 #include "web/page_save.h"
@@ -192,12 +193,15 @@ EMSCRIPTEN_KEEPALIVE char* quillmore_exchange(int size) {
 }
 
 // Completes the line of `size` bytes handed over, as Tab does at a terminal. The answer is the
-// byte offset the candidates would replace the line from, then each candidate, one a line.
+// byte offset the candidates would replace the line from, what Tab fills in there (an empty line
+// when nothing), then each candidate, one a line.
 EMSCRIPTEN_KEEPALIVE int quillmore_complete(int size) {
   using namespace quillmore;
   const std::string line = exchanged.substr(0, static_cast<std::size_t>(size));
   const completion found = playing != nullptr ? playing->Complete(line) : completion{};
-  exchanged = std::to_string(found.start);
+  std::string filled;
+  FillIn(found, line, filled);
+  exchanged = std::to_string(found.start) + '\n' + filled;
   for (const std::string& candidate : found.candidates) {
     exchanged += '\n';
     exchanged += candidate;
