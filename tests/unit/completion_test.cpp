@@ -54,5 +54,24 @@ TEST(Completion, OffersNamesAtTheGamesOwnQuestions) {
   EXPECT_TRUE(here.Candidates(wanted::kKey, "").empty());
 }
 
+// What Tab fills in: one candidate whole, with its capitals; several only what they share beyond
+// what was typed; nothing when several only contain the typed text or the start is past the line.
+TEST(Completion, FillsInOneNameWholeOrWhatSeveralShareBeyondTheTyping) {
+  std::string filled;
+  ASSERT_TRUE(FillIn({.start = 5, .candidates = {"Conor"}}, "talk co", filled));
+  EXPECT_EQ(filled, "Conor");
+  ASSERT_TRUE(FillIn({.start = 5, .candidates = {"photo slip", "photos"}}, "look p", filled));
+  EXPECT_EQ(filled, "photo");
+  ASSERT_TRUE(FillIn({.start = 5, .candidates = {"photo slip", "Photo"}}, "look p", filled));
+  EXPECT_EQ(filled, "photo");
+  filled = "untouched";
+  EXPECT_FALSE(FillIn({.start = 5, .candidates = {"photo slip", "pint"}}, "look p", filled));
+  EXPECT_FALSE(
+      FillIn({.start = 5, .candidates = {"english coins", "gold coins"}}, "look coins", filled));
+  EXPECT_FALSE(FillIn({.start = 9, .candidates = {"Conor"}}, "talk", filled));
+  EXPECT_FALSE(FillIn({.start = 0, .candidates = {}}, "xyz", filled));
+  EXPECT_EQ(filled, "untouched");
+}
+
 }  // namespace
 }  // namespace quillmore
