@@ -6,8 +6,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/console.h"
-#include "shell/game.h"
+#include "console/console.h"
+#include "game/game.h"
 
 namespace {
 

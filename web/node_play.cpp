@@ -3,11 +3,11 @@
 
 #include <unistd.h>
 
-#include "shell/console.h"
-#include "shell/data_files.h"
-#include "shell/game.h"
-#include "shell/play.h"
-#include "shell/single_key_mode.h"
+#include "console/console.h"
+#include "game/data_files.h"
+#include "game/game.h"
+#include "terminal/play.h"
+#include "console/single_key_mode.h"
 
 namespace quillmore {
 

@@ -16,9 +16,9 @@
 #include <streambuf>
 #include <string>
 
-#include "shell/completion.h"
-#include "shell/console.h"
-#include "shell/game.h"
+#include "game/completion.h"
+#include "console/console.h"
+#include "game/game.h"
 #include "web/page_save.h"
 #include "web/shipped_data.h"
 

@@ -1,4 +1,4 @@
-#include "people/story.h"
+#include "story/story.h"
 #include "world/data_reader.h"
 #include "world/world.h"
 

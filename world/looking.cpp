@@ -1,4 +1,4 @@
-#include "shell/console.h"
+#include "console/console.h"
 #include "world/world.h"
 
 namespace quillmore {

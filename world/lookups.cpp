@@ -1,4 +1,4 @@
-#include "shell/console.h"
+#include "console/console.h"
 #include "world/data_reader.h"
 #include "world/object_list.h"
 #include "world/world.h"

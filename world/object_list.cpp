@@ -1,6 +1,6 @@
 #include "world/object_list.h"
 
-#include "shell/console.h"
+#include "console/console.h"
 
 namespace quillmore {
 

@@ -1,6 +1,6 @@
 #include "world/person.h"
 
-#include "shell/console.h"
+#include "console/console.h"
 #include "world/data_reader.h"
 #include "world/name_match.h"
 #include "world/object_list.h"

@@ -27,7 +27,7 @@ enum class gift_stage : std::int32_t {
 };
 
 // One non-player character. The two stages are the whole of the game's story state; the
-// conversation scripts (people/) read them and set `giftStage` back to none once they have
+// conversation scripts (story/) read them and set `giftStage` back to none once they have
 // reacted, and the story's steps and giving set the rest.
 class person {
  public:

@@ -1,5 +1,5 @@
-#include "people/story.h"
-#include "shell/console.h"
+#include "story/story.h"
+#include "console/console.h"
 #include "world/object_list.h"
 #include "world/world.h"
 

@@ -1,4 +1,4 @@
-#include "shell/completion.h"
+#include "game/completion.h"
 
 #include <gtest/gtest.h>
 

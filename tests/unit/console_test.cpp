@@ -1,11 +1,11 @@
-#include "shell/console.h"
+#include "console/console.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "test_world.h"
 
 namespace quillmore {

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "people/story.h"
+#include "story/story.h"
 #include "test_world.h"
 #include "world/data_reader.h"
 #include "world/person.h"

@@ -1,4 +1,4 @@
-#include "shell/progress.h"
+#include "terminal/progress.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

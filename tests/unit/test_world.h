@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/console.h"
+#include "console/console.h"
 #include "world/load_report.h"
 #include "world/object.h"
 #include "world/world.h"

@@ -1,4 +1,4 @@
-#include "shell/word_wrap.h"
+#include "console/word_wrap.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,150 @@
+#include "game/completion.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "game/command_words.h"
+#include "world/world.h"
+
+namespace quillmore {
+
+namespace {
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  for (char& letter : lower) {
+    letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+  }
+  return lower;
+}
+
+// What the argument of a command names, or kCommand when the command takes none.
+wanted ArgumentOf(command which) {
+  switch (which) {
+    case command::kGet:
+      return wanted::kObjectHere;
+    case command::kDrop:
+    case command::kGive:
+      return wanted::kObjectCarried;
+    case command::kLook:
+      return wanted::kObjectSeen;
+    case command::kTalk:
+      return wanted::kPerson;
+    default:
+      return wanted::kCommand;
+  }
+}
+
+void AddObjects(const object* head, std::vector<std::string>& names) {
+  for (; head != nullptr; head = head->GetNext()) {
+    names.push_back(head->GetName());
+  }
+}
+
+// Every name that may stand where the game waits for `what`.
+std::vector<std::string> NamesFor(const world& game, wanted what) {
+  std::vector<std::string> names;
+  const room* here = game.CurrentRoom();
+  switch (what) {
+    case wanted::kCommand:
+      names.assign(CommandNames().begin(), CommandNames().end());
+      break;
+    case wanted::kObjectHere:
+      AddObjects(here->GetObjects(), names);
+      break;
+    case wanted::kObjectSeen:
+      AddObjects(here->GetObjects(), names);
+      AddObjects(game.Inventory(), names);
+      break;
+    case wanted::kObjectCarried:
+      AddObjects(game.Inventory(), names);
+      break;
+    case wanted::kPerson:
+      for (const person* member = here->GetPeople(); member != nullptr;
+           member = member->GetNextInRoom()) {
+        names.push_back(member->GetName());
+      }
+      break;
+    case wanted::kAnswer:
+    case wanted::kKey:
+      break;
+  }
+  return names;
+}
+
+// The names that begin with `typed`, or failing that contain it, in any case; sorted, each once.
+std::vector<std::string> Matching(const std::vector<std::string>& names, std::string_view typed) {
+  const std::string lowered = Lower(typed);
+  std::vector<std::string> found;
+  for (const bool anywhere : {false, true}) {
+    for (const std::string& name : names) {
+      const std::size_t at = Lower(name).find(lowered);
+      if (at == 0 || (anywhere && at != std::string::npos)) {
+        found.push_back(name);
+      }
+    }
+    if (!found.empty()) {
+      break;
+    }
+  }
+  std::sort(found.begin(), found.end());
+  found.erase(std::unique(found.begin(), found.end()), found.end());
+  return found;
+}
+
+// How many characters the candidates have in common at their start, in any case.
+std::size_t CommonStart(const std::vector<std::string>& candidates) {
+  std::size_t common = candidates.front().size();
+  for (const std::string& other : candidates) {
+    std::size_t same = 0;
+    while (same < common && same < other.size() &&
+           std::tolower(static_cast<unsigned char>(other[same])) ==
+               std::tolower(static_cast<unsigned char>(candidates.front()[same]))) {
+      ++same;
+    }
+    common = same;
+  }
+  return common;
+}
+
+}  // namespace
+
+completion Complete(const world& game, wanted what, std::string_view line) {
+  completion done;
+  if (what != wanted::kCommand) {
+    done.candidates = Matching(NamesFor(game, what), line);
+    return done;
+  }
+  // A command line: its first word is a command; after a command that takes a name, the rest of
+  // the line is that name. Words that take none may follow one another ("n e").
+  const std::size_t first = line.find_first_not_of(' ');
+  const std::size_t blank = line.find(' ', first == std::string_view::npos ? 0 : first);
+  if (first != std::string_view::npos && blank != std::string_view::npos) {
+    const wanted argument = ArgumentOf(CommandFor(std::string(line.substr(first, blank - first))));
+    if (argument != wanted::kCommand) {
+      done.start = blank + 1;
+      done.candidates = Matching(NamesFor(game, argument), line.substr(done.start));
+      return done;
+    }
+  }
+  const std::size_t lastBlank = line.rfind(' ');
+  done.start = lastBlank == std::string_view::npos ? 0 : lastBlank + 1;
+  done.candidates = Matching(NamesFor(game, wanted::kCommand), line.substr(done.start));
+  return done;
+}
+
+bool FillIn(const completion& found, std::string_view typed, std::string& filled) {
+  if (found.candidates.empty() || found.start > typed.size()) {
+    return false;
+  }
+  const std::size_t typedLength = typed.size() - found.start;
+  const std::size_t common = found.candidates.size() == 1 ? found.candidates.front().size()
+                                                          : CommonStart(found.candidates);
+  if (common < typedLength || (found.candidates.size() > 1 && common == typedLength)) {
+    return false;
+  }
+  filled = found.candidates.front().substr(0, common);
+  return true;
+}
+
+}  // namespace quillmore

@@ -1,0 +1,15 @@
+#ifndef QUILLMORE_GAME_END_OF_GAME_H_
+#define QUILLMORE_GAME_END_OF_GAME_H_
+
+namespace quillmore {
+
+class console;
+class world;
+
+// Writes the win line, the side-quest line when every pub drink is carried, and waits for a key:
+// on a terminal a single key press without Enter, otherwise one character of input or its end.
+void EndWonGame(const world& game, console& io);
+
+}  // namespace quillmore
+
+#endif  // QUILLMORE_GAME_END_OF_GAME_H_

@@ -1,0 +1,20 @@
+#ifndef QUILLMORE_GAME_GAME_H_
+#define QUILLMORE_GAME_GAME_H_
+
+#include <istream>
+
+namespace quillmore {
+
+class console;
+
+constexpr int kExitPlayed = 0;
+// Returned when a data file cannot be read or holds no start room; the shell sees 255.
+constexpr int kExitBadData = -1;
+
+// Plays one whole game on the console with the three data files: loads them, links the map,
+// writes the opening and runs the command loop. Returns the exit status.
+int PlayGame(console& io, std::istream& rooms, std::istream& objects, std::istream& people);
+
+}  // namespace quillmore
+
+#endif  // QUILLMORE_GAME_GAME_H_

@@ -1,0 +1,72 @@
+#include "terminal/play.h"
+
+#include <unistd.h>
+
+#include <clocale>
+#include <filesystem>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "console/console.h"
+#include "game/data_files.h"
+#include "game/game.h"
+#include "terminal/progress.h"
+#include "terminal/terminal.h"
+
+namespace quillmore {
+
+namespace {
+
+// Prompts and echo go to the terminal the player types at: standard output, or, when that is
+// redirected, standard error. None when neither is a terminal.
+std::FILE* EditorOutput() {
+  if (isatty(STDOUT_FILENO) == 1) {
+    return stdout;
+  }
+  return isatty(STDERR_FILENO) == 1 ? stderr : nullptr;
+}
+
+}  // namespace
+
+int Play(const options& chosen, std::istream& in, std::ostream& out) {
+  std::ifstream rooms = OpenDataFile("rooms.txt");
+  std::ifstream objects = OpenDataFile("objects.txt");
+  std::ifstream people = OpenDataFile("people.txt");
+
+  terminal::comforts comforts;
+  const bool inputIsTerminal = isatty(STDIN_FILENO) == 1;
+  comforts.editorOutput = EditorOutput();
+  comforts.edit = !chosen.plain && inputIsTerminal && comforts.editorOutput != nullptr;
+  comforts.wrap = !chosen.plain && isatty(STDOUT_FILENO) == 1;
+  const std::filesystem::path state = progress::StateFolder();
+  std::optional<progress> keep;
+  if (comforts.edit && !state.empty()) {
+    std::error_code error;
+    keep.emplace(state, std::filesystem::current_path(error), DataFilesText());
+    comforts.keep = &*keep;
+    comforts.historyFile = state / "history";
+    std::filesystem::create_directories(state, error);
+    std::filesystem::permissions(state, std::filesystem::perms::owner_all, error);
+    std::setlocale(LC_CTYPE, "");  // so that the editor knows the terminal's characters
+  }
+  terminal player(comforts);
+  const bool needsPlayer = inputIsTerminal || comforts.wrap;
+  console io(player.Input(in), out, needsPlayer ? &player : nullptr);
+
+  if (chosen.resume && !keep) {
+    io.Line("Games are only kept at a terminal, so a new one begins.");
+  } else if (chosen.resume) {
+    std::string notice;
+    std::string typed = keep->TakeUp(notice);
+    if (notice.empty()) {
+      io.Replay(std::move(typed));
+    } else {
+      io.Line(notice);
+    }
+  }
+  return PlayGame(io, rooms, objects, people);
+}
+
+}  // namespace quillmore

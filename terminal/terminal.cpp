@@ -1,0 +1,126 @@
+#include "terminal/terminal.h"
+
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "terminal/line_editor.h"
+#include "terminal/progress.h"
+#include "console/single_key_mode.h"
+
+namespace quillmore {
+
+namespace {
+
+constexpr const char* kPrompt = "> ";
+constexpr int kFallbackWidth = 80;
+
+// Reads what is there, up to a line at a time from a terminal in its usual mode.
+bool ReadSome(std::string& typed, std::size_t most) {
+  typed.resize(most);
+  ssize_t count = 0;
+  do {
+    count = read(STDIN_FILENO, typed.data(), most);
+  } while (count < 0 && errno == EINTR);
+  typed.resize(count > 0 ? static_cast<std::size_t>(count) : 0);
+  return count > 0;
+}
+
+}  // namespace
+
+// What the player types, a line at a time, as the game asks for it: from the line editor for a
+// command or a name, straight from the terminal for an answer or a key.
+class terminal::typed_input : public std::streambuf {
+ public:
+  explicit typed_input(terminal& owner) : owner(owner) {}
+
+  // Typed-ahead input is no answer to the key wait.
+  void Drop() { setg(nullptr, nullptr, nullptr); }
+
+ protected:
+  int_type underflow() override {
+    if (!owner.NextInput(line)) {
+      return traits_type::eof();
+    }
+    setg(line.data(), line.data(), line.data() + line.size());
+    return traits_type::to_int_type(*gptr());
+  }
+
+ private:
+  terminal& owner;
+  std::string line;
+};
+
+terminal::terminal(comforts chosen) : chosen(std::move(chosen)) {
+  if (this->chosen.edit) {
+    editor = std::make_unique<line_editor>(
+        stdin, this->chosen.editorOutput, this->chosen.historyFile, [this](std::string_view line) {
+          return io != nullptr ? io->Complete(line) : completion{};
+        });
+    typed = std::make_unique<typed_input>(*this);
+    edited = std::make_unique<std::istream>(typed.get());
+  }
+}
+
+terminal::~terminal() = default;
+
+std::istream& terminal::Input(std::istream& standardInput) {
+  return edited != nullptr ? *edited : standardInput;
+}
+
+void terminal::Attach(console& console) {
+  io = &console;
+}
+
+void terminal::Waiting(wanted what) {
+  waitingFor = what;
+}
+
+bool terminal::NextInput(std::string& line) {
+  bool read = false;
+  if (waitingFor == wanted::kKey) {
+    return ReadSome(line, 1);  // a key is no move of the game: it is not kept
+  }
+  if (waitingFor == wanted::kAnswer) {
+    read = ReadSome(line, 4096);
+  } else {
+    read = editor->ReadLine(kPrompt, line);
+  }
+  std::string notice;
+  if (read && chosen.keep != nullptr && !chosen.keep->Record(line, notice)) {
+    io->Line(notice);
+  }
+  return read;
+}
+
+bool terminal::ReadKey(std::istream& in) {
+  if (typed != nullptr) {
+    typed->Drop();
+  }
+  const single_key_mode mode(STDIN_FILENO);
+  return in.get() != std::istream::traits_type::eof();
+}
+
+void terminal::GameOver() {
+  if (chosen.keep != nullptr) {
+    chosen.keep->Finish();
+  }
+}
+
+// The terminal's width as it is now; where it cannot say, COLUMNS, then 80.
+int terminal::LineWidth() {
+  if (!chosen.wrap) {
+    return 0;
+  }
+  winsize size{};
+  if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) {
+    return size.ws_col;
+  }
+  const char* columns = std::getenv("COLUMNS");
+  const int fromEnvironment = columns != nullptr ? std::atoi(columns) : 0;
+  return fromEnvironment > 0 ? fromEnvironment : kFallbackWidth;
+}
+
+}  // namespace quillmore
