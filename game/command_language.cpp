@@ -1,5 +1,5 @@
-#include "game/command_loop.h"
 #include "console/console.h"
+#include "game/command_loop.h"
 #include "game/help.h"
 
 namespace quillmore {

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "game/command_words.h"
 #include "console/console.h"
+#include "game/command_words.h"
 #include "world/world.h"
 
 namespace quillmore {

@@ -1,8 +1,8 @@
 #include "game/game.h"
 
+#include "console/console.h"
 #include "game/command_loop.h"
 #include "game/completion.h"
-#include "console/console.h"
 #include "game/end_of_game.h"
 #include "game/opening.h"
 #include "world/world.h"

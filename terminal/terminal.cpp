@@ -6,9 +6,9 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "console/single_key_mode.h"
 #include "terminal/line_editor.h"
 #include "terminal/progress.h"
-#include "console/single_key_mode.h"
 
 namespace quillmore {
 

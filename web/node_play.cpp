@@ -4,10 +4,10 @@
 #include <unistd.h>
 
 #include "console/console.h"
+#include "console/single_key_mode.h"
 #include "game/data_files.h"
 #include "game/game.h"
 #include "terminal/play.h"
-#include "console/single_key_mode.h"
 
 namespace quillmore {
 

@@ -1,5 +1,5 @@
-#include "story/story.h"
 #include "console/console.h"
+#include "story/story.h"
 #include "world/world.h"
 
 namespace quillmore {

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "story/pub_drinks.h"
 #include "story/story.h"
 #include "test_world.h"
 #include "world/city_map.h"
-#include "story/pub_drinks.h"
 #include "world/world.h"
 
 namespace quillmore {

@@ -8,11 +8,11 @@
 #include <set>
 #include <sstream>
 
-#include "story/story.h"
 #include "console/console.h"
 #include "game/data_files.h"
-#include "world/city_map.h"
 #include "story/pub_drinks.h"
+#include "story/story.h"
+#include "world/city_map.h"
 #include "world/world.h"
 
 // The checker parses no record itself. Each file goes through the game's own loader into a real
