@@ -83,16 +83,6 @@ bool console::ReadKey() {
   return in->get() != std::istream::traits_type::eof();
 }
 
-bool console::AskWhileEmpty(std::string& text, std::string_view question, wanted what) {
-  while (text.empty()) {
-    Line(question);
-    if (!ReadLine(text, what)) {
-      return false;
-    }
-  }
-  return true;
-}
-
 void console::Write(std::string_view text) {
   if (muted) {
     sinceCommand.append(text);

@@ -9,50 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "console/completion.h"
+#include "console/front_end.h"
+
 namespace quillmore {
-
-class console;
-
-// What the game waits for when it reads. A front end that prompts or completes names uses it;
-// plain streams ignore it.
-enum class wanted {
-  kCommand,        // a command word, and whatever follows it on the line
-  kObjectHere,     // the name of an object lying here (get)
-  kObjectCarried,  // the name of a carried object (drop, give)
-  kObjectSeen,     // the name of an object carried or lying here (look)
-  kPerson,         // the name of a person here (talk, give)
-  kAnswer,         // a conversation's a or b
-  kKey,            // any key, at the end of a won game
-};
-
-// What the player may type to finish a line: each candidate would replace the line from `start`
-// on. Candidates carry their exact capitals.
-struct completion {
-  std::size_t start = 0;
-  std::vector<std::string> candidates;
-};
-
-// How the player meets the game: a terminal, a page. It is told what the game waits for before
-// every read, answers the key wait, and may ask for lines to be wrapped. Plain streams need none.
-class front_end {
- public:
-  front_end() = default;
-  front_end(const front_end&) = delete;
-  front_end& operator=(const front_end&) = delete;
-  virtual ~front_end() = default;
-
-  // The console the front end serves, for completing names and telling the player things.
-  virtual void Attach(console& io) = 0;
-  // Called before each read that may wait for the player.
-  virtual void Waiting(wanted what) = 0;
-  // Waits for one key of `in` at the end of a won game. False when input has ended.
-  virtual bool ReadKey(std::istream& in) = 0;
-  // The game has been won or quit: there is nothing left to continue.
-  virtual void GameOver() = 0;
-  // The width in columns to wrap lines at, asked at every line end; 0 leaves lines as they are.
-  // A front end that answers 0 at first never wraps.
-  virtual int LineWidth() = 0;
-};
 
 class replay_buffer;
 
@@ -84,8 +44,6 @@ class console {
   bool ReadAnswer(char& character);
   // Waits for one key; on a terminal a single key press without Enter.
   bool ReadKey();
-  // While `text` is empty: writes `question` on a line of its own and reads a whole new line.
-  bool AskWhileEmpty(std::string& text, std::string_view question, wanted what);
 
   // Writes the pieces, back to back, and ends the line.
   void Line() { EndLine(); }

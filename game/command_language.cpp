@@ -1,6 +1,8 @@
-#include "console/console.h"
 #include "game/command_loop.h"
 #include "game/help.h"
+#include "game/narration.h"
+#include "game/talk.h"
+#include "story/rules.h"
 
 namespace quillmore {
 
@@ -17,7 +19,7 @@ command_loop::report command_loop::CarryOut(command which) {
     case command::kQuit:
       return Quit();
     case command::kInventory:
-      game.ShowInventory();
+      ShowInventory(io, game);
       return report::kGoOn;
     case command::kGet:
       return Get();
@@ -37,15 +39,14 @@ command_loop::report command_loop::CarryOut(command which) {
   return Unrecognised();
 }
 
-// A failed move has written its line already; a successful one is described by the loop.
+// A successful move describes the room entered.
 command_loop::report command_loop::Go(direction way) {
-  return game.Move(way) == nullptr ? report::kGoOn : report::kMoved;
+  Narrate(io, game, game.Move(way));
+  return report::kGoOn;
 }
 
 command_loop::report command_loop::Quit() {
-  io.Line();
-  io.Line("Goodbye!");
-  io.Line();
+  Say(io, message::kGoodbye);
   return report::kQuit;
 }
 
@@ -61,16 +62,29 @@ bool command_loop::ReadRestOfLine(std::string& text, wanted what) {
   return io.ReadCharacter(skipped, what) && io.ReadLine(text, what);
 }
 
+// While `text` is empty: asks the question on a line of its own and reads a whole new line.
+bool command_loop::AskWhileEmpty(std::string& text, message question, wanted what) {
+  while (text.empty()) {
+    Say(io, question);
+    if (!io.ReadLine(text, what)) {
+      return false;
+    }
+  }
+  return true;
+}
+
 command_loop::report command_loop::Get() {
-  if (ReadRestOfLine(objectName, wanted::kObjectHere)) {
-    game.GetObject(objectName);
+  if (ReadRestOfLine(objectName, wanted::kObjectHere) &&
+      AskWhileEmpty(objectName, message::kGetWhat, wanted::kObjectHere)) {
+    Narrate(io, game, game.GetObject(objectName), {.object = objectName});
   }
   return report::kGoOn;
 }
 
 command_loop::report command_loop::Drop() {
-  if (ReadRestOfLine(objectName, wanted::kObjectCarried)) {
-    game.DropObject(objectName);
+  if (ReadRestOfLine(objectName, wanted::kObjectCarried) &&
+      AskWhileEmpty(objectName, message::kDropWhat, wanted::kObjectCarried)) {
+    Narrate(io, game, game.DropObject(objectName), {.object = objectName});
   }
   return report::kGoOn;
 }
@@ -81,34 +95,36 @@ command_loop::report command_loop::Look() {
     return report::kGoOn;
   }
   if (peeked == '\n') {
-    game.LookAt("none");
+    Narrate(io, game, game.LookAt("none"));
   } else if (io.ReadLine(objectName, wanted::kObjectSeen)) {
-    game.LookAt(objectName);
+    Narrate(io, game, game.LookAt(objectName));
   }
   return report::kGoOn;
 }
 
 command_loop::report command_loop::Give() {
   if (!ReadRestOfLine(objectName, wanted::kObjectCarried) ||
-      !io.AskWhileEmpty(objectName, "Sorry, what object?", wanted::kObjectCarried)) {
+      !AskWhileEmpty(objectName, message::kWhatObject, wanted::kObjectCarried)) {
     return report::kGoOn;
   }
-  io.Line("To whom? ");
+  Say(io, message::kGiveToWhom);
   if (!io.ReadLine(personName, wanted::kPerson) ||
-      !io.AskWhileEmpty(personName, "You need to enter a name.", wanted::kPerson)) {
+      !AskWhileEmpty(personName, message::kEnterAName, wanted::kPerson)) {
     return report::kGoOn;
   }
-  game.GiveObject(objectName, personName);
+  happenings log;
+  GiveObject(game, objectName, personName, log);
+  Narrate(io, game, log, {.object = objectName, .person = personName});
   return report::kGoOn;
 }
 
 command_loop::report command_loop::Talk() {
   if (!ReadRestOfLine(personName, wanted::kPerson) ||
-      !io.AskWhileEmpty(personName, "To whom?", wanted::kPerson)) {
+      !AskWhileEmpty(personName, message::kTalkToWhom, wanted::kPerson)) {
     return report::kGoOn;
   }
   io.Line();
-  return game.TalkTo(personName) ? report::kWon : report::kGoOn;
+  return TalkTo(game, io, personName) ? report::kWon : report::kGoOn;
 }
 
 command_loop::report command_loop::Unrecognised() {
@@ -119,7 +135,7 @@ command_loop::report command_loop::Unrecognised() {
   if (peeked != '\n' && !io.DiscardLine()) {
     return report::kGoOn;
   }
-  io.Line("That is not an option. Type in 'Commands' to see the list of what you can do. ");
+  Say(io, message::kNotAnOption);
   return report::kGoOn;
 }
 

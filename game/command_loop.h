@@ -5,6 +5,7 @@
 
 #include "console/console.h"
 #include "game/command_words.h"
+#include "game/messages.h"
 #include "world/world.h"
 
 namespace quillmore {
@@ -13,21 +14,24 @@ namespace quillmore {
 enum class ending { kQuit, kWon, kInputEnded };
 
 // Reads command words and carries them out on the world until the player quits, wins, or input
-// ends. It writes no prompt. At most one world operation runs per command.
+// ends. It writes no prompt. Each command reads the names and answers it needs, changes the
+// world at most once, and says what happened.
 class command_loop {
  public:
+  // What one command left the game to do.
+  enum class report { kGoOn, kQuit, kWon, kInputEnded };
+
   command_loop(world& game, console& io) : game(game), io(io) {}
   command_loop(const command_loop&) = delete;
   command_loop& operator=(const command_loop&) = delete;
 
   ending Run();
+  // Reads and carries out one command.
+  report Step();
 
  private:
-  // What a command reports to the loop.
-  enum class report { kGoOn, kMoved, kQuit, kWon };
-
   // The command language (command_language.cpp). A read that finds input ended stops the
-  // command where it stands: nothing more is written and no world operation runs.
+  // command where it stands: nothing more is written and the world is not changed.
   report CarryOut(command which);
   report Go(direction way);
   report Quit();
@@ -39,6 +43,7 @@ class command_loop {
   report Unrecognised();
   report Help();
   bool ReadRestOfLine(std::string& text, wanted what);
+  bool AskWhileEmpty(std::string& text, message question, wanted what);
 
   world& game;
   console& io;

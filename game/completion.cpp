@@ -35,34 +35,33 @@ wanted ArgumentOf(command which) {
   }
 }
 
-void AddObjects(const object* head, std::vector<std::string>& names) {
-  for (; head != nullptr; head = head->GetNext()) {
-    names.push_back(head->GetName());
+void AddObjects(const world& game, slot_list items, std::vector<std::string>& names) {
+  for (const int item : items) {
+    names.push_back(game.ObjectAt(item).name);
   }
 }
 
 // Every name that may stand where the game waits for `what`.
 std::vector<std::string> NamesFor(const world& game, wanted what) {
   std::vector<std::string> names;
-  const room* here = game.CurrentRoom();
+  const int here = game.CurrentRoom();
   switch (what) {
     case wanted::kCommand:
       names.assign(CommandNames().begin(), CommandNames().end());
       break;
     case wanted::kObjectHere:
-      AddObjects(here->GetObjects(), names);
+      AddObjects(game, game.ObjectsIn(here), names);
       break;
     case wanted::kObjectSeen:
-      AddObjects(here->GetObjects(), names);
-      AddObjects(game.Inventory(), names);
+      AddObjects(game, game.ObjectsIn(here), names);
+      AddObjects(game, game.Inventory(), names);
       break;
     case wanted::kObjectCarried:
-      AddObjects(game.Inventory(), names);
+      AddObjects(game, game.Inventory(), names);
       break;
     case wanted::kPerson:
-      for (const person* member = here->GetPeople(); member != nullptr;
-           member = member->GetNextInRoom()) {
-        names.push_back(member->GetName());
+      for (const int member : game.PeopleIn(here)) {
+        names.push_back(game.PersonAt(member).name);
       }
       break;
     case wanted::kAnswer:
@@ -92,21 +91,6 @@ std::vector<std::string> Matching(const std::vector<std::string>& names, std::st
   return found;
 }
 
-// How many characters the candidates have in common at their start, in any case.
-std::size_t CommonStart(const std::vector<std::string>& candidates) {
-  std::size_t common = candidates.front().size();
-  for (const std::string& other : candidates) {
-    std::size_t same = 0;
-    while (same < common && same < other.size() &&
-           std::tolower(static_cast<unsigned char>(other[same])) ==
-               std::tolower(static_cast<unsigned char>(candidates.front()[same]))) {
-      ++same;
-    }
-    common = same;
-  }
-  return common;
-}
-
 }  // namespace
 
 completion Complete(const world& game, wanted what, std::string_view line) {
@@ -131,20 +115,6 @@ completion Complete(const world& game, wanted what, std::string_view line) {
   done.start = lastBlank == std::string_view::npos ? 0 : lastBlank + 1;
   done.candidates = Matching(NamesFor(game, wanted::kCommand), line.substr(done.start));
   return done;
-}
-
-bool FillIn(const completion& found, std::string_view typed, std::string& filled) {
-  if (found.candidates.empty() || found.start > typed.size()) {
-    return false;
-  }
-  const std::size_t typedLength = typed.size() - found.start;
-  const std::size_t common = found.candidates.size() == 1 ? found.candidates.front().size()
-                                                          : CommonStart(found.candidates);
-  if (common < typedLength || (found.candidates.size() > 1 && common == typedLength)) {
-    return false;
-  }
-  filled = found.candidates.front().substr(0, common);
-  return true;
 }
 
 }  // namespace quillmore

@@ -1,14 +1,13 @@
 #ifndef QUILLMORE_GAME_COMPLETION_H_
 #define QUILLMORE_GAME_COMPLETION_H_
 
-#include <string>
 #include <string_view>
 
-#include "console/console.h"
+#include "console/completion.h"
+#include "console/front_end.h"
+#include "world/world.h"
 
 namespace quillmore {
-
-class world;
 
 // The commands, directions and names that fit where the line stands, when the game waits for
 // `what`, with their exact capitals, so that "look PH" is offered "photo slip". On a command line
@@ -16,11 +15,6 @@ class world;
 // objects here, carried, either, or people here. A name matches when it begins with the typed
 // text, or failing that contains it, in any case.
 completion Complete(const world& game, wanted what, std::string_view line);
-
-// What Tab puts in place of the typed text from `found.start` on, in `filled`: the one candidate
-// whole, or what several share at their start when that is more than was typed. False when it
-// fills in nothing.
-bool FillIn(const completion& found, std::string_view typed, std::string& filled);
 
 }  // namespace quillmore
 

@@ -4,6 +4,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "world/data_files.h"
+
 namespace quillmore {
 
 namespace {
@@ -33,8 +35,8 @@ std::ifstream OpenDataFile(const char* name) {
 
 std::string DataFilesText() {
   std::string text;
-  for (const char* name : {"rooms.txt", "people.txt", "objects.txt"}) {
-    std::ifstream file = OpenDataFile(name);
+  for (const data_file which : kDataFiles) {
+    std::ifstream file = OpenDataFile(FileName(which));
     std::ostringstream contents;
     contents << file.rdbuf();  // a file that cannot be read adds nothing
     text += std::to_string(contents.str().size()) + ":" + contents.str();

@@ -1,20 +1,16 @@
 #include "game/end_of_game.h"
 
-#include "console/console.h"
-#include "world/world.h"
+#include "game/narration.h"
+#include "story/rules.h"
 
 namespace quillmore {
 
 void EndWonGame(const world& game, console& io) {
-  io.Line();
-  io.Line("YOU'VE WON THE GAME!!!!");
-  io.Line();
-  if (game.HasAllPubDrinks()) {
-    io.Line();
-    io.Line("You also beat the mini quest: Collect a drink from every Pub!");
-    io.Line();
+  Say(io, message::kWon);
+  if (HasAllPubDrinks(game)) {
+    Say(io, message::kAllPubDrinks);
   }
-  io.Text("Press any key to continue . . . ");
+  Say(io, message::kPressAnyKey);
   io.Flush();
   io.ReadKey();
   io.EndLine();

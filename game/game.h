@@ -6,10 +6,18 @@
 namespace quillmore {
 
 class console;
+class world;
+struct load_report;
 
 constexpr int kExitPlayed = 0;
 // Returned when a data file cannot be read or holds no start room; the shell sees 255.
 constexpr int kExitBadData = -1;
+
+// Loads the world from the three data files and links the map, as a game starts: people before
+// objects, which they may hold. False when the game cannot go on; the report says what loading
+// met.
+bool LoadWorld(world& game, std::istream& rooms, std::istream& people, std::istream& objects,
+               load_report& report);
 
 // Plays one whole game on the console with the three data files: loads them, links the map,
 // writes the opening and runs the command loop. Returns the exit status.

@@ -48,4 +48,19 @@ options ReadOptions(int argc, char** argv) {
   }
 }
 
+int AnswerOptions(const options& chosen, std::ostream& out) {
+  constexpr int kExitWrongOption = 2;
+  if (chosen.wrong) {
+    return kExitWrongOption;
+  }
+  if (chosen.help) {
+    out << kUsage;
+  } else if (chosen.version) {
+    out << "quillmore " << QUILLMORE_VERSION << '\n';
+  } else {
+    return kPlay;
+  }
+  return out.flush() ? 0 : 1;
+}
+
 }  // namespace quillmore

@@ -1,6 +1,8 @@
 #ifndef QUILLMORE_GAME_OPTIONS_H_
 #define QUILLMORE_GAME_OPTIONS_H_
 
+#include <ostream>
+
 namespace quillmore {
 
 // What the player asked for on the command line. Arguments that are no options are ignored, as
@@ -14,6 +16,11 @@ struct options {
 };
 
 options ReadOptions(int argc, char** argv);
+
+// Answers the options that need no game: writes the help or the version to `out`. Returns the
+// status to exit with, or kPlay when a game is to be played.
+constexpr int kPlay = -1;
+int AnswerOptions(const options& chosen, std::ostream& out);
 
 // What --help prints.
 extern const char* const kUsage;

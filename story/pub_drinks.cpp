@@ -1,12 +1,13 @@
 #include "story/pub_drinks.h"
 
-#include "world/world.h"
+#include "story/rules.h"
 
 namespace quillmore {
 
-bool world::HasAllPubDrinks() const {
+// Only what the player carries counts: a drink dropped or given away does not.
+bool HasAllPubDrinks(const world& game) {
   for (const char* drink : kPubDrinks) {
-    if (FindInInventory(drink) == nullptr) {
+    if (!game.IsCarrying(drink)) {
       return false;
     }
   }

@@ -5,26 +5,15 @@
 
 #include "game/options.h"
 #include "terminal/play.h"
-
-namespace {
-
-constexpr int kExitWrongOption = 2;
-
-}  // namespace
+#include "terminal/posix_platform.h"
 
 int main(int argc, char** argv) {
   using namespace quillmore;
   const options chosen = ReadOptions(argc, argv);
-  if (chosen.wrong) {
-    return kExitWrongOption;
+  const int status = AnswerOptions(chosen, std::cout);
+  if (status != kPlay) {
+    return status;
   }
-  if (chosen.help) {
-    std::cout << kUsage;
-    return std::cout.flush() ? 0 : 1;
-  }
-  if (chosen.version) {
-    std::cout << "quillmore " << QUILLMORE_VERSION << '\n';
-    return std::cout.flush() ? 0 : 1;
-  }
-  return Play(chosen, std::cin, std::cout);
+  posix_platform system;
+  return Play(chosen, system, std::cin, std::cout);
 }

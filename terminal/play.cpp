@@ -1,7 +1,5 @@
 #include "terminal/play.h"
 
-#include <unistd.h>
-
 #include <clocale>
 #include <filesystem>
 #include <istream>
@@ -14,6 +12,7 @@
 #include "game/game.h"
 #include "terminal/progress.h"
 #include "terminal/terminal.h"
+#include "world/data_files.h"
 
 namespace quillmore {
 
@@ -21,25 +20,26 @@ namespace {
 
 // Prompts and echo go to the terminal the player types at: standard output, or, when that is
 // redirected, standard error. None when neither is a terminal.
-std::FILE* EditorOutput() {
-  if (isatty(STDOUT_FILENO) == 1) {
+std::FILE* EditorOutput(platform& system) {
+  if (system.IsTerminal(kStandardOutput)) {
     return stdout;
   }
-  return isatty(STDERR_FILENO) == 1 ? stderr : nullptr;
+  return system.IsTerminal(kStandardError) ? stderr : nullptr;
 }
 
 }  // namespace
 
-int Play(const options& chosen, std::istream& in, std::ostream& out) {
-  std::ifstream rooms = OpenDataFile("rooms.txt");
-  std::ifstream objects = OpenDataFile("objects.txt");
-  std::ifstream people = OpenDataFile("people.txt");
+int Play(const options& chosen, platform& system, std::istream& in, std::ostream& out) {
+  std::ifstream rooms = OpenDataFile(FileName(data_file::kRooms));
+  std::ifstream objects = OpenDataFile(FileName(data_file::kObjects));
+  std::ifstream people = OpenDataFile(FileName(data_file::kPeople));
 
   terminal::comforts comforts;
-  const bool inputIsTerminal = isatty(STDIN_FILENO) == 1;
-  comforts.editorOutput = EditorOutput();
+  comforts.system = &system;
+  const bool inputIsTerminal = system.IsTerminal(kStandardInput);
+  comforts.editorOutput = EditorOutput(system);
   comforts.edit = !chosen.plain && inputIsTerminal && comforts.editorOutput != nullptr;
-  comforts.wrap = !chosen.plain && isatty(STDOUT_FILENO) == 1;
+  comforts.wrap = !chosen.plain && system.IsTerminal(kStandardOutput);
   const std::filesystem::path state = progress::StateFolder();
   std::optional<progress> keep;
   if (comforts.edit && !state.empty()) {

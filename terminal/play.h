@@ -4,6 +4,7 @@
 #include <istream>
 #include <ostream>
 
+#include "console/platform.h"
 #include "game/options.h"
 
 namespace quillmore {
@@ -11,7 +12,7 @@ namespace quillmore {
 // Plays one game on the standard streams, given as `in` and `out`, with the data files of the
 // working directory, with the comforts of a terminal where the player sits at one and the
 // options allow. Returns the exit status.
-int Play(const options& chosen, std::istream& in, std::ostream& out);
+int Play(const options& chosen, platform& system, std::istream& in, std::ostream& out);
 
 }  // namespace quillmore
 

@@ -1,12 +1,7 @@
 #include "terminal/terminal.h"
 
-#include <sys/ioctl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdlib>
 
-#include "console/single_key_mode.h"
 #include "terminal/line_editor.h"
 #include "terminal/progress.h"
 
@@ -16,17 +11,8 @@ namespace {
 
 constexpr const char* kPrompt = "> ";
 constexpr int kFallbackWidth = 80;
-
-// Reads what is there, up to a line at a time from a terminal in its usual mode.
-bool ReadSome(std::string& typed, std::size_t most) {
-  typed.resize(most);
-  ssize_t count = 0;
-  do {
-    count = read(STDIN_FILENO, typed.data(), most);
-  } while (count < 0 && errno == EINTR);
-  typed.resize(count > 0 ? static_cast<std::size_t>(count) : 0);
-  return count > 0;
-}
+// What an answer's read takes at most: a line typed at the terminal.
+constexpr std::size_t kMostAtOnce = 4096;
 
 }  // namespace
 
@@ -78,13 +64,20 @@ void terminal::Waiting(wanted what) {
   waitingFor = what;
 }
 
+// Reads what is there, up to a line at a time from a terminal in its usual mode.
+bool terminal::ReadSome(std::string& typed, std::size_t most) {
+  typed.resize(most);
+  typed.resize(chosen.system->ReadSome(kStandardInput, typed.data(), most));
+  return !typed.empty();
+}
+
 bool terminal::NextInput(std::string& line) {
   bool read = false;
   if (waitingFor == wanted::kKey) {
     return ReadSome(line, 1);  // a key is no move of the game: it is not kept
   }
   if (waitingFor == wanted::kAnswer) {
-    read = ReadSome(line, 4096);
+    read = ReadSome(line, kMostAtOnce);
   } else {
     read = editor->ReadLine(kPrompt, line);
   }
@@ -99,7 +92,7 @@ bool terminal::ReadKey(std::istream& in) {
   if (typed != nullptr) {
     typed->Drop();
   }
-  const single_key_mode mode(STDIN_FILENO);
+  const single_key_mode mode(*chosen.system, kStandardInput);
   return in.get() != std::istream::traits_type::eof();
 }
 
@@ -114,9 +107,9 @@ int terminal::LineWidth() {
   if (!chosen.wrap) {
     return 0;
   }
-  winsize size{};
-  if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) {
-    return size.ws_col;
+  const int width = chosen.system->TerminalWidth(kStandardOutput);
+  if (width > 0) {
+    return width;
   }
   const char* columns = std::getenv("COLUMNS");
   const int fromEnvironment = columns != nullptr ? std::atoi(columns) : 0;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "console/console.h"
+#include "console/platform.h"
 
 namespace quillmore {
 
@@ -20,6 +21,7 @@ class progress;
 class terminal : public front_end {
  public:
   struct comforts {
+    platform* system = nullptr;         // the terminal's calls; must outlive the terminal
     bool edit = false;                  // standard input is a terminal
     bool wrap = false;                  // standard output is a terminal
     std::FILE* editorOutput = nullptr;  // where prompts and echo go: the same terminal
@@ -42,6 +44,7 @@ class terminal : public front_end {
  private:
   class typed_input;
   bool NextInput(std::string& line);
+  bool ReadSome(std::string& typed, std::size_t most);
 
   comforts chosen;
   console* io = nullptr;

@@ -16,8 +16,8 @@
 #include <streambuf>
 #include <string>
 
+#include "console/completion.h"
 #include "console/console.h"
-#include "game/completion.h"
 #include "game/game.h"
 #include "web/page_save.h"
 #include "web/shipped_data.h"

@@ -17,7 +17,7 @@ const connection kCityMap[kConnectionCount] = {
     {"Victoria Lodge", kEast, "Western Road west", kWest},
     {"Western Road west", kSouth, "Western Star", kNorth},
     {"Western Road west", kEast, "Western Road east", kWest},
-    {"Fitzgerald Park", kSouth, "Western Road east", kNorth},
+    {kStartRoom, kSouth, "Western Road east", kNorth},
     {"Western Road east", kSouth, "Gaol Walk", kNorth},
     {"Gaol Walk", kSouth, "University College Cork", kNorth},
     {"Western Road east", kEast, "UCC Gate", kWest},
@@ -57,30 +57,23 @@ const connection kCityMap[kConnectionCount] = {
 };
 
 void world::BuildMap(load_report& report) {
+  std::vector<room>& rooms = Tables().rooms;
   for (const connection& link : kCityMap) {
-    room* first = RoomByName(link.first);
-    if (first == nullptr) {
+    const int first = RoomByName(link.first);
+    if (first == kNone) {
       report.Add(data_file::kRooms, 0, problem::kNoMapPlace, link.first);
     }
-    room* second = RoomByName(link.second);
-    if (second == nullptr) {
+    const int second = RoomByName(link.second);
+    if (second == kNone) {
       report.Add(data_file::kRooms, 0, problem::kNoMapPlace, link.second);
     }
-    if (first == nullptr || second == nullptr) {
+    if (first == kNone || second == kNone) {
       continue;
     }
-    if (link.IsBent()) {
-      first->SetExit(link.way, second);
-      second->SetExit(link.wayBack, first);
-    } else {
-      LinkRooms(*first, link.way, *second);
-    }
+    // An ordinary connection leads back the opposite way; a bent one does not.
+    rooms[static_cast<std::size_t>(first)].exits[IndexOf(link.way)] = static_cast<slot>(second);
+    rooms[static_cast<std::size_t>(second)].exits[IndexOf(link.wayBack)] = static_cast<slot>(first);
   }
-}
-
-void world::LinkRooms(room& first, direction way, room& second) {
-  first.SetExit(way, &second);
-  second.SetExit(Opposite(way), &first);
 }
 
 }  // namespace quillmore

@@ -18,6 +18,9 @@ struct connection {
   bool IsBent() const { return wayBack != Opposite(way); }
 };
 
+// Where the game starts, and the first place of the map.
+constexpr const char* kStartRoom = "Fitzgerald Park";
+
 constexpr std::size_t kConnectionCount = 40;
 
 // The links between the places, in the order the map is built.

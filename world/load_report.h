@@ -5,13 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "world/data_files.h"
+
 namespace quillmore {
-
-enum class data_file { kRooms, kPeople, kObjects };
-constexpr int kDataFileCount = 3;
-
-// The file name the game opens.
-const char* FileName(data_file file);
 
 enum class problem {
   kNoFile,        // the file could not be opened: the game cannot go on
@@ -31,19 +27,15 @@ struct load_problem {
   std::string text;
 };
 
-// The line the game writes for a problem.
-std::string MessageFor(problem what, data_file file);
-inline std::string MessageFor(const load_problem& found) {
-  return MessageFor(found.what, found.file);
-}
-
 // What loading met, in the order it met it, and where each record of each file starts. The
-// game prints the problems; the data checker reads all of it.
+// game says the problems; the data checker reads all of it.
 struct load_report {
   std::vector<load_problem> problems;
   std::array<std::vector<int>, kDataFileCount> recordStarts;
 
-  void Add(data_file file, int line, problem what, const std::string& text);
+  void Add(data_file file, int line, problem what, const std::string& text) {
+    problems.push_back({file, line, what, text});
+  }
   const std::vector<int>& RecordStarts(data_file file) const {
     return recordStarts[static_cast<int>(file)];
   }

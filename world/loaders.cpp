@@ -1,4 +1,4 @@
-#include "story/story.h"
+#include "world/city_map.h"
 #include "world/data_reader.h"
 #include "world/world.h"
 
@@ -11,10 +11,8 @@ namespace quillmore {
 
 namespace {
 
-constexpr const char* kStartRoom = "Fitzgerald Park";
-
-bool MoreRecords(data_reader& in, int count) {
-  return count < world::kTableSize && !in.AtEnd();
+bool MoreRecords(data_reader& in, std::size_t count) {
+  return count < static_cast<std::size_t>(kTableSize) && !in.AtEnd();
 }
 
 // Notes where the next record starts, for the data checker.
@@ -36,40 +34,39 @@ bool world::LoadRooms(std::istream& file, load_report& report) {
   if (!Opened(in, data_file::kRooms, report)) {
     return false;
   }
-  while (MoreRecords(in, roomCount)) {
+  std::vector<room>& rooms = Tables().rooms;
+  while (MoreRecords(in, rooms.size())) {
     NextRecord(in, data_file::kRooms, report);
-    rooms[roomCount].Read(in);
-    ++roomCount;
+    room& place = rooms.emplace_back();
+    in.ReadLine(place.name);
+    in.ReadLine(place.description);
+    in.ReadLine(place.detail);
   }
-  currentRoom = RoomByName(kStartRoom);
-  if (currentRoom == nullptr) {
+  now.currentRoom = static_cast<slot>(RoomByName(kStartRoom));
+  if (now.currentRoom == kNone) {
     report.Add(data_file::kRooms, 0, problem::kNoStartRoom, kStartRoom);
   }
-  return currentRoom != nullptr;
+  return now.currentRoom != kNone;
 }
 
-bool world::LoadPeople(std::istream& file, load_report& report) {
+bool world::LoadPeople(std::istream& file, load_report& report, entrance_rule entranceOf) {
   data_reader in(file);
   if (!Opened(in, data_file::kPeople, report)) {
     return false;
   }
+  std::vector<person>& people = Tables().people;
   // One location text for the whole file: a record cut short by the end keeps the last one.
   std::string location;
-  while (MoreRecords(in, peopleCount)) {
+  while (MoreRecords(in, people.size())) {
     NextRecord(in, data_file::kPeople, report);
-    const int slot = peopleCount;
-    person& newcomer = people[slot];
-    newcomer.ReadName(in);
+    const int newcomer = static_cast<int>(people.size());
+    in.ReadLine(people.emplace_back().name);
     in.ReadLine(location);
-    ++peopleCount;
-    const role* part = RoleOf(newcomer.GetName());
-    const bool inSight = part == nullptr || !part->outOfSight;
-    if (inSight && !PlaceInRoom(location, slot)) {
+    const entrance arrives = entranceOf != nullptr ? entranceOf(people.back().name) : entrance{};
+    if (!arrives.placedLater && !PlacePersonInRoom(location, newcomer)) {
       report.Add(data_file::kPeople, in.LineNumber(), problem::kPersonPlace, location);
     }
-    if (part != nullptr) {
-      newcomer.SetQuestStage(part->startStage);
-    }
+    now.questStage[newcomer] = arrives.start;
   }
   return true;
 }
@@ -79,14 +76,32 @@ bool world::LoadObjects(std::istream& file, load_report& report) {
   if (!Opened(in, data_file::kObjects, report)) {
     return false;
   }
+  std::vector<object>& objects = Tables().objects;
   std::string location;
-  while (MoreRecords(in, objectCount)) {
+  while (MoreRecords(in, objects.size())) {
     NextRecord(in, data_file::kObjects, report);
-    const int slot = objectCount;
-    objects[slot].Read(in);
+    const int item = static_cast<int>(objects.size());
+    object& loaded = objects.emplace_back();
+    in.ReadLine(loaded.name);
+    in.ReadLine(loaded.description);
     in.ReadLine(location);
-    ++objectCount;
-    SearchForName(in, location, slot, report);
+    // A held object's record has a fourth line: the holder.
+    if (location == kHeldByPerson) {
+      std::string holder;
+      in.ReadLine(holder);
+      const int owner = FindNPC(holder);
+      if (owner == kNone) {
+        report.Add(data_file::kObjects, in.LineNumber(), problem::kObjectHolder, holder);
+      } else {
+        PushObject(now.heldItems[owner], item);
+      }
+    } else if (location == kCarriedByPlayer) {
+      PushObject(now.inventory, item);
+    } else if (const int place = RoomByName(location); place != kNone) {
+      PushObject(now.roomObjects[place], item);
+    } else {
+      report.Add(data_file::kObjects, in.LineNumber(), problem::kObjectPlace, location);
+    }
   }
   return true;
 }

@@ -1,23 +1,20 @@
-#include "console/console.h"
 #include "world/world.h"
 
 namespace quillmore {
 
-void world::LookAt(const std::string& target) const {
-  // The shell passes "none" for a look without a target.
+happening world::LookAt(std::string_view target) const {
+  // The game passes "none" for a look without a target.
   if (target == "none") {
-    currentRoom->Describe(io);
-    return;
+    return {happened::kLookedAround, now.currentRoom};
   }
-  const object* item = FindInInventory(target);
-  if (item == nullptr) {
-    item = currentRoom->FindObject(target);
+  int item = FindInInventory(target);
+  if (item == kNone) {
+    item = FindObjectHere(target);
   }
-  if (item == nullptr) {
-    io.Line("That item is nowhere to be found.");
-    return;
+  if (item == kNone) {
+    return {happened::kNothingToSee};
   }
-  item->Describe(io);
+  return {happened::kLookedAt, item};
 }
 
 }  // namespace quillmore

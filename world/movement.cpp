@@ -1,20 +1,14 @@
-#include "console/console.h"
 #include "world/world.h"
 
 namespace quillmore {
 
-room* world::Move(direction way) {
-  room* next = currentRoom->GetExit(way);
-  if (next == nullptr) {
-    io.Line("There is no exit in that direction.");
-    return nullptr;
+happening world::Move(direction way) {
+  const int next = RoomAt(now.currentRoom).GetExit(way);
+  if (next == kNone) {
+    return {happened::kNoExit};
   }
-  currentRoom = next;
-  return next;
-}
-
-void world::DescribeCurrentRoom() const {
-  currentRoom->Describe(io);
+  now.currentRoom = static_cast<slot>(next);
+  return {happened::kMoved, next};
 }
 
 }  // namespace quillmore

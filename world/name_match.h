@@ -1,14 +1,14 @@
 #ifndef QUILLMORE_WORLD_NAME_MATCH_H_
 #define QUILLMORE_WORLD_NAME_MATCH_H_
 
-#include <string>
+#include <string_view>
 
 namespace quillmore {
 
 // Every lookup by typed or stored text matches by containment: a name matches when it holds
 // the text as a contiguous, case-sensitive run of bytes. The empty text matches every name.
-inline bool NameContains(const std::string& name, const std::string& text) {
-  return name.find(text) != std::string::npos;
+inline bool NameContains(std::string_view name, std::string_view text) {
+  return name.find(text) != std::string_view::npos;
 }
 
 }  // namespace quillmore

@@ -3,16 +3,14 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
-#include "world/object.h"
+#include "world/name_match.h"
 
 namespace quillmore {
 
-class console;
-class data_reader;
-
 // Where a person stands in the errand chain (`questStage`).
-enum class quest_stage : std::int32_t {
+enum class quest_stage : std::int8_t {
   kDone = 0,     // errand done
   kOpen = 1,     // the person the player is to help now
   kWaiting = 2,  // waiting for a delivery (the bar tender only)
@@ -20,43 +18,19 @@ enum class quest_stage : std::int32_t {
 };
 
 // An event the person reacts to at the next talk (`giftStage`).
-enum class gift_stage : std::int32_t {
+enum class gift_stage : std::int8_t {
   kNone = 0,
   kReceived = 1,  // the person has just been given what he or she wanted
   kFollowUp = 2,  // something to tell at the next talk
 };
 
-// One non-player character. The two stages are the whole of the game's story state; the
-// conversation scripts (story/) read them and set `giftStage` back to none once they have
-// reacted, and the story's steps and giving set the rest.
-class person {
- public:
-  bool HasName(const std::string& text) const;
-  const std::string& GetName() const { return name; }
-  void PrintName(console& io) const;
-
-  const person* GetNextInRoom() const { return nextInRoom; }
-  person* GetNextInRoom() { return nextInRoom; }
-  void SetNextInRoom(person* following) { nextInRoom = following; }
-
-  const object* GetHeldItems() const { return heldItems; }
-  void AddHeldItem(object& item);
-  object* RemoveHeldItem(const std::string& text);
-
-  quest_stage GetQuestStage() const { return questStage; }
-  void SetQuestStage(quest_stage stage) { questStage = stage; }
-  gift_stage GetGiftStage() const { return giftStage; }
-  void SetGiftStage(gift_stage stage) { giftStage = stage; }
-
-  // Reads the name line of one record of the people file.
-  void ReadName(data_reader& in);
-
- private:
+// One non-player character, as the people file names him or her. Where the person stands, what
+// he or she holds and the two stages are the world's state of play.
+struct person {
   std::string name;
-  person* nextInRoom = nullptr;
-  object* heldItems = nullptr;
-  quest_stage questStage = quest_stage::kIdle;
-  gift_stage giftStage = gift_stage::kNone;
+
+  bool HasName(std::string_view text) const { return NameContains(name, text); }
+  bool operator==(const person&) const = default;
 };
 
 }  // namespace quillmore

@@ -1,110 +1,142 @@
 #ifndef QUILLMORE_WORLD_WORLD_H_
 #define QUILLMORE_WORLD_WORLD_H_
 
-#include <array>
-#include <cstdint>
 #include <istream>
+#include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "world/direction.h"
+#include "world/happening.h"
 #include "world/load_report.h"
 #include "world/object.h"
 #include "world/person.h"
 #include "world/room.h"
+#include "world/slot.h"
+#include "world/slot_list.h"
 
 namespace quillmore {
 
-class console;
-class data_reader;
+// What the story says of a person when the people file names him or her: whether the story, not
+// the file, brings the person into a room, and the errand stage he or she starts at.
+struct entrance {
+  bool placedLater = false;
+  quest_stage start = quest_stage::kIdle;
+};
+using entrance_rule = entrance (*)(std::string_view name);
 
-// The one owner of the game. It holds every room, object and person by value in three fixed
-// tables; every relation between records is a non-owning pointer into those tables, valid as
-// long as the world lives. Nothing is allocated or freed during play and no record moves.
-// Everything the player's actions write goes to the console the world is given, which must
-// outlive it.
+// The game's world: every room, object and person, where each one is, and how far the story has
+// come. It is a value: a copy is an independent game, two can be compared, and Key() tells
+// states apart in a hash set. It never reads from the player or writes anything: each action
+// returns what happened, and the game says it.
 //
-// Fixed after loading: the tables, their counts and the exits. Changed during play: list
-// memberships, the current room, and the people's stages.
+// Records sit in tables and refer to one another by slot. What never changes once the data are
+// loaded (the records' texts and the exits) is shared by every copy; what play changes (the
+// lists, the current room, the stages) is a few hundred bytes of slots, cheap to copy.
 class world {
  public:
-  static constexpr int kTableSize = 100;
-  static constexpr int kNoPerson = -1;
+  world();
 
-  explicit world(console& io) : io(io) {}
-  world(const world&) = delete;
-  world& operator=(const world&) = delete;
-
-  // Loaders (loaders.cpp). Each adds what it met to the report and returns false when the game
-  // cannot go on: its file could not be opened, or, for the rooms, no room is the start room.
+  // Loaders (loaders.cpp) and the map (city_map.cpp). Each loader adds what it met to the report
+  // and returns false when the game cannot go on: its file could not be opened, or, for the
+  // rooms, no room is the start room. People come before objects, which they may hold.
   bool LoadRooms(std::istream& file, load_report& report);
-  bool LoadPeople(std::istream& file, load_report& report);
+  bool LoadPeople(std::istream& file, load_report& report, entrance_rule entranceOf = nullptr);
   bool LoadObjects(std::istream& file, load_report& report);
-
-  // Lookups (lookups.cpp) and the errand chain (errand_chain.cpp). FindNPC writes its message
-  // when nobody is found; FindPerson and RoomByName only return none.
-  int FindNPC(const std::string& text);
-  int FindPerson(const std::string& text) const;
-  room* RoomByName(const std::string& text);
-  void PlacePersonInRoom(const std::string& text, int slot);
-  void AdvanceQuest(std::string name);
-  // The person's errand is done, and the next one of the chain is open.
-  void FinishErrand(person& someone);
-  // The person FindNPC finds for `text`, or none.
-  person* PersonNamed(const std::string& text);
-
-  // The city map and movement (city_map.cpp, movement.cpp).
   void BuildMap(load_report& report);
-  void LinkRooms(room& first, direction way, room& second);
-  room* Move(direction way);
-  void DescribeCurrentRoom() const;
 
-  // Carrying (inventory.cpp) and looking (looking.cpp).
-  void ShowInventory() const;
-  void GetObject(std::string text);
-  void DropObject(std::string text);
-  bool IsCarrying(const std::string& text) const;
-  object* RemoveFromInventory(const std::string& text);
-  const object* FindInInventory(const std::string& text) const;
-  void LookAt(const std::string& target) const;
+  // The records, fixed once loaded.
+  int RoomCount() const { return static_cast<int>(records->rooms.size()); }
+  int ObjectCount() const { return static_cast<int>(records->objects.size()); }
+  int PeopleCount() const { return static_cast<int>(records->people.size()); }
+  const room& RoomAt(int at) const { return records->rooms[static_cast<std::size_t>(at)]; }
+  const object& ObjectAt(int at) const { return records->objects[static_cast<std::size_t>(at)]; }
+  const person& PersonAt(int at) const { return records->people[static_cast<std::size_t>(at)]; }
 
-  // Giving (giving.cpp), talking (talking.cpp) and the pub drinks (pub_drinks.cpp).
-  void GiveObject(const std::string& objectText, const std::string& personText);
-  bool WantsObject(std::string objectText, const person& receiver) const;
-  bool TalkTo(const std::string& text);
-  person* FindPersonHere(const std::string& text);
-  void TakeFromPerson(const std::string& item, const std::string& holder);
-  bool HasAllPubDrinks() const;
+  // Lookups (lookups.cpp): the slot of the first record whose name contains `text`, or kNone.
+  // Tables are searched from slot 0, lists from the front.
+  int FindNPC(std::string_view text) const;          // every person
+  int RoomByName(std::string_view text) const;       // every room
+  int FindPersonHere(std::string_view text) const;   // the people standing in the current room
+  int FindObjectHere(std::string_view text) const;   // the objects lying in the current room
+  int FindInInventory(std::string_view text) const;  // the objects the player carries
+  bool IsCarrying(std::string_view text) const { return FindInInventory(text) != kNone; }
 
-  // Read access for tools and tests.
-  int RoomCount() const { return roomCount; }
-  int ObjectCount() const { return objectCount; }
-  int PeopleCount() const { return peopleCount; }
-  const room& RoomAt(int slot) const { return rooms[slot]; }
-  const object& ObjectAt(int slot) const { return objects[slot]; }
-  const person& PersonAt(int slot) const { return people[slot]; }
-  person& PersonAt(int slot) { return people[slot]; }
-  const room* CurrentRoom() const { return currentRoom; }
-  const object* Inventory() const { return inventory; }
+  // Where everything is. Lists run newest first.
+  int CurrentRoom() const { return now.currentRoom; }
+  slot_list Inventory() const { return {now.inventory, now.nextObject}; }
+  slot_list ObjectsIn(int place) const { return {now.roomObjects[place], now.nextObject}; }
+  slot_list PeopleIn(int place) const { return {now.roomPeople[place], now.nextPerson}; }
+  slot_list HeldBy(int holder) const { return {now.heldItems[holder], now.nextObject}; }
+  // The room where the person stands, or none.
+  int RoomOf(int someone) const;
+
+  // The story's stages of each person: the whole of the story's state.
+  quest_stage QuestStage(int someone) const { return now.questStage[someone]; }
+  gift_stage GiftStage(int someone) const { return now.giftStage[someone]; }
+  void SetQuestStage(int someone, quest_stage stage) { now.questStage[someone] = stage; }
+  void SetGiftStage(int someone, gift_stage stage) { now.giftStage[someone] = stage; }
+
+  // The player's actions (movement.cpp, inventory.cpp, looking.cpp), given the texts he typed.
+  happening Move(direction way);
+  happening GetObject(std::string_view text);
+  happening DropObject(std::string_view text);
+  // "none" looks around.
+  happening LookAt(std::string_view target) const;
+
+  // Moves (people.cpp). HandTo gives the first carried object whose name contains `text` to the
+  // person; false when none is carried. TakeFromPerson hands the first object whose name
+  // contains `item` from the first person here whose name contains `holder` to the player.
+  bool HandTo(std::string_view text, int receiver);
+  happening TakeFromPerson(std::string_view item, std::string_view holder);
+  // Puts the person into the first room whose name contains `place`; false when none does. A
+  // person who already stands in a room stays there.
+  bool PlacePersonInRoom(std::string_view place, int someone);
+
+  // Two worlds are equal when they hold the same records and the same state of play. The key is
+  // the state of play alone, a few bytes for each record: equal for equal states of one world.
+  bool operator==(const world& other) const;
+  std::string Key() const;
 
  private:
-  // Placing loaded records (lookups.cpp). Each returns false when nothing matched.
-  bool PlaceInRoom(const std::string& text, int slot);
-  bool StandsInAnyRoom(const person& someone) const;
-  void SearchForName(data_reader& in, const std::string& location, int slot, load_report& report);
+  struct tables {
+    std::vector<room> rooms;
+    std::vector<object> objects;
+    std::vector<person> people;
+    bool operator==(const tables&) const = default;
+  };
+  // Where each object and person is, the player, and the stages. Every list of objects runs
+  // through `nextObject` and every list of people through `nextPerson`; a slot in no list has
+  // no next.
+  struct play {
+    slot_table nextObject = NoSlots();
+    slot_table roomObjects = NoSlots();
+    slot_table heldItems = NoSlots();
+    slot_table nextPerson = NoSlots();
+    slot_table roomPeople = NoSlots();
+    std::array<quest_stage, kTableSize> questStage = AllAt(quest_stage::kIdle);
+    std::array<gift_stage, kTableSize> giftStage = AllAt(gift_stage::kNone);
+    slot currentRoom = kNone;
+    slot inventory = kNone;
+    bool operator==(const play&) const = default;
+  };
 
-  console& io;
+  template <typename stage>
+  static constexpr std::array<stage, kTableSize> AllAt(stage value) {
+    std::array<stage, kTableSize> all{};
+    all.fill(value);
+    return all;
+  }
 
-  // Loaded once, then fixed.
-  std::int32_t roomCount = 0;
-  std::array<room, kTableSize> rooms{};
-  std::int32_t objectCount = 0;
-  std::array<object, kTableSize> objects{};
-  std::int32_t peopleCount = 0;
-  std::array<person, kTableSize> people{};
+  // This world's own tables, to load into: a copy shares them no more.
+  tables& Tables();
+  void PushObject(slot& head, int item);
+  int UnlinkObject(slot& head, std::string_view text);
+  int FindObjectIn(int head, std::string_view text) const;
 
-  // The player.
-  room* currentRoom = nullptr;
-  object* inventory = nullptr;
+  std::shared_ptr<tables> records;
+  play now;
 };
 
 }  // namespace quillmore

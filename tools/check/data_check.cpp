@@ -8,7 +8,6 @@
 #include <set>
 #include <sstream>
 
-#include "console/console.h"
 #include "game/data_files.h"
 #include "story/pub_drinks.h"
 #include "story/story.h"
@@ -23,10 +22,6 @@
 namespace quillmore {
 
 namespace {
-
-constexpr const char* kStartRoom = "Fitzgerald Park";
-constexpr const char* kHeldByPerson = "NPC";
-constexpr const char* kCarriedByPlayer = "USER";
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
@@ -62,9 +57,9 @@ std::string Quoted(const std::string& text) {
   return "\"" + text + "\"";
 }
 
-bool ListHolds(const object* head, const object* item) {
-  for (; head != nullptr; head = head->GetNext()) {
-    if (head == item) {
+bool ListHolds(slot_list members, int item) {
+  for (const int member : members) {
+    if (member == item) {
       return true;
     }
   }
@@ -173,7 +168,7 @@ class checker {
   std::vector<finding> Run();
 
  private:
-  using loader = bool (world::*)(std::istream&, load_report&);
+  using loader = bool (*)(world&, std::istream&, load_report&);
 
   void Report(const file_text& file, int line, const std::string& message);
   void CheckText(const file_text& file);
@@ -185,9 +180,7 @@ class checker {
   int NearestUnplacedRoom(const std::string& place, const std::set<std::string>& places) const;
   void FindReachableRooms();
   void CheckReachable();
-  int RoomSlot(const room* place) const;
-  const room* RoomOf(const person& someone) const;
-  bool Reachable(const room* place) const;
+  bool Reachable(int place) const;
   void CheckPeople();
   void CheckShadowedPeople();
   void CheckStoryPlaces();
@@ -208,11 +201,7 @@ class checker {
   file_text rooms;
   file_text people;
   file_text objects;
-  // The world is loaded quietly: nothing is typed, and what it would say is not wanted.
-  std::istringstream nothingTyped;
-  std::ostringstream unheard;
-  console quiet{nothingTyped, unheard};
-  std::unique_ptr<world> game = std::make_unique<world>(quiet);
+  std::unique_ptr<world> game = std::make_unique<world>();
   load_report loaded;
   std::vector<std::string> peopleNames;
   std::vector<std::string> objectNames;
@@ -229,15 +218,21 @@ std::vector<finding> checker::Run() {
     CheckText(*file);
   }
   if (rooms.readable && people.readable && objects.readable) {
-    Load(rooms, &world::LoadRooms);
-    Load(people, &world::LoadPeople);
-    Load(objects, &world::LoadObjects);
+    Load(rooms, [](world& into, std::istream& in, load_report& report) {
+      return into.LoadRooms(in, report);
+    });
+    Load(people, [](world& into, std::istream& in, load_report& report) {
+      return into.LoadPeople(in, report, EntranceOf);
+    });
+    Load(objects, [](world& into, std::istream& in, load_report& report) {
+      return into.LoadObjects(in, report);
+    });
     game->BuildMap(loaded);
     for (int slot = 0; slot < game->PeopleCount(); ++slot) {
-      peopleNames.push_back(game->PersonAt(slot).GetName());
+      peopleNames.push_back(game->PersonAt(slot).name);
     }
     for (int slot = 0; slot < game->ObjectCount(); ++slot) {
-      objectNames.push_back(game->ObjectAt(slot).GetName());
+      objectNames.push_back(game->ObjectAt(slot).name);
     }
     ReportLoadProblems();
     FindReachableRooms();
@@ -276,7 +271,7 @@ void checker::CheckText(const file_text& file) {
 // unread is records it never took.
 void checker::Load(const file_text& file, loader load) {
   std::istringstream in(file.text);
-  (game.get()->*load)(in, loaded);
+  load(*game, in, loaded);
   const std::streamoff read = in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in);
   if (read >= 0 && static_cast<std::size_t>(read) < file.text.size()) {
     Report(file, LineAt(file.text, static_cast<std::size_t>(read)),
@@ -345,7 +340,7 @@ void checker::CheckMapPlace(const std::string& place, const std::set<std::string
     } else {
       explainedRooms.insert(nearest);
       Report(rooms, starts[nearest],
-             missing + "; did you mean " + Quoted(game->RoomAt(nearest).GetName()) + "?");
+             missing + "; did you mean " + Quoted(game->RoomAt(nearest).name) + "?");
     }
     return;
   }
@@ -353,8 +348,8 @@ void checker::CheckMapPlace(const std::string& place, const std::set<std::string
   for (std::size_t i = 1; i < slots.size(); ++i) {
     explainedRooms.insert(slots[i]);
     Report(rooms, starts[slots[i]],
-           Quoted(game->RoomAt(slots[i]).GetName()) + " contains the map place " + Quoted(place) +
-               " too; the map takes " + Quoted(first.GetName()) + " (line " +
+           Quoted(game->RoomAt(slots[i]).name) + " contains the map place " + Quoted(place) +
+               " too; the map takes " + Quoted(first.name) + " (line " +
                std::to_string(starts[slots.front()]) + ")");
   }
 }
@@ -372,7 +367,7 @@ int checker::NearestUnplacedRoom(const std::string& place,
     if (placed) {
       continue;
     }
-    const std::size_t edits = EditsToContain(candidate.GetName(), place);
+    const std::size_t edits = EditsToContain(candidate.name, place);
     if (edits < fewest && Near(edits, place)) {
       fewest = edits;
       nearest = slot;
@@ -384,20 +379,20 @@ int checker::NearestUnplacedRoom(const std::string& place,
 // Walks the exits that BuildMap linked, from the room where the game starts.
 void checker::FindReachableRooms() {
   reachable.assign(static_cast<std::size_t>(game->RoomCount()), false);
-  const room* start = game->CurrentRoom();
-  if (start == nullptr) {
+  const int start = game->CurrentRoom();
+  if (start == kNone) {
     return;
   }
-  std::vector<const room*> toVisit{start};
-  reachable[static_cast<std::size_t>(RoomSlot(start))] = true;
+  std::vector<int> toVisit{start};
+  reachable[static_cast<std::size_t>(start)] = true;
   while (!toVisit.empty()) {
-    const room* here = toVisit.back();
+    const int here = toVisit.back();
     toVisit.pop_back();
     for (const direction way :
          {direction::kNorth, direction::kSouth, direction::kEast, direction::kWest}) {
-      const room* next = here->GetExit(way);
-      if (next != nullptr && !reachable[static_cast<std::size_t>(RoomSlot(next))]) {
-        reachable[static_cast<std::size_t>(RoomSlot(next))] = true;
+      const int next = game->RoomAt(here).GetExit(way);
+      if (next != kNone && !reachable[static_cast<std::size_t>(next)]) {
+        reachable[static_cast<std::size_t>(next)] = true;
         toVisit.push_back(next);
       }
     }
@@ -405,39 +400,19 @@ void checker::FindReachableRooms() {
 }
 
 // Without a start room nothing can be said of the way there: that is reported on its own.
-bool checker::Reachable(const room* place) const {
-  return game->CurrentRoom() == nullptr || reachable[static_cast<std::size_t>(RoomSlot(place))];
+bool checker::Reachable(int place) const {
+  return game->CurrentRoom() == kNone || reachable[static_cast<std::size_t>(place)];
 }
 
 void checker::CheckReachable() {
   const std::vector<int>& starts = loaded.RecordStarts(data_file::kRooms);
   for (int slot = 0; slot < game->RoomCount(); ++slot) {
-    const room& place = game->RoomAt(slot);
-    if (!Reachable(&place) && !explainedRooms.contains(slot)) {
+    if (!Reachable(slot) && !explainedRooms.contains(slot)) {
       Report(rooms, starts[slot],
-             Quoted(place.GetName()) + " cannot be reached: no exits lead there from " +
+             Quoted(game->RoomAt(slot).name) + " cannot be reached: no exits lead there from " +
                  Quoted(kStartRoom));
     }
   }
-}
-
-int checker::RoomSlot(const room* place) const {
-  for (int slot = 0; slot < game->RoomCount(); ++slot) {
-    if (&game->RoomAt(slot) == place) {
-      return slot;
-    }
-  }
-  return -1;
-}
-
-// The room in whose list the person stands, or none.
-const room* checker::RoomOf(const person& someone) const {
-  for (int slot = 0; slot < game->RoomCount(); ++slot) {
-    if (game->RoomAt(slot).HasPerson(someone)) {
-      return &game->RoomAt(slot);
-    }
-  }
-  return nullptr;
 }
 
 void checker::CheckPeople() {
@@ -488,12 +463,12 @@ int checker::LocationLine(int personSlot) const {
 void checker::CheckStoryPlace(const role& part, int slot) {
   const int line = LocationLine(slot);
   const std::string who = Quoted(part.name);
-  const room* place = RoomOf(game->PersonAt(slot));
-  if (place == nullptr) {
+  const int place = game->RoomOf(slot);
+  if (place == kNone) {
     Report(people, line, who + " stands in no room, so the player can never meet this person");
     return;
   }
-  const std::string where = Quoted(place->GetName());
+  const std::string where = Quoted(game->RoomAt(place).name);
   if (part.standsIn != nullptr && place != game->RoomByName(part.standsIn)) {
     Report(people, line,
            who + " stands in " + where + ", but the talk sends the player to " +
@@ -511,8 +486,8 @@ void checker::CheckEntrance(const role& part, int slot) {
   if (part.standsIn == nullptr || line > people.LineCount()) {
     return;  // no place to tell of, or no line to mislead
   }
-  const room* named = game->RoomByName(people.Line(line));
-  if (named != nullptr && named == game->RoomByName(part.standsIn)) {
+  const int named = game->RoomByName(people.Line(line));
+  if (named != kNone && named == game->RoomByName(part.standsIn)) {
     return;
   }
   std::string when = " later in the story";
@@ -533,7 +508,7 @@ void checker::CheckShadowedPeople() {
     if (ExactSlot(peopleNames, name) < 0) {
       continue;
     }
-    const int slot = game->FindPerson(name);
+    const int slot = game->FindNPC(name);
     const std::string& found = peopleNames[slot];
     if (found != name) {
       Report(people, loaded.RecordStarts(data_file::kPeople)[slot],
@@ -599,7 +574,7 @@ void checker::CheckHolding(const char* item, const char* holder) {
   if (slot < 0 || Unplaced(slot)) {
     return;  // reported as missing, or with its location or holder
   }
-  const object* held = &game->ObjectAt(slot);
+  const int held = slot;
   const int line = loaded.RecordStarts(data_file::kObjects)[slot];
   if (holder == nullptr) {
     if (!ListHolds(game->Inventory(), held)) {
@@ -608,7 +583,7 @@ void checker::CheckHolding(const char* item, const char* holder) {
     return;
   }
   const int person = ExactSlot(peopleNames, holder);
-  if (person >= 0 && !ListHolds(game->PersonAt(person).GetHeldItems(), held)) {
+  if (person >= 0 && !ListHolds(game->HeldBy(person), held)) {
     Report(objects, line,
            Quoted(item) + " must start with " + Quoted(holder) +
                ": location NPC, then a holder line that finds that person");

@@ -12,8 +12,6 @@ namespace quillmore {
 
 namespace {
 
-constexpr const char* kStartRoom = "Fitzgerald Park";
-
 const char* const kExitLetters[kDirectionCount] = {"N", "S", "E", "W"};
 const char* const kCompassPorts[kDirectionCount] = {"n", "s", "e", "w"};
 const map_cell kSteps[kDirectionCount] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};

@@ -1,0 +1,24 @@
+#ifndef QUILLMORE_CONSOLE_COMPLETION_H_
+#define QUILLMORE_CONSOLE_COMPLETION_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillmore {
+
+// What the player may type to finish a line: each candidate would replace the line from `start`
+// on. Candidates carry their exact capitals.
+struct completion {
+  std::size_t start = 0;
+  std::vector<std::string> candidates;
+};
+
+// What Tab puts in place of the typed text from `found.start` on, in `filled`: the one candidate
+// whole, or what several share at their start when that is more than was typed. False when it
+// fills in nothing.
+bool FillIn(const completion& found, std::string_view typed, std::string& filled);
+
+}  // namespace quillmore
+
+#endif  // QUILLMORE_CONSOLE_COMPLETION_H_

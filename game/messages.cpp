@@ -1,0 +1,94 @@
+#include "game/messages.h"
+
+namespace quillmore {
+
+namespace {
+
+// In the order of `message`.
+constexpr const char* kMessages[] = {
+    "There is no exit in that direction.\n",
+    "You picked up the {object}.\n",
+    "Item not found.\n",
+    "You dropped the {object}.\n",
+    "That item is not in your inventory.\n",
+    "That item is nowhere to be found.\n",
+    "You gave {person} the {object}.\n",
+    "That person is not in this room.\n\n",
+    "Um, I have no use for that.\n\n",
+    "There is no person by that name here.\n\n",
+    "You have recieved {item}.\n",
+    "That person is not in this room.\n",
+    "NPC does not have that item.\n",
+    "world - FindNPC: No match for given NPC name.\n",
+    "world - PlacePersonInRoom: No match for given place name.\n",
+
+    "Get what?\n",
+    "Drop what?\n",
+    "Sorry, what object?\n",
+    "To whom? \n",
+    "You need to enter a name.\n",
+    "To whom?\n",
+    "That is not an option. Type in 'Commands' to see the list of what you can do. \n",
+    "\nGoodbye!\n\n",
+    "Response: \n",
+
+    "\nYOU'VE WON THE GAME!!!!\n\n",
+    "\nYou also beat the mini quest: Collect a drink from every Pub!\n\n",
+    "Press any key to continue . . . ",
+
+    "You see here: ",
+    "Nothing notable.\n",
+    "Interesting people are: ",
+    "No one notable.\n",
+    "You are holding: ",
+    "Nothing.\n",
+
+    "No input file found for {item}.\n",
+    "No match for given place name. Cannot create pointer.\n",
+    "No match for given NPC name.\n",
+    "world - SearchForName: No match for given place name.\n",
+};
+static_assert(std::size(kMessages) == static_cast<std::size_t>(message::kObjectPlace) + 1);
+
+// The loaders' own word for what each file holds.
+constexpr const char* kContents[kDataFileCount] = {"rooms", "people", "object"};
+
+std::string_view Quote(std::string_view placeholder, const quoted& names) {
+  if (placeholder == "{object}") {
+    return names.object;
+  }
+  return placeholder == "{person}" ? names.person : names.item;
+}
+
+}  // namespace
+
+// Only the message is searched for placeholders, never the names put in.
+std::string Text(message which, const quoted& names) {
+  std::string_view rest = kMessages[static_cast<int>(which)];
+  std::string text;
+  for (std::size_t open = rest.find('{'); open != std::string_view::npos; open = rest.find('{')) {
+    const std::size_t close = rest.find('}', open);
+    text.append(rest.substr(0, open)).append(Quote(rest.substr(open, close - open + 1), names));
+    rest.remove_prefix(close + 1);
+  }
+  return text.append(rest);
+}
+
+std::string MessageFor(const load_problem& found) {
+  switch (found.what) {
+    case problem::kNoFile:
+      return Text(message::kNoFile, {.item = kContents[static_cast<int>(found.file)]});
+    case problem::kNoStartRoom:
+    case problem::kNoMapPlace:
+      return Text(message::kNoPlace);
+    case problem::kPersonPlace:
+      return Text(message::kNoSuchPlace);
+    case problem::kObjectHolder:
+      return Text(message::kObjectHolder);
+    case problem::kObjectPlace:
+      break;
+  }
+  return Text(message::kObjectPlace);
+}
+
+}  // namespace quillmore

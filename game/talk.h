@@ -1,0 +1,26 @@
+#ifndef QUILLMORE_GAME_TALK_H_
+#define QUILLMORE_GAME_TALK_H_
+
+#include <string_view>
+
+#include "console/console.h"
+#include "story/conversation.h"
+#include "world/world.h"
+
+namespace quillmore {
+
+// What the answer prompt returns when input ended before an a or b arrived.
+constexpr char kNoAnswer = '\0';
+
+// The talk command, the only road into a conversation: finds the person the player named here,
+// takes the steps before the conversation, plays it, and, when it moved the story on, the steps
+// after it. Returns whether the game is won.
+bool TalkTo(world& game, console& io, std::string_view typed);
+
+// The answer prompt: prints the menu, then reads one character at a time, complaining until it
+// is a or b. Only that character is taken: the rest of its line is left for the next read.
+char AskChoice(console& io, const question& asked);
+
+}  // namespace quillmore
+
+#endif  // QUILLMORE_GAME_TALK_H_

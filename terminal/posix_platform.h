@@ -1,0 +1,25 @@
+#ifndef QUILLMORE_TERMINAL_POSIX_PLATFORM_H_
+#define QUILLMORE_TERMINAL_POSIX_PLATFORM_H_
+
+#include <termios.h>
+
+#include "console/platform.h"
+
+namespace quillmore {
+
+// The terminal as the operating system's own calls see it.
+class posix_platform : public platform {
+ public:
+  bool IsTerminal(int fd) override;
+  int TerminalWidth(int fd) override;
+  bool EnterSingleKeyMode(int fd) override;
+  void LeaveSingleKeyMode(int fd) override;
+  std::size_t ReadSome(int fd, char* into, std::size_t most) override;
+
+ private:
+  termios saved{};
+};
+
+}  // namespace quillmore
+
+#endif  // QUILLMORE_TERMINAL_POSIX_PLATFORM_H_

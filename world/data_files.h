@@ -1,0 +1,25 @@
+#ifndef QUILLMORE_WORLD_DATA_FILES_H_
+#define QUILLMORE_WORLD_DATA_FILES_H_
+
+namespace quillmore {
+
+// The three data files, in the order the game loads them: objects held by people need the
+// people loaded, and both need the rooms.
+enum class data_file { kRooms, kPeople, kObjects };
+constexpr int kDataFileCount = 3;
+constexpr data_file kDataFiles[kDataFileCount] = {data_file::kRooms, data_file::kPeople,
+                                                  data_file::kObjects};
+
+// The file name the game opens, in its data folder.
+constexpr const char* FileName(data_file file) {
+  constexpr const char* kNames[kDataFileCount] = {"rooms.txt", "people.txt", "objects.txt"};
+  return kNames[static_cast<int>(file)];
+}
+
+// Location keywords of the objects file, recognised only as the whole line.
+constexpr const char* kHeldByPerson = "NPC";
+constexpr const char* kCarriedByPlayer = "USER";
+
+}  // namespace quillmore
+
+#endif  // QUILLMORE_WORLD_DATA_FILES_H_

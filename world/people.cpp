@@ -1,0 +1,41 @@
+#include "world/world.h"
+
+namespace quillmore {
+
+bool world::HandTo(std::string_view text, int receiver) {
+  const int item = UnlinkObject(now.inventory, text);
+  if (item == kNone) {
+    return false;
+  }
+  PushObject(now.heldItems[receiver], item);
+  return true;
+}
+
+happening world::TakeFromPerson(std::string_view item, std::string_view holder) {
+  const int giver = FindPersonHere(holder);
+  if (giver == kNone) {
+    return {happened::kGiverAway};
+  }
+  const int handed = UnlinkObject(now.heldItems[giver], item);
+  if (handed == kNone) {
+    return {happened::kGiverLacksItem};
+  }
+  PushObject(now.inventory, handed);
+  return {happened::kReceived, handed, item};
+}
+
+bool world::PlacePersonInRoom(std::string_view place, int someone) {
+  const int found = RoomByName(place);
+  if (found == kNone) {
+    return false;
+  }
+  // A person who already stands somewhere stays there: linking him into a second list would tie
+  // two lists together, or make one endless.
+  if (RoomOf(someone) == kNone) {
+    now.nextPerson[someone] = now.roomPeople[found];
+    now.roomPeople[found] = static_cast<slot>(someone);
+  }
+  return true;
+}
+
+}  // namespace quillmore
