@@ -1,5 +1,7 @@
 #include "world/world.h"
 
+#include <cstring>
+
 namespace quillmore {
 
 world::world() : records(std::make_shared<tables>()) {}
@@ -45,23 +47,28 @@ bool world::operator==(const world& other) const {
   return now == other.now && (records == other.records || *records == *other.records);
 }
 
-// The slots and stages of the loaded records only: the rest never changes.
+// The slots and stages of the loaded records only: the rest never changes. Every entry is one
+// byte.
 std::string world::Key() const {
-  std::string key;
-  const auto add = [&key](const auto& table, int count) {
-    for (int at = 0; at < count; ++at) {
-      key.push_back(static_cast<char>(table[static_cast<std::size_t>(at)]));
-    }
+  const auto objects = static_cast<std::size_t>(ObjectCount());
+  const auto rooms = static_cast<std::size_t>(RoomCount());
+  const auto people = static_cast<std::size_t>(PeopleCount());
+  std::string key(2 + objects + 2 * rooms + 4 * people, '\0');
+  char* at = key.data();
+  const auto add = [&at](const auto& table, std::size_t count) {
+    static_assert(sizeof table[0] == 1);
+    std::memcpy(at, table.data(), count);
+    at += count;
   };
-  key.push_back(static_cast<char>(now.currentRoom));
-  key.push_back(static_cast<char>(now.inventory));
-  add(now.nextObject, ObjectCount());
-  add(now.roomObjects, RoomCount());
-  add(now.roomPeople, RoomCount());
-  add(now.heldItems, PeopleCount());
-  add(now.nextPerson, PeopleCount());
-  add(now.questStage, PeopleCount());
-  add(now.giftStage, PeopleCount());
+  *at++ = static_cast<char>(now.currentRoom);
+  *at++ = static_cast<char>(now.inventory);
+  add(now.nextObject, objects);
+  add(now.roomObjects, rooms);
+  add(now.roomPeople, rooms);
+  add(now.heldItems, people);
+  add(now.nextPerson, people);
+  add(now.questStage, people);
+  add(now.giftStage, people);
   return key;
 }
 
