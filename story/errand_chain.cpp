@@ -31,6 +31,19 @@ void FinishErrand(world& game, int someone, happenings& log) {
   AdvanceQuest(game, game.PersonAt(someone).name, log);
 }
 
+namespace {
+
+// Puts the person into the room his or her role stands in.
+void BringIn(world& game, const char* name, int who, happenings& log) {
+  const role* arriving = RoleOf(name);
+  if (arriving == nullptr || arriving->standsIn == nullptr ||
+      !game.PlacePersonInRoom(arriving->standsIn, who)) {
+    log.push_back({happened::kNoSuchPlace});
+  }
+}
+
+}  // namespace
+
 void TakeSteps(world& game, int someone, std::span<const story_step> steps, happenings& log) {
   for (const story_step& step : steps) {
     const int who = step.who == nullptr ? someone : FindStoryPerson(game, step.who, log);
@@ -48,9 +61,7 @@ void TakeSteps(world& game, int someone, std::span<const story_step> steps, happ
         game.SetGiftStage(who, step.gift);
         break;
       case effect::kBringIn:
-        if (!game.PlacePersonInRoom(RoleOf(step.who)->standsIn, who)) {
-          log.push_back({happened::kNoSuchPlace});
-        }
+        BringIn(game, step.who, who, log);
         break;
     }
   }

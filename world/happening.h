@@ -31,6 +31,8 @@ enum class happened {
   kNoSuchPlace,     // a step of the story looked for a place the data files lack
 };
 
+// `subject` is the room entered, or the object picked up, dropped, looked at or received.
+// `text` is the name a hand-over was asked for, as its caller gave it, and lives as long as that.
 struct happening {
   happened what;
   int subject = kNone;

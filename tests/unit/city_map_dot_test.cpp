@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "test_world.h"
+#include "game/game.h"
 #include "world/city_map.h"
 #include "world/world.h"
 
@@ -96,8 +96,8 @@ std::string GraphText() {
 }
 
 // The room the game's lookup finds for a map name, or none.
-const room* RoomNamed(world& game, const std::string& name) {
-  return name.empty() ? nullptr : game.RoomByName(name);
+int RoomNamed(const world& game, const std::string& name) {
+  return name.empty() ? kNone : game.RoomByName(name);
 }
 
 std::set<std::string> MapPlaces() {
@@ -110,25 +110,23 @@ std::set<std::string> MapPlaces() {
 }
 
 TEST(CityMapDot, EveryPlaceHasExactlyTheGamesExits) {
-  test_world play;
-  world& game = play.game;
+  world game;
   std::ifstream rooms(std::string(QUILLMORE_SHIPPED_DATA) + "/rooms.txt");
   std::ifstream people(std::string(QUILLMORE_SHIPPED_DATA) + "/people.txt");
   std::ifstream objects(std::string(QUILLMORE_SHIPPED_DATA) + "/objects.txt");
   load_report report;
-  ASSERT_TRUE(game.LoadRooms(rooms, report) && game.LoadPeople(people, report) &&
-              game.LoadObjects(objects, report));
-  game.BuildMap(report);
+  ASSERT_TRUE(LoadWorld(game, rooms, people, objects, report));
   const exit_table drawn = ExitsInGraph(GraphText());
   const std::set<std::string> places = MapPlaces();
   ASSERT_EQ(places.size(), 38U);
   EXPECT_EQ(drawn.size(), places.size());
   for (const std::string& place : places) {
-    const room* here = RoomNamed(game, place);
-    ASSERT_NE(here, nullptr) << place;
+    const int here = RoomNamed(game, place);
+    ASSERT_NE(here, kNone) << place;
     for (int index = 0; index < kDirectionCount; ++index) {
       const std::string drawnThere = drawn.contains(place) ? drawn.at(place)[index] : "";
-      EXPECT_EQ(here->GetExit(static_cast<direction>(index)), RoomNamed(game, drawnThere))
+      EXPECT_EQ(game.RoomAt(here).GetExit(static_cast<direction>(index)),
+                RoomNamed(game, drawnThere))
           << place << ", exit "
           << "NSEW"[index] << ": the graph leads to \"" << drawnThere << "\"";
     }

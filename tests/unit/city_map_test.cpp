@@ -25,21 +25,22 @@ std::string MapRooms() {
   return text;
 }
 
-const room* Find(const world& game, const std::string& name) {
-  for (int slot = 0; slot < game.RoomCount(); ++slot) {
-    if (game.RoomAt(slot).GetName() == name) {
-      return &game.RoomAt(slot);
+// The room named exactly so, or none.
+int Find(const world& game, const std::string& name) {
+  for (int at = 0; at < game.RoomCount(); ++at) {
+    if (game.RoomAt(at).name == name) {
+      return at;
     }
   }
-  return nullptr;
+  return kNone;
 }
 
 int ExitCount(const world& game) {
   int count = 0;
-  for (int slot = 0; slot < game.RoomCount(); ++slot) {
+  for (int at = 0; at < game.RoomCount(); ++at) {
     for (const direction way :
          {direction::kNorth, direction::kSouth, direction::kEast, direction::kWest}) {
-      count += game.RoomAt(slot).GetExit(way) != nullptr ? 1 : 0;
+      count += game.RoomAt(at).GetExit(way) != kNone ? 1 : 0;
     }
   }
   return count;
@@ -51,10 +52,13 @@ TEST(CityMap, LinksThirtyEightPlacesBothWaysWithNoExitSetTwice) {
   EXPECT_EQ(LoadWorld(game, MapRooms(), "x\nPark", "x\nd\nPark", true), "");
   EXPECT_EQ(game.RoomCount(), 38);
   for (const connection& link : kCityMap) {
-    const room* first = Find(game, link.first);
-    const room* second = Find(game, link.second);
-    EXPECT_EQ(first->GetExit(link.way), second) << link.first << " to " << link.second;
-    EXPECT_EQ(second->GetExit(link.wayBack), first) << link.second << " back to " << link.first;
+    const int first = Find(game, link.first);
+    const int second = Find(game, link.second);
+    ASSERT_NE(first, kNone) << link.first;
+    ASSERT_NE(second, kNone) << link.second;
+    EXPECT_EQ(game.RoomAt(first).GetExit(link.way), second) << link.first << " to " << link.second;
+    EXPECT_EQ(game.RoomAt(second).GetExit(link.wayBack), first)
+        << link.second << " back to " << link.first;
   }
   EXPECT_EQ(ExitCount(game), 80);
 }
@@ -74,10 +78,10 @@ TEST(CityMap, ThreeLinksAreBent) {
   test_world play;
   world& game = play.game;
   LoadWorld(game, MapRooms(), "x\nPark", "x\nd\nPark", true);
-  const room* college = Find(game, "University College Cork");
-  EXPECT_EQ(college->GetExit(direction::kNorth), Find(game, "Gaol Walk"));
-  EXPECT_EQ(college->GetExit(direction::kEast), Find(game, "UCC Gate"));
-  EXPECT_EQ(Find(game, "Grand Parade south")->GetExit(direction::kNorth),
+  const room& college = game.RoomAt(Find(game, "University College Cork"));
+  EXPECT_EQ(college.GetExit(direction::kNorth), Find(game, "Gaol Walk"));
+  EXPECT_EQ(college.GetExit(direction::kEast), Find(game, "UCC Gate"));
+  EXPECT_EQ(game.RoomAt(Find(game, "Grand Parade south")).GetExit(direction::kNorth),
             Find(game, "Cork Cineplex"));
 }
 
@@ -87,10 +91,10 @@ TEST(CityMap, SkipsAConnectionWhosePlaceIsMissing) {
   const std::string output =
       LoadWorld(game, "Fitzgerald Park\nd\nd\nWestern Road east\nd\nd\nGaol Walk\nd\nd", "x\nPark",
                 "x\nd\nPark", true);
-  const room* road = Find(game, "Western Road east");
-  EXPECT_EQ(road->GetExit(direction::kNorth), Find(game, "Fitzgerald Park"));
-  EXPECT_EQ(road->GetExit(direction::kSouth), Find(game, "Gaol Walk"));
-  EXPECT_EQ(road->GetExit(direction::kEast), nullptr);
+  const room& road = game.RoomAt(Find(game, "Western Road east"));
+  EXPECT_EQ(road.GetExit(direction::kNorth), Find(game, "Fitzgerald Park"));
+  EXPECT_EQ(road.GetExit(direction::kSouth), Find(game, "Gaol Walk"));
+  EXPECT_EQ(road.GetExit(direction::kEast), kNone);
   EXPECT_EQ(ExitCount(game), 4);
   EXPECT_NE(output.find("No match for given place name. Cannot create pointer.\n"),
             std::string::npos);

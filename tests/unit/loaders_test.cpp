@@ -25,9 +25,9 @@ TEST(Loaders, AnEmptyFileGivesNoRecord) {
   EXPECT_EQ(LoadWorld(game, kTwoRooms, "", ""), "");
   EXPECT_EQ(game.PeopleCount(), 0);
   EXPECT_EQ(game.ObjectCount(), 0);
-  EXPECT_EQ(game.RoomAt(0).GetPeople(), nullptr);
-  EXPECT_EQ(game.RoomAt(0).GetObjects(), nullptr);
-  EXPECT_EQ(game.Inventory(), nullptr);
+  EXPECT_TRUE(game.PeopleIn(0).empty());
+  EXPECT_TRUE(game.ObjectsIn(0).empty());
+  EXPECT_TRUE(game.Inventory().empty());
   // Without a room there is no start room either.
   test_world noRooms;
   load_report report;
@@ -44,11 +44,10 @@ TEST(Loaders, AFinalLineFeedOrCrLfAddsNoRecord) {
   EXPECT_EQ(game.RoomCount(), 2);
   ASSERT_EQ(game.PeopleCount(), 1);
   ASSERT_EQ(game.ObjectCount(), 1);
-  EXPECT_EQ(game.RoomAt(1).GetPeople(), &game.PersonAt(0));
-  EXPECT_EQ(game.PersonAt(0).GetNextInRoom(), nullptr);
-  EXPECT_EQ(Names(game.RoomAt(1).GetObjects()), (std::vector<std::string>{"coin"}));
-  EXPECT_EQ(game.RoomAt(0).GetPeople(), nullptr);
-  EXPECT_EQ(game.RoomAt(0).GetObjects(), nullptr);
+  EXPECT_EQ(PeopleNames(game, game.PeopleIn(1)), (std::vector<std::string>{"Conor"}));
+  EXPECT_EQ(Names(game, game.ObjectsIn(1)), (std::vector<std::string>{"coin"}));
+  EXPECT_TRUE(game.PeopleIn(0).empty());
+  EXPECT_TRUE(game.ObjectsIn(0).empty());
 }
 
 TEST(Loaders, AnEmptyLineBeforeTheEndIsStillALine) {
@@ -57,12 +56,12 @@ TEST(Loaders, AnEmptyLineBeforeTheEndIsStillALine) {
   // Conor's location is the empty line, which every room name contains: he stands in the park.
   LoadWorld(game, kTwoRooms, "Conor\n\nJack\nOak\n", "coin\n\nOak\n\n\n\n");
   ASSERT_EQ(game.PeopleCount(), 2);
-  EXPECT_EQ(game.RoomAt(0).GetPeople(), &game.PersonAt(0));
-  EXPECT_EQ(game.RoomAt(1).GetPeople(), &game.PersonAt(1));
+  EXPECT_EQ(game.RoomOf(0), 0);
+  EXPECT_EQ(game.RoomOf(1), 1);
   // Three empty lines and a final line feed: one more record, nameless, with an empty location.
   ASSERT_EQ(game.ObjectCount(), 2);
-  EXPECT_EQ(Names(game.RoomAt(1).GetObjects()), (std::vector<std::string>{"coin"}));
-  EXPECT_EQ(Names(game.RoomAt(0).GetObjects()), (std::vector<std::string>{""}));
+  EXPECT_EQ(Names(game, game.ObjectsIn(1)), (std::vector<std::string>{"coin"}));
+  EXPECT_EQ(Names(game, game.ObjectsIn(0)), (std::vector<std::string>{""}));
 }
 
 TEST(Loaders, ARecordCutShortIsCountedAndKeepsThePreviousLocation) {
@@ -72,8 +71,8 @@ TEST(Loaders, ARecordCutShortIsCountedAndKeepsThePreviousLocation) {
     world& game = play.game;
     LoadWorld(game, kTwoRooms, std::string("Tom\nOak\nJack") + end, "");
     ASSERT_EQ(game.PeopleCount(), 2) << "ending " << end;
-    EXPECT_EQ(game.PersonAt(1).GetName(), "Jack");
-    EXPECT_EQ(game.RoomAt(1).GetPeople(), &game.PersonAt(1));
+    EXPECT_EQ(game.PersonAt(1).name, "Jack");
+    EXPECT_EQ(game.PeopleIn(1).front(), 1);
   }
 }
 
@@ -86,8 +85,8 @@ TEST(Loaders, AnObjectCutShortAfterAHeldObjectGoesToTheFirstPerson) {
     LoadWorld(game, kTwoRooms, "Tom\nOak\nJack\nOak",
               std::string("pint\ncold\nNPC\nJack\nrag") + end);
     EXPECT_EQ(game.ObjectCount(), 2);
-    EXPECT_EQ(Names(game.PersonAt(1).GetHeldItems()), (std::vector<std::string>{"pint"}));
-    EXPECT_EQ(Names(game.PersonAt(0).GetHeldItems()), (std::vector<std::string>{"rag"}));
+    EXPECT_EQ(Names(game, game.HeldBy(1)), (std::vector<std::string>{"pint"}));
+    EXPECT_EQ(Names(game, game.HeldBy(0)), (std::vector<std::string>{"rag"}));
   }
 }
 
@@ -108,20 +107,20 @@ TEST(Loaders, CarriageReturnsBeforeLineFeedsAreDropped) {
       LoadWorld(game, "Fitzgerald Park\r\npark\r\ndetail\r\nPub\r\n\r\nx",
                 "Conor\r\nPub\r\nJack\r\n\r\n", "coins\r\nround\r\nUSER\r\n");
   EXPECT_EQ(output, "");
-  EXPECT_EQ(game.RoomAt(0).GetName(), "Fitzgerald Park");
+  EXPECT_EQ(game.RoomAt(0).name, "Fitzgerald Park");
   EXPECT_EQ(game.RoomCount(), 2);
   ASSERT_EQ(game.PeopleCount(), 2);
-  EXPECT_EQ(game.PersonAt(0).GetName(), "Conor");
-  EXPECT_EQ(game.RoomAt(1).GetPeople(), &game.PersonAt(0));
+  EXPECT_EQ(game.PersonAt(0).name, "Conor");
+  EXPECT_EQ(game.RoomOf(0), 1);
   // Jack's location is an empty line ended by CR LF: he stands in the park.
-  EXPECT_EQ(game.RoomAt(0).GetPeople(), &game.PersonAt(1));
-  EXPECT_EQ(Names(game.Inventory()), (std::vector<std::string>{"coins"}));
+  EXPECT_EQ(game.RoomOf(1), 0);
+  EXPECT_EQ(Names(game, game.Inventory()), (std::vector<std::string>{"coins"}));
   // A carriage return with no line feed after it, at the very end, stays part of its line.
   test_world endsInReturn;
   load_report report;
   LoadWorld(endsInReturn.game, "Fitzgerald Park\nd\nd", "Conor\nPark", "coins\nround\nUSER\r",
             false, &report);
-  EXPECT_EQ(endsInReturn.game.Inventory(), nullptr);
+  EXPECT_TRUE(endsInReturn.game.Inventory().empty());
   ASSERT_EQ(report.problems.size(), 1u);
   EXPECT_EQ(report.problems[0].text, "USER\r");
 }
@@ -137,7 +136,7 @@ TEST(Loaders, KeywordsCountOnlyAsTheWholeExactLine) {
             "world - SearchForName: No match for given place name.\n"
             "world - SearchForName: No match for given place name.\n"
             "No match for given NPC name.\n");
-  EXPECT_EQ(Names(game.Inventory()), (std::vector<std::string>{"c"}));
+  EXPECT_EQ(Names(game, game.Inventory()), (std::vector<std::string>{"c"}));
   EXPECT_EQ(game.ObjectCount(), 4);  // the held object's holder line was read even so
   // Each problem names the line that found nothing, and where each record starts.
   ASSERT_EQ(report.problems.size(), 3u);
@@ -155,17 +154,25 @@ TEST(Loaders, OpenTheFirstErrandsAndLeaveDiarmuidOutOfTheCity) {
       game, kTwoRooms,
       "Ruaidhri the photo guy\nOak\nConor\nOak\nDiarmuid\nOak\nRuaidhri\nOak\nSean\nMoon", "");
   EXPECT_EQ(output, "world - PlacePersonInRoom: No match for given place name.\n");
-  EXPECT_EQ(game.PersonAt(0).GetQuestStage(), quest_stage::kOpen);
-  EXPECT_EQ(game.PersonAt(1).GetQuestStage(), quest_stage::kOpen);
-  EXPECT_EQ(game.PersonAt(2).GetQuestStage(), quest_stage::kIdle);
-  EXPECT_EQ(game.PersonAt(3).GetQuestStage(), quest_stage::kIdle);
-  EXPECT_EQ(game.PersonAt(4).GetQuestStage(), quest_stage::kIdle);
-  const person* inPub = game.RoomAt(1).GetPeople();
-  std::string names;
-  for (; inPub != nullptr; inPub = inPub->GetNextInRoom()) {
-    names += inPub->GetName() + ";";
-  }
-  EXPECT_EQ(names, "Ruaidhri;Conor;Ruaidhri the photo guy;");
+  EXPECT_EQ(game.QuestStage(0), quest_stage::kOpen);
+  EXPECT_EQ(game.QuestStage(1), quest_stage::kOpen);
+  EXPECT_EQ(game.QuestStage(2), quest_stage::kIdle);
+  EXPECT_EQ(game.QuestStage(3), quest_stage::kIdle);
+  EXPECT_EQ(game.QuestStage(4), quest_stage::kIdle);
+  EXPECT_EQ(PeopleNames(game, game.PeopleIn(1)),
+            (std::vector<std::string>{"Ruaidhri", "Conor", "Ruaidhri the photo guy"}));
+  EXPECT_EQ(game.RoomOf(2), kNone);
+  EXPECT_EQ(game.RoomOf(4), kNone);
+  // Without the story's rule nobody is out of sight, and everyone starts idle.
+  world plain;
+  std::istringstream rooms(kTwoRooms);
+  std::istringstream people("Ruaidhri the photo guy\nOak\nDiarmuid\nOak");
+  load_report report;
+  ASSERT_TRUE(plain.LoadRooms(rooms, report) && plain.LoadPeople(people, report));
+  EXPECT_TRUE(report.problems.empty());
+  EXPECT_EQ(plain.QuestStage(0), quest_stage::kIdle);
+  EXPECT_EQ(PeopleNames(plain, plain.PeopleIn(1)),
+            (std::vector<std::string>{"Diarmuid", "Ruaidhri the photo guy"}));
 }
 
 TEST(Loaders, StopTheGameWhenAFileIsMissingOrThereIsNoStartRoom) {
@@ -179,10 +186,10 @@ TEST(Loaders, StopTheGameWhenAFileIsMissingOrThereIsNoStartRoom) {
   EXPECT_FALSE(game.LoadRooms(failed, report));
   std::istringstream noPark("Park\nd\nd");
   EXPECT_FALSE(game.LoadRooms(noPark, report));
-  EXPECT_EQ(game.CurrentRoom(), nullptr);
+  EXPECT_EQ(game.CurrentRoom(), kNone);
   std::string lines;
   for (const load_problem& found : report.problems) {
-    lines += MessageFor(found) + "\n";
+    lines += MessageFor(found);
   }
   EXPECT_EQ(lines,
             "No input file found for people.\nNo input file found for object.\n"

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "game/game.h"
 #include "story/pub_drinks.h"
 #include "story/story.h"
 #include "test_world.h"
@@ -29,9 +30,9 @@ std::string FileText(const std::string& name) {
   return text.str();
 }
 
-bool ListHolds(const object* head, const object* item) {
-  for (; head != nullptr; head = head->GetNext()) {
-    if (head == item) {
+bool ListHolds(slot_list members, int wanted) {
+  for (const int member : members) {
+    if (member == wanted) {
       return true;
     }
   }
@@ -40,83 +41,74 @@ bool ListHolds(const object* head, const object* item) {
 
 class ShippedData : public ::testing::Test {
  protected:
+  // Loaded as the game loads them, story and map included.
   static void SetUpTestSuite() {
-    screen = std::make_unique<string_console>();
-    game = std::make_unique<world>(screen->io);
+    game = std::make_unique<world>();
     load_report report;
     std::ifstream rooms(std::string(QUILLMORE_SHIPPED_DATA) + "/rooms.txt");
     std::ifstream people(std::string(QUILLMORE_SHIPPED_DATA) + "/people.txt");
     std::ifstream objects(std::string(QUILLMORE_SHIPPED_DATA) + "/objects.txt");
-    loaded = game->LoadRooms(rooms, report) && game->LoadPeople(people, report) &&
-             game->LoadObjects(objects, report);
-    game->BuildMap(report);
+    loaded = LoadWorld(*game, rooms, people, objects, report);
     problemCount = report.problems.size();
   }
-  static void TearDownTestSuite() {
-    game.reset();
-    screen.reset();
-  }
+  static void TearDownTestSuite() { game.reset(); }
 
   // The rooms whose names contain the text.
-  static std::vector<const room*> RoomsNamed(const std::string& text) {
-    std::vector<const room*> found;
-    for (int i = 0; i < game->RoomCount(); ++i) {
-      if (game->RoomAt(i).GetName().find(text) != std::string::npos) {
-        found.push_back(&game->RoomAt(i));
+  static std::vector<int> RoomsNamed(const std::string& text) {
+    std::vector<int> found;
+    for (int at = 0; at < game->RoomCount(); ++at) {
+      if (game->RoomAt(at).name.find(text) != std::string::npos) {
+        found.push_back(at);
       }
     }
     return found;
   }
 
   // The names of the rooms where the person stands.
-  static std::vector<std::string> RoomsOf(const person& someone) {
+  static std::vector<std::string> RoomsOf(int someone) {
     std::vector<std::string> names;
-    for (int i = 0; i < game->RoomCount(); ++i) {
-      if (game->RoomAt(i).HasPerson(someone)) {
-        names.push_back(game->RoomAt(i).GetName());
+    for (int at = 0; at < game->RoomCount(); ++at) {
+      if (ListHolds(game->PeopleIn(at), someone)) {
+        names.push_back(game->RoomAt(at).name);
       }
     }
     return names;
   }
 
   // The object whose whole name is the text, or none.
-  static const object* ObjectNamed(const std::string& name) {
-    for (int i = 0; i < game->ObjectCount(); ++i) {
-      if (game->ObjectAt(i).GetName() == name) {
-        return &game->ObjectAt(i);
+  static int ObjectNamed(const std::string& name) {
+    for (int at = 0; at < game->ObjectCount(); ++at) {
+      if (game->ObjectAt(at).name == name) {
+        return at;
       }
     }
-    return nullptr;
+    return kNone;
   }
 
   // The room in whose objects list the item lies, or none.
-  static const room* RoomHolding(const object* item) {
-    for (int i = 0; i < game->RoomCount(); ++i) {
-      if (ListHolds(game->RoomAt(i).GetObjects(), item)) {
-        return &game->RoomAt(i);
+  static int RoomHolding(int item) {
+    for (int at = 0; at < game->RoomCount(); ++at) {
+      if (ListHolds(game->ObjectsIn(at), item)) {
+        return at;
       }
     }
-    return nullptr;
+    return kNone;
   }
 
-  // The person FindNPC gives for the name; a nameless stand-in when it finds nobody.
-  static const person& Person(const char* name) {
-    static const person nobody;
-    const int slot = game->FindNPC(name);
-    if (slot == world::kNoPerson) {
+  // The person FindNPC gives for the name, as the story finds him or her.
+  static int Person(const char* name) {
+    const int found = game->FindNPC(name);
+    if (found == kNone) {
       ADD_FAILURE() << "nobody is called " << name;
-      return nobody;
     }
-    return game->PersonAt(slot);
+    return found;
   }
 
-  static std::unique_ptr<string_console> screen;
   static std::unique_ptr<world> game;
   static bool loaded;
   static std::size_t problemCount;
 };
 
-std::unique_ptr<string_console> ShippedData::screen;
 std::unique_ptr<world> ShippedData::game;
 bool ShippedData::loaded = false;
 std::size_t ShippedData::problemCount = 0;
@@ -133,26 +125,26 @@ TEST_F(ShippedData, FilesLoadSilentlyWithoutCarriageReturns) {
 
 TEST_F(ShippedData, RoomsAreTheThirtyEightPlacesOfTheMapLinkedBothWays) {
   EXPECT_EQ(game->RoomCount(), 38);
-  ASSERT_NE(game->CurrentRoom(), nullptr);
-  EXPECT_EQ(game->CurrentRoom()->GetName(), "Fitzgerald Park");
+  ASSERT_NE(game->CurrentRoom(), kNone);
+  EXPECT_EQ(game->RoomAt(game->CurrentRoom()).name, "Fitzgerald Park");
   for (const connection& link : kCityMap) {
-    const std::vector<const room*> first = RoomsNamed(link.first);
-    const std::vector<const room*> second = RoomsNamed(link.second);
+    const std::vector<int> first = RoomsNamed(link.first);
+    const std::vector<int> second = RoomsNamed(link.second);
     ASSERT_EQ(first.size(), 1u) << link.first;
     ASSERT_EQ(second.size(), 1u) << link.second;
-    EXPECT_EQ(first[0]->GetExit(link.way), second[0]) << link.first;
-    EXPECT_EQ(second[0]->GetExit(link.wayBack), first[0]) << link.second;
+    EXPECT_EQ(game->RoomAt(first[0]).GetExit(link.way), second[0]) << link.first;
+    EXPECT_EQ(game->RoomAt(second[0]).GetExit(link.wayBack), first[0]) << link.second;
   }
 }
 
 TEST_F(ShippedData, EveryPersonIsFoundByHisOrHerFullName) {
   EXPECT_EQ(game->PeopleCount(), 17);
   for (const role& part : Cast()) {
-    const int slot = game->FindPerson(part.name);
-    ASSERT_NE(slot, world::kNoPerson) << part.name;
-    EXPECT_EQ(game->PersonAt(slot).GetName(), part.name);
+    const int found = game->FindNPC(part.name);
+    ASSERT_NE(found, kNone) << part.name;
+    EXPECT_EQ(game->PersonAt(found).name, part.name);
   }
-  EXPECT_LT(game->FindPerson("Tom"), game->FindPerson("Tomas"));
+  EXPECT_LT(game->FindNPC("Tom"), game->FindNPC("Tomas"));
 }
 
 TEST_F(ShippedData, PeopleStandWhereTheStorySendsThePlayer) {
@@ -183,29 +175,28 @@ TEST_F(ShippedData, StoryObjectsStartWithTheRightOwner) {
     }
     // What people hand over, they hold from the start; what the first errands ask for is in
     // the player's pocket.
-    if (part.handsOver != nullptr) {
-      EXPECT_TRUE(ListHolds(Person(part.name).GetHeldItems(), ObjectNamed(part.handsOver)))
-          << part.handsOver;
+    if (const int holder = Person(part.name); part.handsOver != nullptr && holder != kNone) {
+      EXPECT_TRUE(ListHolds(game->HeldBy(holder), ObjectNamed(part.handsOver))) << part.handsOver;
     }
     if (part.startStage == quest_stage::kOpen && part.wants != nullptr) {
       EXPECT_TRUE(ListHolds(game->Inventory(), ObjectNamed(part.wants))) << part.wants;
     }
   }
   for (const std::string& name : storyObjects) {
-    ASSERT_NE(ObjectNamed(name), nullptr) << name;
-    // Giving resolves a typed name to the first object of the table that contains it.
-    for (int i = 0; i < game->ObjectCount(); ++i) {
-      if (game->ObjectAt(i).HasName(name)) {
-        EXPECT_EQ(&game->ObjectAt(i), ObjectNamed(name)) << name << " is shadowed";
-        break;
+    ASSERT_NE(ObjectNamed(name), kNone) << name;
+    // A typed name finds the first object of a list that contains it, and lists change order
+    // in play: no other object's name may contain a story object's.
+    for (int at = 0; at < game->ObjectCount(); ++at) {
+      if (game->ObjectAt(at).HasName(name)) {
+        EXPECT_EQ(at, ObjectNamed(name)) << name << " is shadowed by " << game->ObjectAt(at).name;
       }
     }
   }
-  EXPECT_NE(RoomHolding(ObjectNamed("pearl earring")), nullptr);
-  std::set<const room*> pubs;
+  EXPECT_NE(RoomHolding(ObjectNamed("pearl earring")), kNone);
+  std::set<int> pubs;
   for (const char* drink : kPubDrinks) {
-    const room* pub = RoomHolding(ObjectNamed(drink));
-    EXPECT_NE(pub, nullptr) << drink;
+    const int pub = RoomHolding(ObjectNamed(drink));
+    EXPECT_NE(pub, kNone) << drink;
     pubs.insert(pub);
   }
   EXPECT_EQ(pubs.size(), 5u) << "each pub offers its own drink";

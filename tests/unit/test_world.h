@@ -6,8 +6,12 @@
 #include <vector>
 
 #include "console/console.h"
+#include "game/messages.h"
+#include "game/narration.h"
+#include "story/story.h"
+#include "world/happening.h"
 #include "world/load_report.h"
-#include "world/object.h"
+#include "world/slot_list.h"
 #include "world/world.h"
 
 namespace quillmore {
@@ -27,8 +31,8 @@ struct string_console {
   console io{in, out};
 };
 
-// Loads a world from the texts of the three files and, if asked, links the map. Returns the
-// lines the game would write about what loading met.
+// Loads a world from the texts of the three files as the game does, with the story's entrances,
+// and, if asked, links the map. Returns the lines the game would write about what loading met.
 inline std::string LoadWorld(world& game, const std::string& rooms, const std::string& people,
                              const std::string& objects, bool linkMap = false,
                              load_report* report = nullptr) {
@@ -37,29 +41,45 @@ inline std::string LoadWorld(world& game, const std::string& rooms, const std::s
   std::istringstream roomsIn(rooms);
   std::istringstream peopleIn(people);
   std::istringstream objectsIn(objects);
-  if (game.LoadRooms(roomsIn, met) && game.LoadPeople(peopleIn, met) &&
+  if (game.LoadRooms(roomsIn, met) && game.LoadPeople(peopleIn, met, EntranceOf) &&
       game.LoadObjects(objectsIn, met) && linkMap) {
     game.BuildMap(met);
   }
   std::string lines;
   for (const load_problem& found : met.problems) {
-    lines += MessageFor(found) + "\n";
+    lines += MessageFor(found);
   }
   return lines;
 }
 
-// A world on a string console.
+// A world, and a console over strings to say what happens in it.
 struct test_world {
   explicit test_world(const std::string& typed = "") : screen(typed) {}
+  // What the game would write for what happened.
+  template <typename what>
+  std::string Told(const what& happened, const quoted& typed = {}) {
+    Narrate(screen.io, game, happened, typed);
+    return screen.Written();
+  }
+
   string_console screen;
-  world game{screen.io};
+  world game;
 };
 
 // The names of a list of objects, from the front.
-inline std::vector<std::string> Names(const object* head) {
+inline std::vector<std::string> Names(const world& game, slot_list items) {
   std::vector<std::string> names;
-  for (; head != nullptr; head = head->GetNext()) {
-    names.push_back(head->GetName());
+  for (const int item : items) {
+    names.push_back(game.ObjectAt(item).name);
+  }
+  return names;
+}
+
+// The names of a list of people, from the front.
+inline std::vector<std::string> PeopleNames(const world& game, slot_list members) {
+  std::vector<std::string> names;
+  for (const int member : members) {
+    names.push_back(game.PersonAt(member).name);
   }
   return names;
 }
