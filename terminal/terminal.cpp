@@ -65,7 +65,7 @@ void terminal::Waiting(wanted what) {
 }
 
 // Reads what is there, up to a line at a time from a terminal in its usual mode.
-bool terminal::ReadSome(std::string& typed, std::size_t most) {
+bool terminal::ReadSome(std::string& typed, std::size_t most) const {
   typed.resize(most);
   typed.resize(chosen.system->ReadSome(kStandardInput, typed.data(), most));
   return !typed.empty();

@@ -44,7 +44,7 @@ class terminal : public front_end {
  private:
   class typed_input;
   bool NextInput(std::string& line);
-  bool ReadSome(std::string& typed, std::size_t most);
+  bool ReadSome(std::string& typed, std::size_t most) const;
 
   comforts chosen;
   console* io = nullptr;
