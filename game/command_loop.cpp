@@ -2,19 +2,12 @@
 
 namespace quillmore {
 
-ending command_loop::Run() {
-  for (;;) {
-    switch (Step()) {
-      case report::kGoOn:
-        break;
-      case report::kQuit:
-        return ending::kQuit;
-      case report::kWon:
-        return ending::kWon;
-      case report::kInputEnded:
-        return ending::kInputEnded;
-    }
+command_loop::report command_loop::Run() {
+  report last = Step();
+  while (last == report::kGoOn) {
+    last = Step();
   }
+  return last;
 }
 
 // Once input has ended there is nothing more to do: the game ends without a word.

@@ -10,22 +10,20 @@
 
 namespace quillmore {
 
-// How a game ended.
-enum class ending { kQuit, kWon, kInputEnded };
-
 // Reads command words and carries them out on the world until the player quits, wins, or input
 // ends. It writes no prompt. Each command reads the names and answers it needs, changes the
 // world at most once, and says what happened.
 class command_loop {
  public:
-  // What one command left the game to do.
+  // What one command left the game to do; how a game ended.
   enum class report { kGoOn, kQuit, kWon, kInputEnded };
 
   command_loop(world& game, console& io) : game(game), io(io) {}
   command_loop(const command_loop&) = delete;
   command_loop& operator=(const command_loop&) = delete;
 
-  ending Run();
+  // Plays commands until the game ends, and says how.
+  report Run();
   // Reads and carries out one command.
   report Step();
 

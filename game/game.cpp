@@ -37,11 +37,11 @@ int PlayGame(console& io, std::istream& rooms, std::istream& objects, std::istre
   io.OnComplete([&game](wanted what, std::string_view line) { return Complete(game, what, line); });
   WriteOpening(io);
   DescribeRoom(io, game, game.CurrentRoom());
-  const ending end = command_loop(game, io).Run();
-  if (end != ending::kInputEnded) {
+  const command_loop::report end = command_loop(game, io).Run();
+  if (end != command_loop::report::kInputEnded) {
     io.GameOver();
   }
-  if (end == ending::kWon) {
+  if (end == command_loop::report::kWon) {
     EndWonGame(game, io);
   }
   return kExitPlayed;

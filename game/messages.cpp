@@ -75,20 +75,12 @@ std::string Text(message which, const quoted& names) {
 }
 
 std::string MessageFor(const load_problem& found) {
-  switch (found.what) {
-    case problem::kNoFile:
-      return Text(message::kNoFile, {.item = kContents[static_cast<int>(found.file)]});
-    case problem::kNoStartRoom:
-    case problem::kNoMapPlace:
-      return Text(message::kNoPlace);
-    case problem::kPersonPlace:
-      return Text(message::kNoSuchPlace);
-    case problem::kObjectHolder:
-      return Text(message::kObjectHolder);
-    case problem::kObjectPlace:
-      break;
-  }
-  return Text(message::kObjectPlace);
+  // In the order of `problem`; only a missing file names what the file holds.
+  constexpr message kLoadMessages[] = {message::kNoFile,       message::kNoPlace,
+                                       message::kNoPlace,      message::kNoSuchPlace,
+                                       message::kObjectHolder, message::kObjectPlace};
+  return Text(kLoadMessages[static_cast<int>(found.what)],
+              {.item = kContents[static_cast<int>(found.file)]});
 }
 
 }  // namespace quillmore

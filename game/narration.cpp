@@ -5,53 +5,26 @@ namespace quillmore {
 namespace {
 
 // The names of a list, from the front, with ", " between two and nothing after the last.
-template <typename record>
-void SayNames(console& io, slot_list members, const record& (world::*at)(int) const,
-              const world& game) {
+template <typename name_of>
+void SayNames(console& io, slot_list members, name_of nameOf) {
+  const char* separator = "";
   for (const int member : members) {
-    if (member != members.front()) {
-      io.Write(", ");
-    }
-    io.Write((game.*at)(member).name);
+    io.Write(separator);
+    io.Write(nameOf(member));
+    separator = ", ";
   }
   io.EndLine();
 }
 
-// The message that tells what happened, for what is told in words.
-message MessageFor(happened what) {
-  switch (what) {
-    case happened::kNoExit:
-      return message::kNoExit;
-    case happened::kPickedUp:
-      return message::kPickedUp;
-    case happened::kItemNotFound:
-      return message::kItemNotFound;
-    case happened::kDropped:
-      return message::kDropped;
-    case happened::kNotCarried:
-      return message::kNotCarried;
-    case happened::kNothingToSee:
-      return message::kNothingToSee;
-    case happened::kGave:
-      return message::kGave;
-    case happened::kNobodyHere:
-      return message::kNobodyHere;
-    case happened::kNoUse:
-      return message::kNoUse;
-    case happened::kNobodyToTalkTo:
-      return message::kNobodyToTalkTo;
-    case happened::kReceived:
-      return message::kReceived;
-    case happened::kGiverAway:
-      return message::kGiverAway;
-    case happened::kGiverLacksItem:
-      return message::kGiverLacksItem;
-    case happened::kNoSuchPerson:
-      return message::kNoSuchPerson;
-    default:
-      return message::kNoSuchPlace;
-  }
-}
+// The message that tells each happening in words, in the order of `happened`.
+constexpr message kTold[] = {
+    message::kNoExit,         message::kPickedUp,     message::kItemNotFound,
+    message::kDropped,        message::kNotCarried,   message::kNothingToSee,
+    message::kGave,           message::kNobodyHere,   message::kNoUse,
+    message::kNobodyToTalkTo, message::kReceived,     message::kGiverAway,
+    message::kGiverLacksItem, message::kNoSuchPerson, message::kNoSuchPlace,
+};
+static_assert(std::size(kTold) == static_cast<std::size_t>(happened::kMoved));
 
 }  // namespace
 
@@ -64,11 +37,9 @@ void Narrate(console& io, const world& game, const happening& what, const quoted
     case happened::kLookedAt:
       DescribeObject(io, game, what.subject);
       return;
-    case happened::kReceived:
-      Say(io, message::kReceived, {.item = what.text});
-      return;
     default:
-      Say(io, MessageFor(what.what), typed);
+      Say(io, kTold[static_cast<int>(what.what)],
+          {.object = typed.object, .person = typed.person, .item = what.text});
   }
 }
 
@@ -89,13 +60,15 @@ void DescribeRoom(console& io, const world& game, int place) {
   if (game.ObjectsIn(place).empty()) {
     Say(io, message::kNothingNotable);
   } else {
-    SayNames(io, game.ObjectsIn(place), &world::ObjectAt, game);
+    SayNames(io, game.ObjectsIn(place),
+             [&game](int item) -> const std::string& { return game.ObjectAt(item).name; });
   }
   Say(io, message::kPeopleHere);
   if (game.PeopleIn(place).empty()) {
     Say(io, message::kNoOneNotable);
   } else {
-    SayNames(io, game.PeopleIn(place), &world::PersonAt, game);
+    SayNames(io, game.PeopleIn(place),
+             [&game](int member) -> const std::string& { return game.PersonAt(member).name; });
   }
 }
 
@@ -111,8 +84,13 @@ void ShowInventory(console& io, const world& game) {
   if (game.Inventory().empty()) {
     Say(io, message::kHoldingNothing);
   } else {
-    SayNames(io, game.Inventory(), &world::ObjectAt, game);
+    SayNames(io, game.Inventory(),
+             [&game](int item) -> const std::string& { return game.ObjectAt(item).name; });
   }
+}
+
+void Say(console& io, message which, const quoted& names) {
+  Say(io, Text(which, names));
 }
 
 void Say(console& io, std::string_view text) {

@@ -24,9 +24,7 @@ void ShowInventory(console& io, const world& game);
 
 // Writes the text as it stands, ending a line at each line end in it.
 void Say(console& io, std::string_view text);
-inline void Say(console& io, message which, const quoted& names = {}) {
-  Say(io, Text(which, names));
-}
+void Say(console& io, message which, const quoted& names = {});
 
 }  // namespace quillmore
 

@@ -10,7 +10,8 @@ void GiveObject(world& game, std::string_view objectText, std::string_view perso
     log.push_back({happened::kNobodyHere});
     return;
   }
-  if (!game.IsCarrying(objectText)) {
+  const int item = game.FindInInventory(objectText);
+  if (item == kNone) {
     log.push_back({happened::kNotCarried});
     return;
   }
@@ -18,7 +19,7 @@ void GiveObject(world& game, std::string_view objectText, std::string_view perso
     log.push_back({happened::kNoUse});
     return;
   }
-  game.HandTo(objectText, receiver);
+  game.HandTo(item, receiver);
   game.SetGiftStage(receiver, gift_stage::kReceived);
   log.push_back({happened::kGave, receiver});
   FinishErrand(game, receiver, log);

@@ -3,22 +3,47 @@
 #include <getopt.h>
 
 #include <iostream>
+#include <vector>
 
-int ReadToolOptions(int argc, char** argv, const char* name, const char* usage) {
-  static const option kOptions[] = {{"help", no_argument, nullptr, 'h'},
-                                    {"version", no_argument, nullptr, 'v'},
-                                    {nullptr, 0, nullptr, 0}};
+namespace {
+
+constexpr int kHelp = 'h';
+constexpr int kVersion = 'v';
+// getopt_long's code for the tool's own option at index i.
+constexpr int kOwn = 256;
+
+}  // namespace
+
+int ReadToolOptions(int argc, char** argv, const char* name, const char* usage,
+                    std::span<const tool_option> own) {
+  std::vector<option> options = {{"help", no_argument, nullptr, kHelp},
+                                 {"version", no_argument, nullptr, kVersion}};
+  for (std::size_t i = 0; i < own.size(); ++i) {
+    const int takes = own[i].value != nullptr ? required_argument : no_argument;
+    options.push_back({own[i].name, takes, nullptr, kOwn + static_cast<int>(i)});
+  }
+  options.push_back({nullptr, 0, nullptr, 0});
   // Long options only: "-h" is as unknown as "-x".
-  switch (getopt_long(argc, argv, "", kOptions, nullptr)) {
-    case -1:
+  for (;;) {
+    const int code = getopt_long(argc, argv, "", options.data(), nullptr);
+    if (code == -1) {
       return -1;
-    case 'h':
+    }
+    if (code == kHelp) {
       std::cout << usage;
       return std::cout.flush() ? 0 : 1;
-    case 'v':
+    }
+    if (code == kVersion) {
       std::cout << name << ' ' << QUILLMORE_VERSION << '\n';
       return std::cout.flush() ? 0 : 1;
-    default:
+    }
+    if (code < kOwn) {
       return 2;
+    }
+    const tool_option& chosen = own[static_cast<std::size_t>(code - kOwn)];
+    *chosen.given = true;
+    if (chosen.value != nullptr) {
+      *chosen.value = optarg;
+    }
   }
 }

@@ -33,9 +33,7 @@ struct load_report {
   std::vector<load_problem> problems;
   std::array<std::vector<int>, kDataFileCount> recordStarts;
 
-  void Add(data_file file, int line, problem what, const std::string& text) {
-    problems.push_back({file, line, what, text});
-  }
+  void Add(data_file file, int line, problem what, const std::string& text);
   const std::vector<int>& RecordStarts(data_file file) const {
     return recordStarts[static_cast<int>(file)];
   }

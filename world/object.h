@@ -15,7 +15,6 @@ struct object {
   std::string description;
 
   bool HasName(std::string_view text) const { return NameContains(name, text); }
-  bool operator==(const object&) const = default;
 };
 
 }  // namespace quillmore

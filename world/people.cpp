@@ -2,13 +2,9 @@
 
 namespace quillmore {
 
-bool world::HandTo(std::string_view text, int receiver) {
-  const int item = UnlinkObject(now.inventory, text);
-  if (item == kNone) {
-    return false;
-  }
+void world::HandTo(int item, int receiver) {
+  UnlinkSlot(now.inventory, item);
   PushObject(now.heldItems[receiver], item);
-  return true;
 }
 
 happening world::TakeFromPerson(std::string_view item, std::string_view holder) {

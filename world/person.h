@@ -30,7 +30,6 @@ struct person {
   std::string name;
 
   bool HasName(std::string_view text) const { return NameContains(name, text); }
-  bool operator==(const person&) const = default;
 };
 
 }  // namespace quillmore

@@ -22,7 +22,6 @@ struct room {
 
   bool HasName(std::string_view text) const { return NameContains(name, text); }
   int GetExit(direction way) const { return exits[IndexOf(way)]; }
-  bool operator==(const room&) const = default;
 };
 
 }  // namespace quillmore

@@ -20,16 +20,21 @@ void world::PushObject(slot& head, int item) {
 
 // Unlinks and returns the first object of the list whose name contains `text`, or none.
 int world::UnlinkObject(slot& head, std::string_view text) {
-  slot* link = &head;
-  while (*link != kNone && !ObjectAt(*link).HasName(text)) {
-    link = &now.nextObject[*link];
-  }
-  const int item = *link;
+  const int item = FindObjectIn(head, text);
   if (item != kNone) {
-    *link = now.nextObject[item];
-    now.nextObject[item] = kNone;
+    UnlinkSlot(head, item);
   }
   return item;
+}
+
+// The object must be in the list.
+void world::UnlinkSlot(slot& head, int item) {
+  slot* link = &head;
+  while (*link != item) {
+    link = &now.nextObject[*link];
+  }
+  *link = now.nextObject[item];
+  now.nextObject[item] = kNone;
 }
 
 int world::RoomOf(int someone) const {
@@ -43,8 +48,27 @@ int world::RoomOf(int someone) const {
   return kNone;
 }
 
+// The state of play is bytes without padding, and equal records have equal contents.
 bool world::operator==(const world& other) const {
-  return now == other.now && (records == other.records || *records == *other.records);
+  static_assert(sizeof(play) == 7 * sizeof(slot_table) + 2);
+  return std::memcmp(&now, &other.now, sizeof now) == 0 &&
+         (records == other.records || records->Contents() == other.records->Contents());
+}
+
+std::string world::tables::Contents() const {
+  std::string text;
+  for (const room& place : rooms) {
+    text.append(place.name).append("\n").append(place.description).append("\n");
+    text.append(place.detail).append("\n");
+    text.append(reinterpret_cast<const char*>(place.exits.data()), place.exits.size());
+  }
+  for (const object& item : objects) {
+    text.append(item.name).append("\n").append(item.description).append("\n");
+  }
+  for (const person& someone : people) {
+    text.append(someone.name).append("\n");
+  }
+  return text;
 }
 
 // The slots and stages of the loaded records only: the rest never changes. Every entry is one

@@ -85,10 +85,10 @@ class world {
   // "none" looks around.
   happening LookAt(std::string_view target) const;
 
-  // Moves (people.cpp). HandTo gives the first carried object whose name contains `text` to the
-  // person; false when none is carried. TakeFromPerson hands the first object whose name
-  // contains `item` from the first person here whose name contains `holder` to the player.
-  bool HandTo(std::string_view text, int receiver);
+  // Moves (people.cpp). HandTo gives a carried object to the person. TakeFromPerson hands the
+  // first object whose name contains `item` from the first person here whose name contains
+  // `holder` to the player.
+  void HandTo(int item, int receiver);
   happening TakeFromPerson(std::string_view item, std::string_view holder);
   // Puts the person into the first room whose name contains `place`; false when none does. A
   // person who already stands in a room stays there.
@@ -104,7 +104,8 @@ class world {
     std::vector<room> rooms;
     std::vector<object> objects;
     std::vector<person> people;
-    bool operator==(const tables&) const = default;
+    // Every text and exit, one after another: equal for equal tables.
+    std::string Contents() const;
   };
   // Where each object and person is, the player, and the stages. Every list of objects runs
   // through `nextObject` and every list of people through `nextPerson`; a slot in no list has
@@ -119,7 +120,6 @@ class world {
     std::array<gift_stage, kTableSize> giftStage = AllAt(gift_stage::kNone);
     slot currentRoom = kNone;
     slot inventory = kNone;
-    bool operator==(const play&) const = default;
   };
 
   template <typename stage>
@@ -133,6 +133,7 @@ class world {
   tables& Tables();
   void PushObject(slot& head, int item);
   int UnlinkObject(slot& head, std::string_view text);
+  void UnlinkSlot(slot& head, int item);
   int FindObjectIn(int head, std::string_view text) const;
 
   std::shared_ptr<tables> records;

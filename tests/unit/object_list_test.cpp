@@ -48,7 +48,7 @@ TEST(ObjectList, GrowsAtTheFrontSoItRunsNewestFirst) {
   EXPECT_TRUE(game.ObjectsIn(park).empty());
   EXPECT_EQ(Names(game, game.Inventory()), (names{"R", "P", "Q"}));
   // Handed to a person, the newest is held first too.
-  EXPECT_TRUE(game.HandTo("P", 0));
+  game.HandTo(game.FindInInventory("P"), 0);
   EXPECT_EQ(Names(game, game.HeldBy(0)), (names{"P", "T", "S"}));
   EXPECT_EQ(Names(game, game.Inventory()), (names{"R", "Q"}));
 }
@@ -128,7 +128,7 @@ TEST(ObjectList, EqualListsMakeEqualWorldsHoweverTheyCameAbout) {
     roundabout.GetObject(name);
   }
   world handedOn = loaded;
-  ASSERT_TRUE(handedOn.HandTo("b", 0));
+  handedOn.HandTo(handedOn.FindInInventory("b"), 0);
   EXPECT_EQ(handedOn.TakeFromPerson("b", "Conor").what, happened::kReceived);
   EXPECT_EQ(Names(once, once.Inventory()), (names{"b", "c", "a"}));
   EXPECT_EQ(once, roundabout);

@@ -103,7 +103,7 @@ TEST(WorldValue, ACopySharesNoPlayState) {
   world dropped = start;
   ASSERT_EQ(dropped.DropObject("photo slip").what, happened::kDropped);
   world handed = start;
-  ASSERT_TRUE(handed.HandTo("english coins", conor));
+  handed.HandTo(handed.FindInInventory("english coins"), conor);
   world placed = start;
   ASSERT_TRUE(placed.PlacePersonInRoom("Washington Inn", diarmuid));
   world quest = start;
@@ -153,9 +153,9 @@ TEST(WorldValue, KeysTellApartStatesThatDifferInOneListAlone) {
   expectApart(droppedInPark, droppedOnRoad, "the room an object lies in");
   // Who holds an object.
   world conorHolds = loaded;
-  ASSERT_TRUE(conorHolds.HandTo("a", conorHolds.FindNPC("Conor")));
+  conorHolds.HandTo(conorHolds.FindInInventory("a"), conorHolds.FindNPC("Conor"));
   world seanHolds = loaded;
-  ASSERT_TRUE(seanHolds.HandTo("a", seanHolds.FindNPC("Sean")));
+  seanHolds.HandTo(seanHolds.FindInInventory("a"), seanHolds.FindNPC("Sean"));
   expectApart(conorHolds, seanHolds, "who holds an object");
   // Where a person stands.
   const int diarmuid = loaded.FindNPC("Diarmuid");
@@ -204,6 +204,24 @@ TEST(WorldValue, RecordsLoadedIntoACopyAreItsOwn) {
   world other;
   LoadWorld(other, "Fitzgerald Park\npark\nanother detail", "", "coin\nround\nPark");
   EXPECT_NE(other, more);
+}
+
+TEST(WorldValue, WorldsOfDifferentDataDifferInEqualStates) {
+  // The same places, people and objects, with one text or one exit changed: the states of play
+  // and their keys are alike, but the worlds are not.
+  const std::string rooms = "Fitzgerald Park\npark\ndetail\nWestern Road east\nroad\ndetail";
+  world plain;
+  LoadWorld(plain, rooms, "Conor\nPark", "coins\nround\nUSER", true);
+  world described;
+  LoadWorld(described, rooms, "Conor\nPark", "coins\nsilver\nUSER", true);
+  world unlinked;
+  LoadWorld(unlinked, rooms, "Conor\nPark", "coins\nround\nUSER", false);
+  world again;
+  LoadWorld(again, rooms, "Conor\nPark", "coins\nround\nUSER", true);
+  EXPECT_EQ(plain.Key(), described.Key());
+  EXPECT_NE(plain, described);
+  EXPECT_NE(plain, unlinked);
+  EXPECT_EQ(plain, again);
 }
 
 }  // namespace

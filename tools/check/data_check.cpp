@@ -618,6 +618,9 @@ std::vector<finding> CheckData(const std::string& folder) {
 }
 
 std::string FormatFinding(const std::string& folder, const finding& found) {
+  if (found.wholeGame) {
+    return folder.empty() || folder == "." ? found.message : folder + ": " + found.message;
+  }
   std::string text = PathOf(folder, FileName(found.file));
   if (found.line > 0) {
     text += ":" + std::to_string(found.line);

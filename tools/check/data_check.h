@@ -8,12 +8,13 @@
 
 namespace quillmore {
 
-// One problem in the data files: the file, the line (0 when it concerns the whole file) and
-// what is wrong.
+// One finding about the data files: the file, the line (0 when it concerns the whole file) and
+// what is wrong; or, for what concerns the whole game, no file at all.
 struct finding {
   data_file file;
   int line;
   std::string message;
+  bool wholeGame = false;
 };
 
 // Reads the three data files of `folder` the way the game does, through the game's own loaders
@@ -21,7 +22,8 @@ struct finding {
 std::vector<finding> CheckData(const std::string& folder);
 
 // "FOLDER/FILE:LINE: MESSAGE"; without "./" for the working directory, and without the line
-// number when the finding concerns the whole file.
+// number when the finding concerns the whole file. A finding of the whole game is
+// "FOLDER: MESSAGE", or the message alone for the working directory.
 std::string FormatFinding(const std::string& folder, const finding& found);
 
 }  // namespace quillmore

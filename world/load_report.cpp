@@ -1,0 +1,9 @@
+#include "world/load_report.h"
+
+namespace quillmore {
+
+void load_report::Add(data_file file, int line, problem what, const std::string& text) {
+  problems.push_back({file, line, what, text});
+}
+
+}  // namespace quillmore
