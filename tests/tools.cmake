@@ -7,6 +7,9 @@ target_link_libraries(unit_tests PRIVATE quillmore_tools)
 # docs/map.dot, from which docs/map.svg is drawn, is what the map tool prints today.
 add_test(NAME map/committed-graph-is-current
   COMMAND bash -c "$<TARGET_FILE:quillmore-map> | diff -u ${CMAKE_SOURCE_DIR}/docs/map.dot -")
+# docs/story.dot, from which docs/story.svg is drawn, is the story's table as it is today.
+add_test(NAME map/committed-story-is-current
+  COMMAND bash -c "$<TARGET_FILE:quillmore-map> --story | diff -u ${CMAKE_SOURCE_DIR}/docs/story.dot -")
 # As dot lays docs/map.dot out for the picture, no line crosses another place's box and every
 # exit points its way (tools/map/check-layout). Skipped without Graphviz.
 add_test(NAME map/committed-graph-lays-out-cleanly
@@ -36,8 +39,26 @@ foreach(case ${CHECK_CASES})
     get_filename_component(name ${case} NAME)
     add_test(NAME check/${name}
       COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check/run_check $<TARGET_FILE:quillmore-check> ${case}
-              ${CMAKE_SOURCE_DIR}/data)
+              ${CMAKE_SOURCE_DIR}/data $<TARGET_FILE:quillmore>)
+    set(arguments "")
+    if(EXISTS ${case}/arguments)
+      file(READ ${case}/arguments arguments)
+    endif()
+    if(NOT arguments MATCHES "--no-search")
+      set_tests_properties(check/${name} PROPERTIES LABELS search)
+    endif()
   endif()
+endforeach()
+# The checker's walkthroughs win on the data sets the tests share; the broken copies above play
+# theirs, the shipped data's among them. Those sets put the whole cast in a room or two, which
+# makes many states; the shortest win is found well within the limit.
+file(GLOB DATA_SETS CONFIGURE_DEPENDS LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/data/*)
+foreach(set ${DATA_SETS})
+  get_filename_component(name ${set} NAME)
+  add_test(NAME walkthrough/${name}
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check/walkthrough-wins $<TARGET_FILE:quillmore-check>
+            $<TARGET_FILE:quillmore> ${set} --max-states 50000)
+  set_tests_properties(walkthrough/${name} PROPERTIES LABELS search)
 endforeach()
 
 # The package and the benchmark measure a plain build: the sanitizers' runtime would be packaged,

@@ -1,6 +1,7 @@
 #include "tools/check/explorer.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <deque>
 #include <map>
@@ -32,7 +33,7 @@
 // search types whole names, and leaves out the items nothing can pick.
 //
 // The states of play are far too many to visit whole, because every object can be carried
-// anywhere and lists can be in any order. Three reductions keep the search small, each sound by
+// anywhere and lists can be in any order. These reductions keep the search small, each sound by
 // the argument beside it, none hiding a win or a dead end:
 //
 // 1. Order. By the rule above, which item of a list can be picked depends only on which names
@@ -51,10 +52,13 @@
 //    object can always be fetched again: a drop neither wins nor loses anything, and no winning
 //    play is shorter for one. So only objects whose names contain one another are dropped.
 //    When a room cannot lead back, every object the search follows is dropped as well.
+// 4. Copies. Objects of one name are one as far as the game can tell: every rule reads names,
+//    never slots. So a state keeps where the copies of a name are, not which copy is where.
 //
-// The checker tests the condition of the third reduction on every data set; the first two need
-// none beyond the names, which the search reads from the data. Where a limit of states is hit,
-// nothing is claimed beyond what was found.
+// A fifth, for the pub drinks, is in side_quest.cpp. The checker tests the condition of the
+// third and the fifth on every data set and searches without them where they fail; the others
+// need none beyond the names, which the search reads from the data. Where a limit of states is
+// hit, nothing is claimed beyond what was found.
 
 namespace quillmore {
 
@@ -78,10 +82,15 @@ bool Hidden(const std::string& name, const std::vector<const std::string*>& earl
 
 // What the search follows of a world: which objects it moves, and whose order it keeps.
 struct following {
-  std::vector<bool> moved;        // objects the search gets, gives and hands over
-  std::vector<bool> nameTied;     // objects whose names contain one another's: order and drops
-  std::vector<bool> handedOrder;  // objects a hand-over may take: their order in held items
+  // By object; bytes rather than bits, since the key reads them for every state.
+  std::vector<char> moved;        // objects the search gets, gives and hands over
+  std::vector<char> nameTied;     // objects whose names contain one another's: order and drops
+  std::vector<char> handedOrder;  // objects a hand-over may take: their order in held items
   bool dropEverything = false;    // a room the player can reach does not lead back
+  // The objects the search moves, those of one name together: copies of a name are one as
+  // far as the game can tell, so only where the copies are counts, not which copy is where.
+  std::vector<std::vector<int>> namesakes;
+  std::vector<int> firstOfName;  // by object: the first object of its name
 };
 
 bool ContainsAny(const std::string& name, const std::vector<std::string>& texts) {
@@ -141,8 +150,8 @@ following Follow(const world& start, bool drinksMatter) {
     bool tied = false;
     for (int other = 0; other < count; ++other) {
       const std::string& otherName = start.ObjectAt(other).name;
-      tied = tied ||
-             (other != item && (NameContains(name, otherName) || NameContains(otherName, name)));
+      tied = tied || (name != otherName &&
+                      (NameContains(name, otherName) || NameContains(otherName, name)));
     }
     const bool handed = ContainsAny(name, handedOver);
     const bool read = std::find(wanted.begin(), wanted.end(), name) != wanted.end() || handed ||
@@ -152,6 +161,18 @@ following Follow(const world& start, bool drinksMatter) {
     follow.handedOrder.push_back(handed);
   }
   follow.dropEverything = !LeadsBack(start);
+  std::map<std::string, std::size_t> group;
+  std::map<std::string, int> first;
+  for (int item = 0; item < count; ++item) {
+    follow.firstOfName.push_back(first.emplace(start.ObjectAt(item).name, item).first->second);
+    if (follow.moved[static_cast<std::size_t>(item)]) {
+      const auto [at, added] = group.emplace(start.ObjectAt(item).name, follow.namesakes.size());
+      if (added) {
+        follow.namesakes.emplace_back();
+      }
+      follow.namesakes[at->second].push_back(item);
+    }
+  }
   return follow;
 }
 
@@ -197,7 +218,7 @@ class explorer {
   std::string Key(const world& game) const;
   std::vector<typed_command> Commands(const world& game) const;
   void Expand(int from, const world& game);
-  void Add(int from, int action, world&& next);
+  void Add(int from, int action, world&& next, std::string&& key);
   void Note(const world& game);
 
   const world& start;
@@ -212,38 +233,48 @@ class explorer {
 // Where the player is, each person's stages, who stands where in what order, where each object
 // the search follows is, and the order of those whose order matters.
 std::string explorer::Key(const world& game) const {
-  std::string key(1, static_cast<char>(game.CurrentRoom()));
+  // At most one byte for the room, two for each person's stages, one for each person, object
+  // and object's place in the lists, and one to end each list: 1 + 4 * 100 + 2 * 100 + 2 * 100
+  // + 1 bytes, with room to spare.
+  std::array<char, 1024> key;
+  std::size_t length = 0;
+  const auto add = [&key, &length](int byte) { key[length++] = static_cast<char>(byte); };
+  add(game.CurrentRoom());
   for (int someone = 0; someone < game.PeopleCount(); ++someone) {
-    key.push_back(static_cast<char>(game.QuestStage(someone)));
-    key.push_back(static_cast<char>(game.GiftStage(someone)));
+    add(static_cast<int>(game.QuestStage(someone)));
+    add(static_cast<int>(game.GiftStage(someone)));
   }
-  std::string places(static_cast<std::size_t>(game.ObjectCount()), kNowhere);
-  const auto list = [&](slot_list members, char where, const std::vector<bool>& ordered) {
+  std::array<char, kTableSize> places;
+  places.fill(kNowhere);
+  const auto list = [&](slot_list members, int where, const std::vector<char>& ordered) {
     for (const int item : members) {
-      places[static_cast<std::size_t>(item)] = where;
-      if (ordered[static_cast<std::size_t>(item)]) {
-        key.push_back(static_cast<char>(item));
+      places[static_cast<std::size_t>(item)] = static_cast<char>(where);
+      if (ordered[static_cast<std::size_t>(item)] != 0) {
+        add(follow.firstOfName[static_cast<std::size_t>(item)]);
       }
     }
-    key.push_back(kEndOfList);
+    add(kEndOfList);
   };
   for (int place = 0; place < game.RoomCount(); ++place) {
     for (const int member : game.PeopleIn(place)) {
-      key.push_back(static_cast<char>(member));
+      add(member);
     }
-    key.push_back(kEndOfList);
-    list(game.ObjectsIn(place), static_cast<char>(place), follow.nameTied);
+    add(kEndOfList);
+    list(game.ObjectsIn(place), place, follow.nameTied);
   }
   for (int holder = 0; holder < game.PeopleCount(); ++holder) {
-    list(game.HeldBy(holder), static_cast<char>(kTableSize + holder), follow.handedOrder);
+    list(game.HeldBy(holder), kTableSize + holder, follow.handedOrder);
   }
-  list(game.Inventory(), static_cast<char>(2 * kTableSize), follow.nameTied);
-  for (std::size_t item = 0; item < places.size(); ++item) {
-    if (follow.moved[item]) {
-      key.push_back(places[item]);
+  list(game.Inventory(), 2 * kTableSize, follow.nameTied);
+  for (const std::vector<int>& copies : follow.namesakes) {
+    const std::size_t first = length;
+    for (const int item : copies) {
+      add(places[static_cast<std::size_t>(item)]);
     }
+    std::sort(key.begin() + static_cast<std::ptrdiff_t>(first),
+              key.begin() + static_cast<std::ptrdiff_t>(length));
   }
-  return key;
+  return {key.data(), length};
 }
 
 std::vector<typed_command> explorer::Commands(const world& game) const {
@@ -322,8 +353,8 @@ void explorer::Expand(int from, const world& game) {
         const bool every = HasAllPubDrinks(next);
         graph.edges.push_back(
             {from, every ? play_graph::kWonWithDrinks : play_graph::kWon, action, drinks});
-      } else if (Key(next) != here) {
-        Add(from, action, std::move(next));
+      } else if (std::string key = Key(next); key != here) {
+        Add(from, action, std::move(next), std::move(key));
       }
       if (!answered) {
         break;
@@ -333,8 +364,8 @@ void explorer::Expand(int from, const world& game) {
   graph.nodes[static_cast<std::size_t>(from)].endEdge = static_cast<int>(graph.edges.size());
 }
 
-void explorer::Add(int from, int action, world&& next) {
-  const auto [at, added] = seen.emplace(Key(next), static_cast<int>(graph.nodes.size()));
+void explorer::Add(int from, int action, world&& next, std::string&& key) {
+  const auto [at, added] = seen.emplace(std::move(key), static_cast<int>(graph.nodes.size()));
   graph.edges.push_back({from, at->second, action});
   if (added) {
     const int depth = graph.nodes[static_cast<std::size_t>(from)].depth + 1;

@@ -36,6 +36,7 @@ const char kUsage[] =
     "  --walkthrough FILE  write the shortest winning game to FILE, as the lines a player types\n"
     "  --all-drinks        the shortest one that also collects every pub drink\n"
     "  --max-states N      stop the search after N states of play (default 1,000,000)\n"
+    "  --no-search         only check each line of the files; search no play\n"
     "  --help              print this help and exit\n"
     "  --version           print the version and exit\n";
 
@@ -72,17 +73,20 @@ int main(int argc, char** argv) {
   bool walkthroughGiven = false;
   bool allDrinks = false;
   bool limitGiven = false;
+  bool noSearch = false;
   std::string walkthrough;
   std::string limit;
   const tool_option own[] = {{"walkthrough", &walkthroughGiven, &walkthrough},
                              {"all-drinks", &allDrinks},
-                             {"max-states", &limitGiven, &limit}};
+                             {"max-states", &limitGiven, &limit},
+                             {"no-search", &noSearch}};
   const int status = ReadToolOptions(argc, argv, "quillmore-check", kUsage, own);
   if (status != -1) {
     return status;
   }
   const std::size_t maxStates = limitGiven ? std::strtoull(limit.c_str(), nullptr, 10) : 0;
-  if (argc - optind > 1 || (allDrinks && !walkthroughGiven) || (limitGiven && maxStates == 0)) {
+  if (argc - optind > 1 || (allDrinks && !walkthroughGiven) || (limitGiven && maxStates == 0) ||
+      (noSearch && walkthroughGiven)) {
     std::cerr << "usage: quillmore-check [--walkthrough FILE [--all-drinks]] [FOLDER]\n";
     return kUnproven;
   }
@@ -93,7 +97,7 @@ int main(int argc, char** argv) {
   world game;
   load_report loaded;
   std::optional<play> winning;
-  if (Load(folder, game, loaded)) {
+  if (!noSearch && Load(folder, game, loaded)) {
     const exploration found = Explore(game, limitGiven ? maxStates : kDefaultMaxStates);
     const exploration_findings said = Report(found, game, loaded);
     findings.insert(findings.end(), said.findings.begin(), said.findings.end());

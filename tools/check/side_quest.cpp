@@ -7,14 +7,15 @@
 #include "story/pub_drinks.h"
 #include "world/name_match.h"
 
-// The fourth reduction: the pub drinks as things to pick up. When every object whose name holds
-// a pub drink's lies in a room, or is carried from the start, and the search of the story did not
-// move it (nobody wants it, no hand-over takes it, and its name contains no other object's and
-// is contained in none), then getting it changes nothing but its own place: no command's outcome
-// reads where it is, and nothing takes it from the player again. A state of the side quest is
-// then a state of that search together with which of those objects the player carries, and its
-// commands are that search's commands, which keep what is carried, and getting one of them where
-// it lies. The side quest is searched on that product without playing a command again.
+// The fifth reduction (the first four are in explorer.cpp): the pub drinks as things to pick up.
+// When every object whose name holds a pub drink's lies in a room, or is carried from the start,
+// and the search of the story did not move it (nobody wants it, no hand-over takes it, and its name
+// contains no other object's and is contained in none), then getting it changes nothing but its own
+// place: no command's outcome reads where it is, and nothing takes it from the player again. A
+// state of the side quest is then a state of that search together with which of those objects the
+// player carries, and its commands are that search's commands, which keep what is carried, and
+// getting one of them where it lies. The side quest is searched on that product without playing a
+// command again.
 
 namespace quillmore {
 
@@ -221,7 +222,7 @@ void side_quest::Run(bool complete, exploration& found) {
 
 }  // namespace
 
-bool SideQuestOnGraph(const play_graph& graph, const world& start, const std::vector<bool>& moved,
+bool SideQuestOnGraph(const play_graph& graph, const world& start, const std::vector<char>& moved,
                       exploration& found) {
   // Drinks the graph moves, and those carried from the start, count in the wins themselves;
   // drinks somebody holds and never hands over are out of reach for good.

@@ -19,7 +19,7 @@ constexpr unsigned kEveryPubDrink = (1U << 5) - 1;
 // lie (see side_quest.cpp for when that is sound). `moved` says, by object, which ones that
 // search moved. Fills in the drinks' part of `found` and returns true; returns false, and fills
 // in nothing, when the drinks take part in the story and need a search of their own.
-bool SideQuestOnGraph(const play_graph& graph, const world& start, const std::vector<bool>& moved,
+bool SideQuestOnGraph(const play_graph& graph, const world& start, const std::vector<char>& moved,
                       exploration& found);
 
 }  // namespace quillmore

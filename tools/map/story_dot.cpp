@@ -1,0 +1,93 @@
+#include "tools/map/story_dot.h"
+
+#include <set>
+#include <string>
+
+#include "story/story.h"
+
+namespace quillmore {
+
+namespace {
+
+std::string Quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
+
+void Edge(std::ostream& out, const std::string& from, const std::string& to,
+          const std::string& label, const char* style = "solid") {
+  out << "  " << Quoted(from) << " -> " << Quoted(to) << " [label=" << Quoted(label)
+      << ", style=" << style << "];\n";
+}
+
+// What a step the story takes does to another person, said on the arrow.
+std::string Effect(const story_step& step) {
+  switch (step.what) {
+    case effect::kBringIn:
+      return "brings in";
+    case effect::kSetGift:
+      return "has news for";
+    case effect::kSetQuest:
+    case effect::kFinishErrand:
+      break;
+  }
+  return "opens";
+}
+
+void Steps(std::ostream& out, const role& part, std::span<const story_step> steps) {
+  for (const story_step& step : steps) {
+    if (step.who != nullptr) {
+      Edge(out, part.name, step.who, Effect(step));
+    }
+  }
+}
+
+}  // namespace
+
+void WriteStoryDot(std::ostream& out) {
+  constexpr const char* kWon = "the game is won";
+  out << "// The errand chain of Quillmore, drawn from the story's table: who wants what, who "
+         "hands\n// over what, and whose errand opens whose. Made by quillmore-map --story; "
+         "render with\n// dot -Tsvg.\n"
+      << "digraph story {\n  rankdir=TB;\n  nodesep=0.3;\n  ranksep=0.45;\n"
+      << "  node [fontname=\"Helvetica\", fontsize=13];\n"
+      << "  edge [fontname=\"Helvetica\", fontsize=11];\n";
+  std::set<std::string> objects;
+  for (const role& part : Cast()) {
+    const bool inTheChain = part.wants != nullptr || part.handsOver != nullptr ||
+                            part.nextErrand != nullptr || part.winsGame;
+    if (!inTheChain) {
+      continue;
+    }
+    const bool open = part.startStage == quest_stage::kOpen;
+    out << "  " << Quoted(part.name) << " [shape=box"
+        << (open ? ", style=bold, xlabel=\"open from the start\"" : "") << "];\n";
+    for (const char* item : {part.wants, part.handsOver}) {
+      if (item != nullptr && objects.insert(item).second) {
+        out << "  " << Quoted(item) << " [shape=ellipse];\n";
+      }
+    }
+  }
+  out << "  " << Quoted(kWon) << " [shape=box, peripheries=2];\n";
+  for (const role& part : Cast()) {
+    if (part.wants != nullptr) {
+      Edge(out, part.wants, part.name, "wanted by");
+    }
+    if (part.handsOver != nullptr) {
+      Edge(out, part.name, part.handsOver, "hands over");
+    }
+    if (part.nextErrand != nullptr) {
+      Edge(out, part.name, part.nextErrand, "opens");
+    }
+    if (part.before.who != nullptr) {
+      Edge(out, part.before.who, part.name, "once done, readies", "dashed");
+    }
+    Steps(out, part, part.afterTalk);
+    Steps(out, part, part.afterGift);
+    if (part.winsGame) {
+      Edge(out, part.name, kWon, "tells the player who he is");
+    }
+  }
+  out << "}\n";
+}
+
+}  // namespace quillmore
