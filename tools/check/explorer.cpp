@@ -211,7 +211,7 @@ class explorer {
       : start(start), follow(follow), maxStates(maxStates) {}
 
   // Fills in the graph; false when the limit of states was hit first.
-  bool Run(exploration& found);
+  bool Run(exploration& into);
   const play_graph& Graph() const { return graph; }
 
  private:

@@ -80,9 +80,9 @@ class side_quest {
     return items[i].room == graph.nodes[static_cast<std::size_t>(node)].room &&
            (mask & (1U << i)) == 0;
   }
-  void Reach(state from, state to, int action);
+  void Reach(state from, state to, int by);
   play PathTo(state at) const;
-  typed_command Action(int action) const;
+  typed_command Action(int by) const;
   std::vector<std::vector<bool>> CanWin() const;
 
   const play_graph& graph;
