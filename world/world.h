@@ -106,6 +106,7 @@ class world {
     std::vector<person> people;
     // Every text and exit, one after another: equal for equal tables.
     std::string Contents() const;
+    bool SameAs(const tables& other) const;
   };
   // Where each object and person is, the player, and the stages. Every list of objects runs
   // through `nextObject` and every list of people through `nextPerson`; a slot in no list has
