@@ -75,7 +75,10 @@ void reporter::Verdicts() {
   } else {
     Game("whether the game can be won" + unproven);
   }
-  if (found.shortestWinWithDrinks) {
+  if (found.shortestWinWithDrinks && !found.drinksWinShortest) {
+    Game("the game can be won with every pub drink in " +
+         Commands(found.shortestWinWithDrinks->size()) + "; whether in fewer" + unproven);
+  } else if (found.shortestWinWithDrinks) {
     Game("the game can be won with every pub drink in " +
          Commands(found.shortestWinWithDrinks->size()));
   } else if (found.finished) {

@@ -31,6 +31,8 @@ struct exploration {
   double seconds = 0;
   std::optional<play> shortestWin;
   std::optional<play> shortestWinWithDrinks;
+  // Whether no shorter win with every pub drink can hide in states the search did not reach.
+  bool drinksWinShortest = true;
   std::vector<lost_way> deadEnds;       // after which the game can no longer be won
   std::vector<lost_way> sideQuestEnds;  // after which every pub drink can no longer be carried
   std::vector<bool> roomsReached;       // by slot: the player stood there in some play

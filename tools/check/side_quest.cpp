@@ -196,6 +196,8 @@ void side_quest::Run(bool complete, exploration& found) {
   }
   found.statesWithDrinks = order.size();
   if (!complete) {
+    // A state the search of the story did not reach may lie on a shorter way.
+    found.drinksWinShortest = false;
     return;
   }
   const std::vector<std::vector<bool>> can = CanWin();
