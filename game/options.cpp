@@ -2,6 +2,9 @@
 
 #include <getopt.h>
 
+#include <iostream>
+#include <string_view>
+
 namespace quillmore {
 
 const char* const kUsage =
@@ -18,6 +21,17 @@ const char* const kUsage =
     "      --help      print this help and exit\n"
     "      --version   print the version and exit\n";
 
+std::string RefusedOption(const char* program, int code, int before, char** argv) {
+  // Stopped inside a group of short options (-cx), or after the option or group it took whole.
+  std::string option = {'-', static_cast<char>(optopt)};
+  if (optind > before && std::string_view(argv[optind - 1]).starts_with("--")) {
+    option = argv[optind - 1];
+  }
+  const std::string why =
+      code == ':' ? "option '" + option + "' needs a value" : "unknown option '" + option + "'";
+  return std::string(program) + ": " + why + "; see " + program + " --help\n";
+}
+
 options ReadOptions(int argc, char** argv) {
   static const option kOptions[] = {{"continue", no_argument, nullptr, 'c'},
                                     {"plain", no_argument, nullptr, 'p'},
@@ -25,8 +39,11 @@ options ReadOptions(int argc, char** argv) {
                                     {"version", no_argument, nullptr, 'v'},
                                     {nullptr, 0, nullptr, 0}};
   options chosen;
+  opterr = 0;  // the game says itself what it refuses, and where to look
   for (;;) {
-    switch (getopt_long(argc, argv, "c", kOptions, nullptr)) {
+    const int before = optind;
+    const int code = getopt_long(argc, argv, ":c", kOptions, nullptr);
+    switch (code) {
       case -1:
         return chosen;
       case 'c':
@@ -42,6 +59,7 @@ options ReadOptions(int argc, char** argv) {
         chosen.version = true;
         break;
       default:
+        std::cerr << RefusedOption("quillmore", code, before, argv);
         chosen.wrong = true;
         return chosen;
     }
