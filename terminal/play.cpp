@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <filesystem>
+#include <iostream>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -17,6 +18,11 @@
 namespace quillmore {
 
 namespace {
+
+// Said on standard error, after the game's own line, when it starts where its data files are not.
+constexpr const char* kStartInTheDataFolder =
+    "quillmore: start it in the folder that holds rooms.txt, people.txt and objects.txt (data/ "
+    "in its source), or install it to play from any folder.\n";
 
 // Prompts and echo go to the terminal the player types at: standard output, or, when that is
 // redirected, standard error. None when neither is a terminal.
@@ -66,7 +72,12 @@ int Play(const options& chosen, platform& system, std::istream& in, std::ostream
       io.Line(notice);
     }
   }
-  return PlayGame(io, rooms, objects, people);
+  const bool dataHere = rooms && objects && people;
+  const int status = PlayGame(io, rooms, objects, people);
+  if (!dataHere && !chosen.plain && system.IsTerminal(kStandardError)) {
+    std::cerr << kStartInTheDataFolder;
+  }
+  return status;
 }
 
 }  // namespace quillmore
