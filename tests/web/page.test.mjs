@@ -163,11 +163,11 @@ test('Tab completes commands and names as the game sees them, with their capital
   await page.keyboard.type('give english coins');
   await page.keyboard.press('Enter');
   await page.waitForFunction(() => window.quillmoreWaits.at(-1).wanted === 'person');
-  assert.equal(await tab('co'), 'Conor');  // a name at "To whom?"
+  assert.equal(await tab('co'), 'Conor ');  // a name at "To whom?", and a blank after it
   await page.keyboard.press('Enter');
-  assert.equal(await tab('talk co'), 'talk Conor');
-  assert.equal(await tab('talk NOR'), 'talk Conor');  // a name that contains what was typed
-  assert.equal(await tab('i'), 'inventory');
+  assert.equal(await tab('talk co'), 'talk Conor ');
+  assert.equal(await tab('talk NOR'), 'talk Conor ');  // a name that contains what was typed
+  assert.equal(await tab('i'), 'inventory ');
   assert.deepEqual(await choices(), []);
 
   // Several: listed, and announced once, however often Tab is pressed.
@@ -184,7 +184,7 @@ test('Tab completes commands and names as the game sees them, with their capital
   await typeLines(page, walkthroughLines.slice(6, 32));
   assert.equal(await tab('drop pi'), 'drop pint of ');
   assert.deepEqual(await choices(), ['pint of Bulmers Cider', "pint of Murphy's"]);
-  assert.equal(await tab('drop pint of m'), "drop pint of Murphy's");
+  assert.equal(await tab('drop pint of m'), "drop pint of Murphy's ");
   // Nothing to complete leaves the line; on an empty line Tab moves on through the page.
   assert.equal(await tab('xyz'), 'xyz');
   await page.fill('#command', '');
