@@ -102,7 +102,7 @@ TEST(TypedPlay, AHintFollowsTheGamesReplyOnceAGameOnlyWhereThePlayerTypes) {
             1u);
   for (const char* hint :
        {"(To look at something, type look and its name.)\n",
-        "(To go somewhere, type its direction alone: north, south, east or west, or n, s, e, w.)\n",
+        "(Type the direction alone: north, south, east or west, or n, s, e, w.)\n",
         "There is no person by that name here.\n\n"
         "(To talk to someone, type talk and the name, without to.)\n",
         "(To pick something up, type get and its name.)\n",
