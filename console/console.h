@@ -34,17 +34,17 @@ class console {
   // Skips whitespace, line ends included, then takes the characters up to the next whitespace,
   // which stays unread.
   bool ReadWord(std::string& word);
-  // `question` is what the game asks for, in a few words ("get what?"), which a front end may
+  // `asked` is what the game asks for, in a few words ("get what?"), which a front end may
   // prompt with; a front end is always told it before the read, and plain streams ignore it.
   //
   // Reads up to the next line end, which is consumed and not kept. The line may be empty.
-  bool ReadLine(std::string& line, wanted what, std::string_view question = {});
+  bool ReadLine(std::string& line, wanted what, std::string_view asked = {});
   // Takes exactly one character, whatever it is.
-  bool ReadCharacter(char& character, wanted what, std::string_view question = {});
+  bool ReadCharacter(char& character, wanted what, std::string_view asked = {});
   // Reads the rest of the line and throws it away, without keeping it in memory.
   bool DiscardLine();
   // Skips whitespace, line ends included, and takes the next single character.
-  bool ReadAnswer(char& character, std::string_view question = {});
+  bool ReadAnswer(char& character, std::string_view asked = {});
   // Waits for one key; on a terminal a single key press without Enter.
   bool ReadKey();
 
