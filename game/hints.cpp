@@ -65,36 +65,31 @@ std::size_t EntryFor(std::string_view typed) {
   return CommandFor(lower) != command::kUnknown ? kCapitals : std::size(kHints);
 }
 
-std::string Filled(std::string_view text, std::string_view word) {
-  std::string filled(text);
-  const std::size_t at = filled.find("{word}");
+// The hint of `entry` as said where the player types, with {word} filled in from `typed`.
+std::string Said(std::size_t entry, hints where, std::string_view typed) {
+  const hint& chosen = kHints[entry];
+  std::string said =
+      where == hints::kPage && chosen.inPage != nullptr ? chosen.inPage : chosen.atTerminal;
+  const std::size_t at = said.find("{word}");
   if (at != std::string::npos) {
-    filled.replace(at, std::string_view("{word}").size(), word);
+    said.replace(at, std::string_view("{word}").size(), Lower(typed));
   }
-  return filled;
+  return said;
 }
 
 }  // namespace
 
-std::string hint_book::For(std::string_view typed, hints where) {
-  const std::size_t entry = EntryFor(typed);
-  if (where == hints::kNone || entry == std::size(kHints)) {
-    return {};
-  }
-  const hint& chosen = kHints[entry];
-  const char* text =
-      where == hints::kPage && chosen.inPage != nullptr ? chosen.inPage : chosen.atTerminal;
-  return Filled(text, Lower(typed));
-}
-
 void hint_book::After(console& io, std::string_view typed) {
   static_assert(std::size(kHints) <= kMostHints);
+  if (io.Hints() == hints::kNone) {
+    return;  // piped play spends nothing on hints
+  }
   const std::size_t entry = EntryFor(typed);
-  if (io.Hints() == hints::kNone || entry == std::size(kHints) || given[entry]) {
+  if (entry == std::size(kHints) || given[entry]) {
     return;
   }
   given[entry] = true;
-  io.Line(For(typed, io.Hints()));
+  io.Line(Said(entry, io.Hints(), typed));
 }
 
 bool BeginsWithWord(std::string_view name, std::string_view word) {

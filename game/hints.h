@@ -2,7 +2,6 @@
 #define QUILLMORE_GAME_HINTS_H_
 
 #include <bitset>
-#include <string>
 #include <string_view>
 
 #include "console/console.h"
@@ -18,10 +17,6 @@ class hint_book {
   // After the game's reply to `typed`: a command word the game does not know, or "look at" or
   // "talk to" when the name after look or talk begins with that word.
   void After(console& io, std::string_view typed);
-
-  // The hint for `typed`, filled in for where the player types; empty when there is none. Said
-  // or not, as often as asked.
-  static std::string For(std::string_view typed, hints where);
 
  private:
   static constexpr std::size_t kMostHints = 16;

@@ -33,20 +33,9 @@ constexpr const char* kBindings[][2] = {
     {"^R", "quillmore-search"},
 };
 
-// The terminal's descriptor while a line editor lives, for the interrupt's line end.
+// The terminal's descriptor while a line editor lives, for the interrupt's row end.
 int editedTerminal = -1;
 struct sigaction interruptBefore {};
-
-// Ctrl-C: libedit has put the terminal back as it found it and passed the interrupt on. This
-// ends the row the player was typing on, then lets the interrupt end the game as it would have.
-extern "C" void EndRowAndInterrupt(int signal) {
-  if (editedTerminal >= 0) {
-    const ssize_t ignored = write(editedTerminal, "\n", 1);
-    static_cast<void>(ignored);
-  }
-  std::signal(signal, SIG_DFL);
-  std::raise(signal);
-}
 
 std::string Lower(std::string_view text) {
   std::string lower(text);
@@ -88,7 +77,7 @@ line_editor::line_editor(std::FILE* in, std::FILE* out, std::filesystem::path hi
 
   editedTerminal = fileno(out);
   struct sigaction interrupt {};
-  interrupt.sa_handler = &EndRowAndInterrupt;
+  interrupt.sa_handler = &line_editor::EndRowAndRaise;
   sigemptyset(&interrupt.sa_mask);
   sigaction(SIGINT, &interrupt, &interruptBefore);
 }
@@ -98,6 +87,17 @@ line_editor::~line_editor() {
   editedTerminal = -1;
   el_end(editor);
   history_end(past);
+}
+
+// Ctrl-C: libedit's own handler has put the terminal back as it found it and passed the
+// interrupt on to this one.
+void line_editor::EndRowAndRaise(int signal) {
+  if (editedTerminal >= 0) {
+    const ssize_t ignored = write(editedTerminal, "\n", 1);
+    static_cast<void>(ignored);
+  }
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
 }
 
 bool line_editor::ReadLine(std::string_view shown, std::string& line, bool remember) {
@@ -205,16 +205,12 @@ unsigned char line_editor::Search() {
   for (;;) {
     ShowSearch(sought, found, line);
     char key = 0;
-    if (el_getc(editor, &key) != 1) {
-      Replace(before);
-      return CC_REDISPLAY;
-    }
-    if (key == kControlG) {
+    if (el_getc(editor, &key) != 1 || key == kControlG) {
       Replace(before);
       return CC_REDISPLAY;
     }
     if (key == kControlR) {
-      found = !sought.empty() && find(found ? at + 1 : at);
+      found = !sought.empty() && find(at + 1);
     } else if (key == kDelete || key == kControlH) {
       if (!sought.empty()) {
         sought.pop_back();

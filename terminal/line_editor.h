@@ -33,6 +33,11 @@ class line_editor {
   // of input. The line is added to the history unless `remember` is false.
   bool ReadLine(std::string_view shown, std::string& line, bool remember = true);
 
+  // What an interrupt runs while an editor lives, once libedit has put the terminal back: ends
+  // the row on the editor's output, then gives `signal` its own action, which for Ctrl-C ends
+  // the game.
+  static void EndRowAndRaise(int signal);
+
  private:
   static char* Prompt(editline* editor);
   static unsigned char CompleteKey(editline* editor, int key);

@@ -1,10 +1,13 @@
 // What a player who types at a terminal or in the page is given beyond piped play: the question
-// each read asks, for the prompt; the hints; an answer taken as a whole line; Tab's blank; and
-// options refused in a line that names --help.
+// each read asks, for the prompt; the hints; an answer taken as a whole line; Tab's blank; the
+// row ended at Ctrl-C; and options refused in a line that names --help.
 
 #include <getopt.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <csignal>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -16,6 +19,7 @@
 #include "game/game.h"
 #include "game/options.h"
 #include "game/talk.h"
+#include "terminal/line_editor.h"
 #include "test_world.h"
 
 namespace quillmore {
@@ -36,6 +40,16 @@ class typing_player : public front_end {
   hints where;
   console* attached = nullptr;
   std::vector<std::string> asked;
+};
+
+// A front end that leaves the hints as front ends have them unless they say otherwise.
+class plain_player : public front_end {
+ public:
+  void Attach(console& /*io*/) override {}
+  void Waiting(wanted /*what*/) override {}
+  bool ReadKey(std::istream& in) override { return in.get() != std::istream::traits_type::eof(); }
+  void GameOver() override {}
+  int LineWidth() override { return 0; }
 };
 
 std::string ShippedFile(const char* name) {
@@ -119,8 +133,9 @@ TEST(TypedPlay, AHintFollowsTheGamesReplyOnceAGameOnlyWhereThePlayerTypes) {
   EXPECT_EQ(Count(Play(typed, &page),
                   "(Your game is kept as you play, and goes on when you open the page again.)\n"),
             1u);
-  // A front end that shows none writes what piped play writes.
-  typing_player none(hints::kNone);
+  // A front end that shows none, as front ends do unless they say so, writes what piped play
+  // writes.
+  plain_player none;
   EXPECT_EQ(Play(typed, &none), Play(typed, nullptr));
   EXPECT_EQ(Count(Play(typed, nullptr), "\n("), 0u);
 }
@@ -166,6 +181,24 @@ TEST(TypedPlay, TabPutsABlankAfterAWholeWordAndTheGameReadsNone) {
   EXPECT_FALSE(Complete(game, wanted::kAnswer, "").names);
 }
 
+TEST(TypedPlay, AnInterruptEndsTheRowTypedOnThenTakesItsOwnCourse) {
+  int ends[2] = {};
+  ASSERT_EQ(pipe(ends), 0);
+  std::FILE* in = std::fopen("/dev/null", "r");
+  std::FILE* out = fdopen(ends[1], "w");
+  {
+    const line_editor editor(in, out, {}, [](std::string_view) { return completion{}; });
+    // The window's size changing stands in for Ctrl-C: its own course is to be ignored.
+    line_editor::EndRowAndRaise(SIGWINCH);
+  }
+  std::fclose(out);
+  std::fclose(in);
+  char written[16] = {};
+  EXPECT_EQ(read(ends[0], written, sizeof written), 1);
+  EXPECT_EQ(written[0], '\n');
+  close(ends[0]);
+}
+
 // Reads `arguments` as the game's options; returns what was said on standard error.
 std::string Refused(std::vector<std::string> arguments, options& chosen) {
   std::vector<char*> argv;
@@ -194,6 +227,14 @@ TEST(TypedPlay, AnOptionRefusedIsNamedAsTypedWithHelp) {
   EXPECT_EQ(Refused({"-c", "--plain"}, chosen), "");
   EXPECT_FALSE(chosen.wrong);
   EXPECT_TRUE(chosen.resume && chosen.plain);
+
+  // A tool's option without its value: getopt_long has taken the option, and found nothing after.
+  std::string tool = "quillmore-check";
+  std::string option = "--walkthrough";
+  char* argv[] = {tool.data(), option.data()};
+  optind = 2;
+  EXPECT_EQ(RefusedOption("quillmore-check", ':', 1, argv),
+            "quillmore-check: option '--walkthrough' needs a value; see quillmore-check --help\n");
 }
 
 }  // namespace
