@@ -65,9 +65,10 @@ bool command_loop::ReadRestOfLine(std::string& text, wanted what, message prompt
 
 // While `text` is empty: asks the question on a line of its own and reads a whole new line.
 bool command_loop::AskWhileEmpty(std::string& text, message question, wanted what, message prompt) {
+  const std::string asked = Text(prompt);
   while (text.empty()) {
     Say(io, question);
-    if (!io.ReadLine(text, what, Text(prompt))) {
+    if (!io.ReadLine(text, what, asked)) {
       return false;
     }
   }
@@ -115,7 +116,8 @@ command_loop::report command_loop::Give() {
     return report::kGoOn;
   }
   Say(io, message::kGiveToWhom);
-  if (!io.ReadLine(personName, wanted::kPerson, Text(message::kGiveToWhomPrompt)) ||
+  const std::string toWhom = Text(message::kGiveToWhomPrompt);
+  if (!io.ReadLine(personName, wanted::kPerson, toWhom) ||
       !AskWhileEmpty(personName, message::kEnterAName, wanted::kPerson,
                      message::kGiveToWhomPrompt)) {
     return report::kGoOn;

@@ -89,12 +89,20 @@ void hint_book::After(console& io, std::string_view typed) {
     return;
   }
   given[entry] = true;
-  io.Line(Said(entry, io.Hints(), typed));
+  const std::string said = Said(entry, io.Hints(), typed);
+  io.Line(std::string_view(said));
 }
 
 bool BeginsWithWord(std::string_view name, std::string_view word) {
-  return name.size() >= word.size() && Lower(name.substr(0, word.size())) == word &&
-         (name.size() == word.size() || name[word.size()] == ' ');
+  if (name.size() < word.size() || (name.size() > word.size() && name[word.size()] != ' ')) {
+    return false;
+  }
+  for (std::size_t at = 0; at < word.size(); ++at) {
+    if (std::tolower(static_cast<unsigned char>(name[at])) != word[at]) {
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace quillmore

@@ -23,7 +23,8 @@ class hint_book {
   std::bitset<kMostHints> given;
 };
 
-// Whether `name`, a name as typed after a command, begins with the word `word` ("at couple").
+// Whether `name`, a name as typed after a command, begins with `word`, in small letters, as a
+// word of its own in any case ("At couple" with "at").
 bool BeginsWithWord(std::string_view name, std::string_view word);
 
 }  // namespace quillmore

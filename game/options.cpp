@@ -29,9 +29,11 @@ std::string RefusedOption(const char* program, int code, int before, char** argv
   if (optind > before && std::string_view(argv[optind - 1]).starts_with("--")) {
     option = argv[optind - 1];
   }
-  const std::string why =
-      code == ':' ? "option '" + option + "' needs a value" : "unknown option '" + option + "'";
-  return std::string(program) + ": " + why + "; see " + program + " --help\n";
+  std::string line(program);
+  line.append(code == ':' ? ": option '" : ": unknown option '").append(option);
+  return line.append(code == ':' ? "' needs a value; see " : "'; see ")
+      .append(program)
+      .append(" --help\n");
 }
 
 options ReadOptions(int argc, char** argv) {

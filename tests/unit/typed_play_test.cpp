@@ -17,6 +17,7 @@
 #include "console/console.h"
 #include "game/completion.h"
 #include "game/game.h"
+#include "game/hints.h"
 #include "game/options.h"
 #include "game/talk.h"
 #include "terminal/line_editor.h"
@@ -140,6 +141,15 @@ TEST(TypedPlay, AHintFollowsTheGamesReplyOnceAGameOnlyWhereThePlayerTypes) {
   EXPECT_EQ(Count(Play(typed, nullptr), "\n("), 0u);
 }
 
+TEST(TypedPlay, LookAtAndTalkToAreTheWordsAtAndToFirstInAName) {
+  for (const char* name : {"at", "at couple", "AT couple", "At  couple"}) {
+    EXPECT_TRUE(BeginsWithWord(name, "at")) << name;
+  }
+  for (const char* name : {"", "a", "atlas", "the couple", "bat couple", " at couple"}) {
+    EXPECT_FALSE(BeginsWithWord(name, "at")) << name;
+  }
+}
+
 TEST(TypedPlay, AnAnswerLineIsAOrBInEitherCaseAndNothingElse) {
   std::string given = "untouched";
   for (const char* typed : {"", "\n", "get pint\n", "Liam\n", "ab\n", "a b\n", "c\n", "aa\n"}) {
@@ -170,6 +180,9 @@ TEST(TypedPlay, TabPutsABlankAfterAWholeWordAndTheGameReadsNone) {
   line = " look";
   DropTrailingBlanks(line);
   EXPECT_EQ(line, " look");
+  line.clear();
+  DropTrailingBlanks(line);
+  EXPECT_EQ(line, "");
 
   // Whether the candidates are names, which a touch screen offers to tap.
   world game;
