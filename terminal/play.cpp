@@ -19,10 +19,10 @@ namespace quillmore {
 
 namespace {
 
-// Said on standard error, after the game's own line, when it starts where its data files are not.
+// Said on standard error, after the game's own line, when it starts where its data files are not;
+// short enough for one row of a terminal 80 columns wide.
 constexpr const char* kStartInTheDataFolder =
-    "quillmore: start it in the folder that holds rooms.txt, people.txt and objects.txt (data/ "
-    "in its source), or install it to play from any folder.\n";
+    "Start the game where rooms.txt, people.txt and objects.txt are, or install it.\n";
 
 // Prompts and echo go to the terminal the player types at: standard output, or, when that is
 // redirected, standard error. None when neither is a terminal.
