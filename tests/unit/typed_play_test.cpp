@@ -1,6 +1,6 @@
-// What a player who types at a terminal or in the page is given beyond piped play: the question
-// each read asks, for the prompt; the hints; an answer taken as a whole line; Tab's blank; the
-// row ended at Ctrl-C; and options refused in a line that names --help.
+// What a player who types at a terminal or in the page is given beyond piped play: the hints; an
+// answer taken as a whole line; Tab's blank; the row ended at Ctrl-C; and options refused in a
+// line that names --help.
 
 #include <getopt.h>
 #include <gtest/gtest.h>
@@ -15,7 +15,6 @@
 
 #include "console/completion.h"
 #include "console/console.h"
-#include "game/completion.h"
 #include "game/game.h"
 #include "game/hints.h"
 #include "game/options.h"
@@ -26,23 +25,6 @@
 namespace quillmore {
 namespace {
 
-// A player who types: shown the hints of `where`, and noting what the game asks for at each
-// read.
-class typing_player : public front_end {
- public:
-  explicit typing_player(hints where) : where(where) {}
-  void Attach(console& io) override { attached = &io; }
-  void Waiting(wanted /*what*/) override { asked.push_back(attached->Question()); }
-  bool ReadKey(std::istream& in) override { return in.get() != std::istream::traits_type::eof(); }
-  void GameOver() override {}
-  int LineWidth() override { return 0; }
-  hints Hints() override { return where; }
-
-  hints where;
-  console* attached = nullptr;
-  std::vector<std::string> asked;
-};
-
 // A front end that leaves the hints as front ends have them unless they say otherwise.
 class plain_player : public front_end {
  public:
@@ -51,6 +33,16 @@ class plain_player : public front_end {
   bool ReadKey(std::istream& in) override { return in.get() != std::istream::traits_type::eof(); }
   void GameOver() override {}
   int LineWidth() override { return 0; }
+};
+
+// A player who types, shown the hints of `where`.
+class typing_player : public plain_player {
+ public:
+  explicit typing_player(hints where) : where(where) {}
+  hints Hints() override { return where; }
+
+ private:
+  hints where;
 };
 
 std::string ShippedFile(const char* name) {
@@ -78,29 +70,6 @@ std::size_t Count(const std::string& text, const std::string& part) {
     ++count;
   }
   return count;
-}
-
-TEST(TypedPlay, EveryReadSaysWhatTheGameAsksForAndACommandNothing) {
-  typing_player player(hints::kTerminal);
-  Play("g\npint\nd\nx\ngive\ncoins\n\nConor\nt\nnobody\nlook\n", &player);
-  const std::string get = "get what?";
-  const std::string drop = "drop what?";
-  const std::string give = "give what?";
-  const std::string to = "give to whom?";
-  const std::string talk = "talk to whom?";
-  // Each command reads the character after its word, then a line: both ask the same.
-  EXPECT_EQ(player.asked,
-            (std::vector<std::string>{"", get, get, "", drop, drop, "", give, give, to, to, "",
-                                      talk, talk, "", "look at what?", ""}));
-
-  std::istringstream in("x\nb\n");
-  std::ostringstream out;
-  typing_player answering(hints::kTerminal);
-  console io(in, out, &answering);
-  const question asked{
-      .optionA = "a) Yes.", .optionB = "b) No.", .complaint = "Eh?", .a = {}, .b = {}};
-  EXPECT_EQ(AskChoice(io, asked), 'b');
-  EXPECT_EQ(answering.asked, (std::vector<std::string>{"a or b?", "a or b?"}));
 }
 
 TEST(TypedPlay, AHintFollowsTheGamesReplyOnceAGameOnlyWhereThePlayerTypes) {
@@ -183,15 +152,6 @@ TEST(TypedPlay, TabPutsABlankAfterAWholeWordAndTheGameReadsNone) {
   line.clear();
   DropTrailingBlanks(line);
   EXPECT_EQ(line, "");
-
-  // Whether the candidates are names, which a touch screen offers to tap.
-  world game;
-  LoadWorld(game, "Fitzgerald Park\npark\ndetail", "Conor\nPark", "photo slip\nslip\nUSER");
-  EXPECT_TRUE(Complete(game, wanted::kCommand, "talk ").names);
-  EXPECT_TRUE(Complete(game, wanted::kPerson, "").names);
-  EXPECT_FALSE(Complete(game, wanted::kCommand, "ta").names);
-  EXPECT_FALSE(Complete(game, wanted::kCommand, "n e").names);
-  EXPECT_FALSE(Complete(game, wanted::kAnswer, "").names);
 }
 
 TEST(TypedPlay, AnInterruptEndsTheRowTypedOnThenTakesItsOwnCourse) {
