@@ -32,6 +32,10 @@ function(quillmore_launcher out bin lib data)
   configure_file(${CMAKE_SOURCE_DIR}/tools/quillmore.sh ${out} @ONLY)
 endfunction()
 
+# docs/quillmore.6 names the data folder of the default prefix, /usr/local, in one line; the
+# installed manual names the folder it was installed to.
+set(QUILLMORE_MANUAL_DATA_LINE ".ds Qd /usr/local/share/quillmore")
+
 # Any prefix. The prefix is known only when installing, so that is when quillmore.6 is given
 # the path of its data folder.
 quillmore_launcher(${CMAKE_BINARY_DIR}/prefix/quillmore bin lib/quillmore share/quillmore)
@@ -43,8 +47,8 @@ install(FILES ${CMAKE_SOURCE_DIR}/docs/quillmore-check.1 ${CMAKE_SOURCE_DIR}/doc
         DESTINATION share/man/man1 COMPONENT prefix)
 install(CODE "
   file(READ [[${CMAKE_SOURCE_DIR}/docs/quillmore.6]] page)
-  set(QUILLMORE_DATA_DIR \"\${CMAKE_INSTALL_PREFIX}/share/quillmore\")
-  string(CONFIGURE \"\${page}\" page @ONLY)
+  string(REPLACE [[${QUILLMORE_MANUAL_DATA_LINE}]]
+         \".ds Qd \${CMAKE_INSTALL_PREFIX}/share/quillmore\" page \"\${page}\")
   file(WRITE [[${CMAKE_BINARY_DIR}/prefix/quillmore.6]] \"\${page}\")
   file(INSTALL [[${CMAKE_BINARY_DIR}/prefix/quillmore.6]]
        DESTINATION \"\${CMAKE_INSTALL_PREFIX}/share/man/man6\")"
@@ -52,10 +56,12 @@ install(CODE "
 
 # The Debian package, whose prefix is always /usr. Manuals and changelog are compressed as
 # Debian wants them, with gzip -9n: the best compression, and no file name or time stamp.
-set(QUILLMORE_DATA_DIR /usr/share/games/quillmore)
 set(deb_dir ${CMAKE_BINARY_DIR}/debian)
 quillmore_launcher(${deb_dir}/quillmore games lib/games/quillmore share/games/quillmore)
-configure_file(${CMAKE_SOURCE_DIR}/docs/quillmore.6 ${deb_dir}/quillmore.6 @ONLY)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/quillmore.6)
+file(READ ${CMAKE_SOURCE_DIR}/docs/quillmore.6 page)
+string(REPLACE "${QUILLMORE_MANUAL_DATA_LINE}" ".ds Qd /usr/share/games/quillmore" page "${page}")
+file(CONFIGURE OUTPUT ${deb_dir}/quillmore.6 CONTENT "${page}" @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/docs/quillmore-check.1 ${deb_dir}/quillmore-check.1 COPYONLY)
 configure_file(${CMAKE_SOURCE_DIR}/docs/quillmore-map.1 ${deb_dir}/quillmore-map.1 COPYONLY)
 configure_file(${CMAKE_SOURCE_DIR}/cmake/debian/changelog ${deb_dir}/changelog COPYONLY)

@@ -37,4 +37,26 @@ bool FillIn(const completion& found, std::string_view typed, std::string& filled
   return true;
 }
 
+bool FillInWord(const completion& found, std::string_view typed, std::string& filled) {
+  if (!FillIn(found, typed, filled)) {
+    return false;
+  }
+  if (found.candidates.size() == 1) {
+    filled.push_back(' ');
+  }
+  return true;
+}
+
+void DropTrailingBlanks(std::string& line) {
+  std::size_t end = line.size();
+  if (end > 0 && line[end - 1] == '\n') {
+    --end;
+  }
+  std::size_t kept = end;
+  while (kept > 0 && line[kept - 1] == ' ') {
+    --kept;
+  }
+  line.erase(kept, end - kept);
+}
+
 }  // namespace quillmore

@@ -55,13 +55,13 @@ bool console::ReadWord(std::string& word) {
   return static_cast<bool>(*in >> word);
 }
 
-bool console::ReadLine(std::string& line, wanted what) {
-  Waiting(what);
+bool console::ReadLine(std::string& line, wanted what, std::string_view asked) {
+  Waiting(what, asked);
   return static_cast<bool>(std::getline(*in, line));
 }
 
-bool console::ReadCharacter(char& character, wanted what) {
-  Waiting(what);
+bool console::ReadCharacter(char& character, wanted what, std::string_view asked) {
+  Waiting(what, asked);
   return static_cast<bool>(in->get(character));
 }
 
@@ -70,8 +70,8 @@ bool console::DiscardLine() {
   return in->gcount() > 0;
 }
 
-bool console::ReadAnswer(char& character) {
-  Waiting(wanted::kAnswer);
+bool console::ReadAnswer(char& character, std::string_view asked) {
+  Waiting(wanted::kAnswer, asked);
   return static_cast<bool>(*in >> character);
 }
 
@@ -163,8 +163,9 @@ void console::CaughtUp() {
   sinceCommand.clear();
 }
 
-void console::Waiting(wanted what) {
+void console::Waiting(wanted what, std::string_view asked) {
   waitingFor = what;
+  question.assign(asked);
   if (what == wanted::kCommand) {
     sinceCommand.clear();
   }

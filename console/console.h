@@ -34,14 +34,17 @@ class console {
   // Skips whitespace, line ends included, then takes the characters up to the next whitespace,
   // which stays unread.
   bool ReadWord(std::string& word);
+  // `asked` is what the game asks for, in a few words ("get what?"), which a front end may
+  // prompt with; a front end is always told it before the read, and plain streams ignore it.
+  //
   // Reads up to the next line end, which is consumed and not kept. The line may be empty.
-  bool ReadLine(std::string& line, wanted what);
+  bool ReadLine(std::string& line, wanted what, std::string_view asked = {});
   // Takes exactly one character, whatever it is.
-  bool ReadCharacter(char& character, wanted what);
+  bool ReadCharacter(char& character, wanted what, std::string_view asked = {});
   // Reads the rest of the line and throws it away, without keeping it in memory.
   bool DiscardLine();
   // Skips whitespace, line ends included, and takes the next single character.
-  bool ReadAnswer(char& character);
+  bool ReadAnswer(char& character, std::string_view asked = {});
   // Waits for one key; on a terminal a single key press without Enter.
   bool ReadKey();
 
@@ -64,6 +67,12 @@ class console {
   // The game has been won or quit.
   void GameOver();
 
+  // What the game asks for at the read it waits at, as the read was given it: empty for a
+  // command or the key.
+  const std::string& Question() const { return question; }
+  // Which of the game's hints the player is shown: none without a front end.
+  hints Hints() const { return player != nullptr ? player->Hints() : hints::kNone; }
+
   // Continuing a game: reads `typed`, what the player typed in an earlier run, before the input
   // of this one, and writes nothing while it lasts. Once it is used up, the console calls what
   // OnCaughtUp gave it to show where the player stands, and shows the question the game was
@@ -78,7 +87,7 @@ class console {
 
  private:
   friend class replay_buffer;
-  void Waiting(wanted what);
+  void Waiting(wanted what, std::string_view asked = {});
   void CaughtUp();
   void Emit(bool lineEnds);
 
@@ -99,6 +108,7 @@ class console {
   std::string sinceCommand;
   std::function<void()> showWhereThePlayerStands;
   completer names;
+  std::string question;  // what the game asks for at the read it waits at
 };
 
 }  // namespace quillmore

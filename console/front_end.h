@@ -19,6 +19,10 @@ enum class wanted {
   kKey,            // any key, at the end of a won game
 };
 
+// The game's hints for the habits of other games suit a player who types: at a terminal, or in a
+// page, where a game is kept and taken up differently. Plain streams get none.
+enum class hints { kNone, kTerminal, kPage };
+
 // How the player meets the game: a terminal, a page. It is told what the game waits for before
 // every read, answers the key wait, and may ask for lines to be wrapped. Plain streams need none.
 class front_end {
@@ -39,6 +43,8 @@ class front_end {
   // The width in columns to wrap lines at, asked at every line end; 0 leaves lines as they are.
   // A front end that answers 0 at first never wraps.
   virtual int LineWidth() = 0;
+  // Which of the game's hints the player is shown; none unless the front end says otherwise.
+  virtual hints Hints() { return hints::kNone; }
 };
 
 }  // namespace quillmore

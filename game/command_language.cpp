@@ -57,16 +57,18 @@ command_loop::report command_loop::Help() {
 
 // Skips the one character after the command word, normally a blank, then reads the rest of the
 // line. When the word ended its line, that character is the line end and the next line is read.
-bool command_loop::ReadRestOfLine(std::string& text, wanted what) {
+bool command_loop::ReadRestOfLine(std::string& text, wanted what, message prompt) {
+  const std::string asked = Text(prompt);
   char skipped = 0;
-  return io.ReadCharacter(skipped, what) && io.ReadLine(text, what);
+  return io.ReadCharacter(skipped, what, asked) && io.ReadLine(text, what, asked);
 }
 
 // While `text` is empty: asks the question on a line of its own and reads a whole new line.
-bool command_loop::AskWhileEmpty(std::string& text, message question, wanted what) {
+bool command_loop::AskWhileEmpty(std::string& text, message question, wanted what, message prompt) {
+  const std::string asked = Text(prompt);
   while (text.empty()) {
     Say(io, question);
-    if (!io.ReadLine(text, what)) {
+    if (!io.ReadLine(text, what, asked)) {
       return false;
     }
   }
@@ -74,42 +76,50 @@ bool command_loop::AskWhileEmpty(std::string& text, message question, wanted wha
 }
 
 command_loop::report command_loop::Get() {
-  if (ReadRestOfLine(objectName, wanted::kObjectHere) &&
-      AskWhileEmpty(objectName, message::kGetWhat, wanted::kObjectHere)) {
+  if (ReadRestOfLine(objectName, wanted::kObjectHere, message::kGetWhatPrompt) &&
+      AskWhileEmpty(objectName, message::kGetWhat, wanted::kObjectHere, message::kGetWhatPrompt)) {
     Narrate(io, game, game.GetObject(objectName), {.object = objectName});
   }
   return report::kGoOn;
 }
 
 command_loop::report command_loop::Drop() {
-  if (ReadRestOfLine(objectName, wanted::kObjectCarried) &&
-      AskWhileEmpty(objectName, message::kDropWhat, wanted::kObjectCarried)) {
+  if (ReadRestOfLine(objectName, wanted::kObjectCarried, message::kDropWhatPrompt) &&
+      AskWhileEmpty(objectName, message::kDropWhat, wanted::kObjectCarried,
+                    message::kDropWhatPrompt)) {
     Narrate(io, game, game.DropObject(objectName), {.object = objectName});
   }
   return report::kGoOn;
 }
 
 command_loop::report command_loop::Look() {
+  const std::string asked = Text(message::kLookAtWhatPrompt);
   char peeked = 0;
-  if (!io.ReadCharacter(peeked, wanted::kObjectSeen)) {
+  if (!io.ReadCharacter(peeked, wanted::kObjectSeen, asked)) {
     return report::kGoOn;
   }
   if (peeked == '\n') {
     Narrate(io, game, game.LookAt("none"));
-  } else if (io.ReadLine(objectName, wanted::kObjectSeen)) {
+  } else if (io.ReadLine(objectName, wanted::kObjectSeen, asked)) {
     Narrate(io, game, game.LookAt(objectName));
+    if (BeginsWithWord(objectName, "at")) {
+      hints.After(io, "look at");
+    }
   }
   return report::kGoOn;
 }
 
 command_loop::report command_loop::Give() {
-  if (!ReadRestOfLine(objectName, wanted::kObjectCarried) ||
-      !AskWhileEmpty(objectName, message::kWhatObject, wanted::kObjectCarried)) {
+  if (!ReadRestOfLine(objectName, wanted::kObjectCarried, message::kGiveWhatPrompt) ||
+      !AskWhileEmpty(objectName, message::kWhatObject, wanted::kObjectCarried,
+                     message::kGiveWhatPrompt)) {
     return report::kGoOn;
   }
   Say(io, message::kGiveToWhom);
-  if (!io.ReadLine(personName, wanted::kPerson) ||
-      !AskWhileEmpty(personName, message::kEnterAName, wanted::kPerson)) {
+  const std::string toWhom = Text(message::kGiveToWhomPrompt);
+  if (!io.ReadLine(personName, wanted::kPerson, toWhom) ||
+      !AskWhileEmpty(personName, message::kEnterAName, wanted::kPerson,
+                     message::kGiveToWhomPrompt)) {
     return report::kGoOn;
   }
   happenings log;
@@ -119,12 +129,17 @@ command_loop::report command_loop::Give() {
 }
 
 command_loop::report command_loop::Talk() {
-  if (!ReadRestOfLine(personName, wanted::kPerson) ||
-      !AskWhileEmpty(personName, message::kTalkToWhom, wanted::kPerson)) {
+  if (!ReadRestOfLine(personName, wanted::kPerson, message::kTalkToWhomPrompt) ||
+      !AskWhileEmpty(personName, message::kTalkToWhom, wanted::kPerson,
+                     message::kTalkToWhomPrompt)) {
     return report::kGoOn;
   }
   io.Line();
-  return TalkTo(game, io, personName) ? report::kWon : report::kGoOn;
+  const bool won = TalkTo(game, io, personName);
+  if (!won && BeginsWithWord(personName, "to")) {
+    hints.After(io, "talk to");
+  }
+  return won ? report::kWon : report::kGoOn;
 }
 
 command_loop::report command_loop::Unrecognised() {
@@ -136,6 +151,7 @@ command_loop::report command_loop::Unrecognised() {
     return report::kGoOn;
   }
   Say(io, message::kNotAnOption);
+  hints.After(io, commandWord);
   return report::kGoOn;
 }
 

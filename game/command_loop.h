@@ -5,14 +5,16 @@
 
 #include "console/console.h"
 #include "game/command_words.h"
+#include "game/hints.h"
 #include "game/messages.h"
 #include "world/world.h"
 
 namespace quillmore {
 
 // Reads command words and carries them out on the world until the player quits, wins, or input
-// ends. It writes no prompt. Each command reads the names and answers it needs, changes the
-// world at most once, and says what happened.
+// ends. It writes no prompt, but tells the console what each read asks for, for a front end's.
+// Each command reads the names and answers it needs, changes the world at most once, and says
+// what happened.
 class command_loop {
  public:
   // What one command left the game to do; how a game ended.
@@ -40,11 +42,12 @@ class command_loop {
   report Talk();
   report Unrecognised();
   report Help();
-  bool ReadRestOfLine(std::string& text, wanted what);
-  bool AskWhileEmpty(std::string& text, message question, wanted what);
+  bool ReadRestOfLine(std::string& text, wanted what, message prompt);
+  bool AskWhileEmpty(std::string& text, message question, wanted what, message prompt);
 
   world& game;
   console& io;
+  hint_book hints;
 
   // Argument buffers, refilled before every use.
   std::string commandWord;

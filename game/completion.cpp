@@ -97,6 +97,7 @@ completion Complete(const world& game, wanted what, std::string_view line) {
   completion done;
   if (what != wanted::kCommand) {
     done.candidates = Matching(NamesFor(game, what), line);
+    done.names = what != wanted::kAnswer && what != wanted::kKey;
     return done;
   }
   // A command line: its first word is a command; after a command that takes a name, the rest of
@@ -108,6 +109,7 @@ completion Complete(const world& game, wanted what, std::string_view line) {
     if (argument != wanted::kCommand) {
       done.start = blank + 1;
       done.candidates = Matching(NamesFor(game, argument), line.substr(done.start));
+      done.names = true;
       return done;
     }
   }

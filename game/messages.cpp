@@ -47,8 +47,17 @@ constexpr const char* kMessages[] = {
     "No match for given place name. Cannot create pointer.\n",
     "No match for given NPC name.\n",
     "world - SearchForName: No match for given place name.\n",
+
+    "get what?",
+    "drop what?",
+    "give what?",
+    "give to whom?",
+    "talk to whom?",
+    "look at what?",
+    "a or b?",
+    "(Type a or b, then Enter.)\n",
 };
-static_assert(std::size(kMessages) == static_cast<std::size_t>(message::kObjectPlace) + 1);
+static_assert(std::size(kMessages) == static_cast<std::size_t>(message::kAnswerReminder) + 1);
 
 // The loaders' own word for what each file holds.
 constexpr const char* kContents[kDataFileCount] = {"rooms", "people", "object"};

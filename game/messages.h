@@ -54,6 +54,16 @@ enum class message {
   kNoPlace,
   kObjectHolder,
   kObjectPlace,
+  // Only where the player types at a terminal or in the page: what the game asks for, in a few
+  // words, for the front end's prompt, and the front end's reminder at an answer it cannot take.
+  kGetWhatPrompt,
+  kDropWhatPrompt,
+  kGiveWhatPrompt,
+  kGiveToWhomPrompt,
+  kTalkToWhomPrompt,
+  kLookAtWhatPrompt,
+  kAnswerPrompt,
+  kAnswerReminder,
 };
 
 // The names a message may quote.

@@ -2,6 +2,9 @@
 
 #include <getopt.h>
 
+#include <iostream>
+#include <string_view>
+
 namespace quillmore {
 
 const char* const kUsage =
@@ -9,14 +12,29 @@ const char* const kUsage =
     "Plays Quillmore, a text adventure in the streets of Cork, on the data files rooms.txt,\n"
     "people.txt and objects.txt of the working directory.\n"
     "\n"
-    "At a terminal the game wraps its lines at word boundaries, shows a prompt, lets you edit\n"
-    "what you type (Up and Down for the history, Tab to complete commands and names) and keeps\n"
-    "your progress as you play.\n"
+    "At a terminal the game wraps its lines at word boundaries, shows a prompt that says what\n"
+    "it waits for (> for a command, get what? > for a name, a or b? > for an answer), lets you\n"
+    "edit what you type (Up and Down for the history, Ctrl-R to search it, Tab to complete\n"
+    "commands and names), gives a hint after words other games take (x, take, go north), and\n"
+    "keeps your progress as you play.\n"
     "\n"
     "  -c, --continue  take up the last unfinished game played on these data files\n"
     "      --plain     none of the terminal's comforts: the game reads and writes as in a pipe\n"
     "      --help      print this help and exit\n"
     "      --version   print the version and exit\n";
+
+std::string RefusedOption(const char* program, int code, int before, char** argv) {
+  // Stopped inside a group of short options (-cx), or after the option or group it took whole.
+  std::string option = {'-', static_cast<char>(optopt)};
+  if (optind > before && std::string_view(argv[optind - 1]).starts_with("--")) {
+    option = argv[optind - 1];
+  }
+  std::string line(program);
+  line.append(code == ':' ? ": option '" : ": unknown option '").append(option);
+  return line.append(code == ':' ? "' needs a value; see " : "'; see ")
+      .append(program)
+      .append(" --help\n");
+}
 
 options ReadOptions(int argc, char** argv) {
   static const option kOptions[] = {{"continue", no_argument, nullptr, 'c'},
@@ -25,8 +43,11 @@ options ReadOptions(int argc, char** argv) {
                                     {"version", no_argument, nullptr, 'v'},
                                     {nullptr, 0, nullptr, 0}};
   options chosen;
+  opterr = 0;  // the game says itself what it refuses, and where to look
   for (;;) {
-    switch (getopt_long(argc, argv, "c", kOptions, nullptr)) {
+    const int before = optind;
+    const int code = getopt_long(argc, argv, ":c", kOptions, nullptr);
+    switch (code) {
       case -1:
         return chosen;
       case 'c':
@@ -42,6 +63,7 @@ options ReadOptions(int argc, char** argv) {
         chosen.version = true;
         break;
       default:
+        std::cerr << RefusedOption("quillmore", code, before, argv);
         chosen.wrong = true;
         return chosen;
     }

@@ -2,6 +2,7 @@
 #define QUILLMORE_GAME_OPTIONS_H_
 
 #include <ostream>
+#include <string>
 
 namespace quillmore {
 
@@ -12,10 +13,16 @@ struct options {
   bool plain = false;    // --plain: no wrapping, prompt, editing or progress, even at a terminal
   bool help = false;     // --help
   bool version = false;  // --version
-  bool wrong = false;    // an option the game does not know; getopt has said which, on one line
+  bool wrong = false;    // an option the game does not know; ReadOptions has said which
 };
 
+// Reads the options; one the game does not know is refused on standard error, in one line.
 options ReadOptions(int argc, char** argv);
+
+// The line that refuses the option getopt_long has just stopped at, with getopt's own messages
+// turned off (opterr = 0) and ':' first in its short options: `code` is what it returned and
+// `before` optind before the call. Names the option as typed and `program`'s --help.
+std::string RefusedOption(const char* program, int code, int before, char** argv);
 
 // Answers the options that need no game: writes the help or the version to `out`. Returns the
 // status to exit with, or kPlay when a game is to be played.

@@ -1,5 +1,7 @@
 #include "game/talk.h"
 
+#include <cctype>
+
 #include "game/narration.h"
 #include "story/rules.h"
 
@@ -66,14 +68,29 @@ char AskChoice(console& io, const question& asked) {
   io.Line(asked.optionA);
   io.Line(asked.optionB);
   io.Line();
+  const std::string prompt = Text(message::kAnswerPrompt);
   char answer = kNoAnswer;
-  while (io.ReadAnswer(answer)) {
+  while (io.ReadAnswer(answer, prompt)) {
     if (answer == 'a' || answer == 'b') {
       return answer;
     }
     io.Line(asked.complaint);
   }
   return kNoAnswer;
+}
+
+bool AnswerLine(std::string_view typed, std::string& given) {
+  const std::size_t first = typed.find_first_not_of(" \t\r\n");
+  const std::size_t last = typed.find_last_not_of(" \t\r\n");
+  if (first == std::string_view::npos || first != last) {
+    return false;
+  }
+  const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(typed[first])));
+  if (letter != 'a' && letter != 'b') {
+    return false;
+  }
+  given.assign(1, letter).push_back('\n');
+  return true;
 }
 
 }  // namespace quillmore

@@ -1,6 +1,7 @@
 #ifndef QUILLMORE_GAME_TALK_H_
 #define QUILLMORE_GAME_TALK_H_
 
+#include <string>
 #include <string_view>
 
 #include "console/console.h"
@@ -20,6 +21,12 @@ bool TalkTo(world& game, console& io, std::string_view typed);
 // The answer prompt: prints the menu, then reads one character at a time, complaining until it
 // is a or b. Only that character is taken: the rest of its line is left for the next read.
 char AskChoice(console& io, const question& asked);
+
+// An answer typed as a whole line, where a front end reads lines: a or b, in either case, with
+// blanks around it. Sets `given` to what the game is then to read, the small letter and a line
+// end. False for any other line, which the front end answers with message::kAnswerReminder and
+// does not pass on, so that the game never reads a stray letter.
+bool AnswerLine(std::string_view typed, std::string& given);
 
 }  // namespace quillmore
 

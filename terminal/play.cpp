@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <filesystem>
+#include <iostream>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -17,6 +18,11 @@
 namespace quillmore {
 
 namespace {
+
+// Said on standard error, after the game's own line, when it starts where its data files are not;
+// short enough for one row of a terminal 80 columns wide.
+constexpr const char* kStartInTheDataFolder =
+    "Start the game where rooms.txt, people.txt and objects.txt are, or install it.\n";
 
 // Prompts and echo go to the terminal the player types at: standard output, or, when that is
 // redirected, standard error. None when neither is a terminal.
@@ -66,7 +72,12 @@ int Play(const options& chosen, platform& system, std::istream& in, std::ostream
       io.Line(notice);
     }
   }
-  return PlayGame(io, rooms, objects, people);
+  const bool dataHere = rooms && objects && people;
+  const int status = PlayGame(io, rooms, objects, people);
+  if (!dataHere && !chosen.plain && system.IsTerminal(kStandardError)) {
+    std::cerr << kStartInTheDataFolder;
+  }
+  return status;
 }
 
 }  // namespace quillmore

@@ -2,6 +2,9 @@
 
 #include <cstdlib>
 
+#include "console/completion.h"
+#include "game/narration.h"
+#include "game/talk.h"
 #include "terminal/line_editor.h"
 #include "terminal/progress.h"
 
@@ -11,13 +14,11 @@ namespace {
 
 constexpr const char* kPrompt = "> ";
 constexpr int kFallbackWidth = 80;
-// What an answer's read takes at most: a line typed at the terminal.
-constexpr std::size_t kMostAtOnce = 4096;
 
 }  // namespace
 
 // What the player types, a line at a time, as the game asks for it: from the line editor for a
-// command or a name, straight from the terminal for an answer or a key.
+// command, a name or an answer, straight from the terminal for the key.
 class terminal::typed_input : public std::streambuf {
  public:
   explicit typed_input(terminal& owner) : owner(owner) {}
@@ -72,20 +73,44 @@ bool terminal::ReadSome(std::string& typed, std::size_t most) const {
 }
 
 bool terminal::NextInput(std::string& line) {
-  bool read = false;
   if (waitingFor == wanted::kKey) {
     return ReadSome(line, 1);  // a key is no move of the game: it is not kept
   }
-  if (waitingFor == wanted::kAnswer) {
-    read = ReadSome(line, kMostAtOnce);
-  } else {
-    read = editor->ReadLine(kPrompt, line);
-  }
+  const bool read = waitingFor == wanted::kAnswer ? ReadAnswer(line) : ReadTyped(line);
   std::string notice;
   if (read && chosen.keep != nullptr && !chosen.keep->Record(line, notice)) {
     io->Line(notice);
   }
   return read;
+}
+
+// A command or a name, after a prompt that says which the game waits for: "> " for a command,
+// "get what? > " for the name after a bare get. The blank Tab leaves after a name is no part of
+// it.
+bool terminal::ReadTyped(std::string& line) {
+  if (!editor->ReadLine(Prompt(), line)) {
+    return false;
+  }
+  DropTrailingBlanks(line);
+  return true;
+}
+
+// An answer is a whole line, which only a or b gets past; anything else is reminded of them and
+// never reaches the game. Answers are no commands to recall, so the history keeps none.
+bool terminal::ReadAnswer(std::string& line) {
+  std::string typed;
+  while (editor->ReadLine(Prompt(), typed, false)) {
+    if (AnswerLine(typed, line)) {
+      return true;
+    }
+    Say(*io, message::kAnswerReminder);
+  }
+  return false;
+}
+
+std::string terminal::Prompt() const {
+  const std::string& asked = io->Question();
+  return asked.empty() ? kPrompt : asked + ' ' + kPrompt;
 }
 
 bool terminal::ReadKey(std::istream& in) {
@@ -94,6 +119,11 @@ bool terminal::ReadKey(std::istream& in) {
   }
   const single_key_mode mode(*chosen.system, kStandardInput);
   return in.get() != std::istream::traits_type::eof();
+}
+
+// Hints are for a player who types at the terminal; typing piped in needs none.
+hints terminal::Hints() {
+  return chosen.edit ? hints::kTerminal : hints::kNone;
 }
 
 void terminal::GameOver() {

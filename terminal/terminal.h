@@ -16,8 +16,10 @@ class progress;
 
 // A person playing at a terminal. The key wait always takes a single key press, without Enter.
 // The comforts are each for where the stream concerned is a terminal: lines typed at it are
-// edited, after a prompt, with history and completion, and kept as progress; lines written to
-// it are wrapped at word boundaries to its width, which follows a resize.
+// edited, after a prompt that says what the game waits for, with history and completion, and
+// kept as progress; an answer is a whole line, of which the game is given only a or b; the
+// game's hints are shown; lines written to it are wrapped at word boundaries to its width, which
+// follows a resize.
 class terminal : public front_end {
  public:
   struct comforts {
@@ -40,10 +42,14 @@ class terminal : public front_end {
   bool ReadKey(std::istream& in) override;
   void GameOver() override;
   int LineWidth() override;
+  hints Hints() override;
 
  private:
   class typed_input;
   bool NextInput(std::string& line);
+  bool ReadTyped(std::string& line);
+  bool ReadAnswer(std::string& line);
+  std::string Prompt() const;
   bool ReadSome(std::string& typed, std::size_t most) const;
 
   comforts chosen;

@@ -5,6 +5,8 @@
 #include <iostream>
 #include <vector>
 
+#include "game/options.h"
+
 namespace {
 
 constexpr int kHelp = 'h';
@@ -24,8 +26,10 @@ int ReadToolOptions(int argc, char** argv, const char* name, const char* usage,
   }
   options.push_back({nullptr, 0, nullptr, 0});
   // Long options only: "-h" is as unknown as "-x".
+  opterr = 0;
   for (;;) {
-    const int code = getopt_long(argc, argv, "", options.data(), nullptr);
+    const int before = optind;
+    const int code = getopt_long(argc, argv, ":", options.data(), nullptr);
     if (code == -1) {
       return -1;
     }
@@ -38,6 +42,7 @@ int ReadToolOptions(int argc, char** argv, const char* name, const char* usage,
       return std::cout.flush() ? 0 : 1;
     }
     if (code < kOwn) {
+      std::cerr << quillmore::RefusedOption(name, code, before, argv);
       return 2;
     }
     const tool_option& chosen = own[static_cast<std::size_t>(code - kOwn)];

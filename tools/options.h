@@ -13,9 +13,10 @@ struct tool_option {
 };
 
 // The options every tool takes, and the tool's own: --help writes `usage` to standard output,
-// --version writes "NAME VERSION"; any other option gets one line on standard error from
-// getopt_long. Returns the exit status the tool must end with (0 after --help or --version, 2
-// after an unknown option or a missing value), or -1 when the operands start at argv[optind].
+// --version writes "NAME VERSION"; any other option, or one without its value, gets one line
+// on standard error that names it and --help. Returns the exit status the tool must end with (0
+// after --help or --version, 2 after an unknown option or a missing value), or -1 when the operands
+// start at argv[optind].
 int ReadToolOptions(int argc, char** argv, const char* name, const char* usage,
                     std::span<const tool_option> own = {});
 

@@ -1,5 +1,6 @@
 // The page around the game: the transcript, the command line with its history and completion,
-// the key wait at the end of a won game and the New game button. Each game is a fresh instance
+// the names to tap on a touch screen, the key wait at the end of a won game and the New game
+// button. Each game is a fresh instance
 // of the WebAssembly module (createQuillmore, built with MODULARIZE), which calls
 //   quillmoreWrite(bytes)     with output, at every flush
 //   quillmoreReadLine(wanted) when it needs a line ("command", "object", "person" or "answer"):
@@ -25,6 +26,8 @@
   const newGame = document.getElementById('new-game');
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
+  // A touch screen has no Tab key: the names that fit are offered as buttons instead.
+  const touchScreen = window.matchMedia('(pointer: coarse)');
 
   // How the command line looks while the game waits for each thing. Commands and names get the
   // game's prompt; an answer and the key are typed without one.
@@ -134,19 +137,33 @@
     scrollToEnd();
   }
 
-  // The candidates for completion, listed under the story and announced once; none hides it.
+  // The candidates for completion, under the story; none hides them. Those Tab found are listed
+  // and announced once. Those offered to tap replace the line from `tapFrom` on, and are not
+  // announced, since they change as one types.
   let choicesShown = '';
-  function showChoices(names) {
-    const shown = names.join('\n');
+  function showChoices(names, tapFrom = null) {
+    const shown = `${tapFrom}\n${names.join('\n')}`;
     if (shown === choicesShown) return;
     choicesShown = shown;
     choices.replaceChildren(...names.map((name) => {
       const item = document.createElement('li');
-      item.textContent = name;
+      if (tapFrom === null) {
+        item.textContent = name;
+        return item;
+      }
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.textContent = name;
+      // The command line keeps the focus, and with it the screen's keyboard.
+      button.addEventListener('mousedown', (event) => event.preventDefault());
+      button.addEventListener('click', () => putName(tapFrom, name));
+      item.append(button);
       return item;
     }));
     choices.hidden = names.length === 0;
-    if (names.length > 0) announcer.textContent = `${names.length} choices: ${names.join(', ')}.`;
+    if (names.length > 0 && tapFrom === null) {
+      announcer.textContent = `${names.length} choices: ${names.join(', ')}.`;
+    }
     scrollToEnd();
   }
 
@@ -170,23 +187,54 @@
     return decoder.decode(module.HEAPU8.subarray(from, from + length));
   }
 
+  // What the game offers to finish `before`, the line up to the cursor: { start, names, filled,
+  // ofNames }, where the candidates `names` would replace it from `start` (in characters), Tab
+  // fills in `filled`, and `ofNames` tells names of objects or people from command words.
+  function completionOf(before) {
+    const [head, filled, ...names] =
+      exchange(game.module, game.module._quillmore_complete, before).split('\n');
+    const [startByte, kind] = head.split(' ');
+    const start = decoder.decode(encoder.encode(before).subarray(0, Number(startByte))).length;
+    return { start, names, filled, ofNames: kind === 'names' };
+  }
+
   // Tab: completes the command or name before the cursor, as the game's terminal does. One
-  // candidate takes the place of what was typed; several fill in what they share at their start,
-  // if that is more than was typed, and are listed.
+  // candidate takes the place of what was typed, with a blank after it; several fill in what they
+  // share at their start, if that is more than was typed, and are listed.
   function complete() {
     const cursor = command.selectionStart ?? command.value.length;
     const before = command.value.slice(0, cursor);
-    const [startByte, filled, ...names] =
-      exchange(game.module, game.module._quillmore_complete, before).split('\n');
-    const start = decoder.decode(encoder.encode(before).subarray(0, Number(startByte))).length;
+    const after = command.value.slice(cursor);
+    const { start, names, filled } = completionOf(before);
     if (names.length === 0 || start > before.length) {
       showChoices([]);
       return;
     }
-    const completed = filled === '' ? before : before.slice(0, start) + filled;
-    command.value = completed + command.value.slice(cursor);
+    const word = filled.endsWith(' ') && after.startsWith(' ') ? filled.slice(0, -1) : filled;
+    const completed = filled === '' ? before : before.slice(0, start) + word;
+    command.value = completed + after;
     command.setSelectionRange(completed.length, completed.length);
     showChoices(names.length > 1 ? names : []);
+  }
+
+  // On a touch screen: the names that fit, to tap, whenever the game asks for a name and after a
+  // command word that takes one. Elsewhere Tab lists them.
+  function offerNames() {
+    if (!touchScreen.matches || !waitsForLine()) {
+      showChoices([]);
+      return;
+    }
+    const before = command.value.slice(0, command.selectionStart ?? command.value.length);
+    const { start, names, ofNames } = completionOf(before);
+    showChoices(ofNames && start <= before.length ? names : [], start);
+  }
+
+  // A name tapped takes the place of what was typed of it, with a blank after it, as Tab's.
+  function putName(start, name) {
+    command.value = `${command.value.slice(0, start)}${name} `;
+    command.setSelectionRange(command.value.length, command.value.length);
+    command.focus();
+    offerNames();
   }
 
   function waitFor(current, wanted) {
@@ -198,6 +246,8 @@
       current.waiting = { wanted, resolve };
       showOutput(current);
       setMode(wanted);
+      // Once the game has stopped to wait, it can be asked what fits.
+      queueMicrotask(offerNames);
       document.dispatchEvent(new CustomEvent('quillmore-waiting', { detail: { wanted } }));
     });
   }
@@ -254,8 +304,9 @@
     const line = command.value;
     const prompted = modes[game.waiting.wanted].prompt;
     command.value = '';
-    if (prompted && line !== '' && typed[typed.length - 1] !== line) {
-      typed.push(line);
+    const kept = line.replace(/ +$/, '');  // as the game reads it: Tab leaves a blank
+    if (prompted && kept !== '' && typed[typed.length - 1] !== kept) {
+      typed.push(kept);
       if (typed.length > historyLength) typed.shift();
       keepHistory();
     }
@@ -305,7 +356,7 @@
   });
   command.addEventListener('input', () => {
     if (keyWaitOver()) command.value = '';
-    showChoices([]);
+    offerNames();
   });
 
   newGame.addEventListener('click', () => start(true));

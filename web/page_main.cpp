@@ -1,9 +1,10 @@
 // The game in a web page. The page owns the text: what the game writes goes to its transcript,
 // and what the game reads comes from the line the player types there, one line at a time. The
 // page is told what the game waits for, so it prompts for a command or a name, takes an answer
-// without a prompt, and ends the key wait at the end of a won game on any key. The game goes on
-// from where it stood when the page was closed (page_save.h). The data files are compiled in
-// (shipped_data.h), so no file system is needed.
+// without a prompt, and ends the key wait at the end of a won game on any key. An answer is a
+// whole line, of which the game is given only a or b; anything else gets a reminder. The game's
+// hints are shown. The game goes on from where it stood when the page was closed (page_save.h).
+// The data files are compiled in (shipped_data.h), so no file system is needed.
 //
 // Waiting for the player blocks the game in the middle of a C++ read; the build turns the wait
 // into a suspension of the WebAssembly stack (Asyncify), so the browser stays responsive.
@@ -19,6 +20,8 @@
 #include "console/completion.h"
 #include "console/console.h"
 #include "game/game.h"
+#include "game/narration.h"
+#include "game/talk.h"
 #include "web/page_save.h"
 #include "web/shipped_data.h"
 
@@ -104,7 +107,7 @@ class page_input : public std::streambuf {
   std::string line;
 };
 
-// The player at the page. Every line typed is kept as soon as the game reads it.
+// The player at the page. Every line the game is given is kept as soon as it reads it.
 class page_player : public front_end {
  public:
   page_player(std::streambuf& shown, page_save& save) : shown(shown), save(save) {}
@@ -112,15 +115,24 @@ class page_player : public front_end {
   // What the console reads.
   std::streambuf* Input() { return &typed; }
 
-  // The next line the player types, line end included. False when the page ends the game.
+  // The next line the game is given, line end included: a command or a name as typed, without
+  // the blanks at its end (Tab leaves one after a name), or an answer once it is a or b. False
+  // when the page ends the game.
   bool NextLine(std::string& line) {
-    shown.pubsync();
-    const int length = PageReadLine(NameOf(waitingFor));
-    if (length < 0) {
+    if (!Typed(line)) {
       return false;
     }
-    line.resize(static_cast<std::size_t>(length));
-    PageTakeLine(line.data());
+    if (waitingFor != wanted::kAnswer) {
+      DropTrailingBlanks(line);
+    } else {
+      std::string typed = line;
+      while (!AnswerLine(typed, line)) {
+        Say(*io, message::kAnswerReminder);
+        if (!Typed(typed)) {
+          return false;
+        }
+      }
+    }
     std::string notice;
     if (!save.Record(line, notice) && !notice.empty()) {
       io->Line(notice);
@@ -138,8 +150,21 @@ class page_player : public front_end {
   }
   void GameOver() override { save.Clear(); }
   int LineWidth() override { return 0; }  // the page wraps
+  hints Hints() override { return hints::kPage; }
 
  private:
+  // The next line the player types, as it is typed.
+  bool Typed(std::string& line) {
+    shown.pubsync();
+    const int length = PageReadLine(NameOf(waitingFor));
+    if (length < 0) {
+      return false;
+    }
+    line.resize(static_cast<std::size_t>(length));
+    PageTakeLine(line.data());
+    return true;
+  }
+
   static const char* NameOf(wanted what) {
     switch (what) {
       case wanted::kObjectHere:
@@ -193,15 +218,16 @@ EMSCRIPTEN_KEEPALIVE char* quillmore_exchange(int size) {
 }
 
 // Completes the line of `size` bytes handed over, as Tab does at a terminal. The answer is the
-// byte offset the candidates would replace the line from, what Tab fills in there (an empty line
-// when nothing), then each candidate, one a line.
+// byte offset the candidates would replace the line from and, after a blank, "names" or "words"
+// for what they are; then what Tab fills in there (an empty line when nothing; a whole word or
+// name ends in a blank), then each candidate, one a line.
 EMSCRIPTEN_KEEPALIVE int quillmore_complete(int size) {
   using namespace quillmore;
   const std::string line = exchanged.substr(0, static_cast<std::size_t>(size));
   const completion found = playing != nullptr ? playing->Complete(line) : completion{};
   std::string filled;
-  FillIn(found, line, filled);
-  exchanged = std::to_string(found.start) + '\n' + filled;
+  FillInWord(found, line, filled);
+  exchanged = std::to_string(found.start) + (found.names ? " names\n" : " words\n") + filled;
   for (const std::string& candidate : found.candidates) {
     exchanged += '\n';
     exchanged += candidate;

@@ -163,11 +163,11 @@ test('Tab completes commands and names as the game sees them, with their capital
   await page.keyboard.type('give english coins');
   await page.keyboard.press('Enter');
   await page.waitForFunction(() => window.quillmoreWaits.at(-1).wanted === 'person');
-  assert.equal(await tab('co'), 'Conor');  // a name at "To whom?"
+  assert.equal(await tab('co'), 'Conor ');  // a name at "To whom?", and a blank after it
   await page.keyboard.press('Enter');
-  assert.equal(await tab('talk co'), 'talk Conor');
-  assert.equal(await tab('talk NOR'), 'talk Conor');  // a name that contains what was typed
-  assert.equal(await tab('i'), 'inventory');
+  assert.equal(await tab('talk co'), 'talk Conor ');
+  assert.equal(await tab('talk NOR'), 'talk Conor ');  // a name that contains what was typed
+  assert.equal(await tab('i'), 'inventory ');
   assert.deepEqual(await choices(), []);
 
   // Several: listed, and announced once, however often Tab is pressed.
@@ -184,7 +184,7 @@ test('Tab completes commands and names as the game sees them, with their capital
   await typeLines(page, walkthroughLines.slice(6, 32));
   assert.equal(await tab('drop pi'), 'drop pint of ');
   assert.deepEqual(await choices(), ['pint of Bulmers Cider', "pint of Murphy's"]);
-  assert.equal(await tab('drop pint of m'), "drop pint of Murphy's");
+  assert.equal(await tab('drop pint of m'), "drop pint of Murphy's ");
   // Nothing to complete leaves the line; on an empty line Tab moves on through the page.
   assert.equal(await tab('xyz'), 'xyz');
   await page.fill('#command', '');
@@ -328,4 +328,80 @@ test('the page follows the system colours and fits a phone screen', async () => 
     await game.context.close();
   }
   assert.notEqual(colours.light, colours.dark);
+});
+
+test('an answer is a line of which only a or b reaches the game, and each hint comes once', async () => {
+  const game = await openGame(browser, pageUrl);
+  const { page } = game;
+  const reminder = '(Type a or b, then Enter.)\n';
+  await typeLines(page, ['s', 'w', 's', 'give english coins', 'Conor', 'n', 'e', 'e', 'e', 'n', 'talk Liam']);
+  let before = await transcriptWithoutEchoes(page);
+  // A word and a name typed at the question each get the reminder, and the game sees neither.
+  const waits = await typeLines(page, ['get pint', 'Liam', ' B ']);
+  assert.deepEqual(waits.map((wait) => wait.wanted), ['answer', 'answer', 'command']);
+  let text = await transcriptWithoutEchoes(page);
+  assert.equal(text.slice(before.length), `${reminder}${reminder}Well, feck you!\n\n`);
+  assert.ok((await savedGame(page)).endsWith('\nn\ntalk Liam\nb\n'), await savedGame(page));
+
+  // A hint after the game's own line, once: not again for examine, nor restore after save.
+  const unknown = "That is not an option. Type in 'Commands' to see the list of what you can do. \n";
+  before = text;
+  await typeLines(page, ['x', 'examine', 'save', 'restore', 'NORTH', 'x']);
+  text = await transcriptWithoutEchoes(page);
+  assert.equal(text.slice(before.length), [
+    unknown, '(To look at something, type look and its name.)\n', unknown,
+    unknown, '(Your game is kept as you play, and goes on when you open the page again.)\n',
+    unknown, unknown, '(Type commands in small letters: north.)\n', unknown,
+  ].join(''));
+  await assertQuiet(game);
+  await game.context.close();
+});
+
+test('on a touch screen the names that fit are buttons to tap, after talk and at To whom?', async () => {
+  const game = await openGame(browser, pageUrl,
+    { viewport: { width: 360, height: 640 }, isMobile: true, hasTouch: true });
+  const { page } = game;
+  // The buttons offered, once they are what is expected or a second has passed.
+  const offered = async (expected) => {
+    await page.waitForFunction((want) => JSON.stringify([...document.querySelectorAll(
+      '#choices:not([hidden]) button')].map((button) => button.textContent)) === want,
+    JSON.stringify(expected), { timeout: 1000 }).catch(() => {});
+    return page.$$eval('#choices:not([hidden]) button', (buttons) => buttons.map((b) => b.textContent));
+  };
+  await typeLines(page, ['s', 'w', 's']);
+  assert.deepEqual(await offered([]), [], 'a command word is no name');
+  await page.keyboard.type('talk ');
+  assert.deepEqual(await offered(['Conor']), ['Conor']);
+  await page.tap('#choices button');
+  assert.equal(await page.inputValue('#command'), 'talk Conor ');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'command');
+  assert.deepEqual(await offered([]), []);
+  await typeOnKeyboard(page, '');
+  assert.match(await transcriptWithoutEchoes(page), /Do you have any pound coins\?/);
+
+  // Carried objects after drop, fewer as one types; the people here at "To whom?" at once.
+  await page.keyboard.type('drop ');
+  assert.deepEqual(await offered(['english coins', 'photo slip']), ['english coins', 'photo slip']);
+  await page.keyboard.type('ph');
+  assert.deepEqual(await offered(['photo slip']), ['photo slip']);
+  await page.fill('#command', 'give english coins');
+  await typeOnKeyboard(page, '');
+  assert.deepEqual(await offered(['Conor']), ['Conor']);
+  const layout = await page.evaluate(() => ({
+    button: document.querySelector('#choices button').getBoundingClientRect().height,
+    inputBottom: document.getElementById('command').getBoundingClientRect().bottom,
+    height: window.innerHeight,
+  }));
+  assert.ok(layout.button >= 40, `a button ${layout.button}px high is hard to tap`);
+  assert.ok(layout.inputBottom <= layout.height, 'command line below the screen');
+  if (process.env.QUILLMORE_SCREENSHOTS) {
+    await page.screenshot({ path: path.join(process.env.QUILLMORE_SCREENSHOTS, 'phone-names.png') });
+  }
+  await page.tap('#choices button');
+  await typeOnKeyboard(page, '');
+  assert.match(await transcriptWithoutEchoes(page), /You gave Conor the english coins\.\n/);
+  // What changes as one types is not announced.
+  assert.deepEqual((await page.evaluate(() => window.quillmoreAnnounced)).filter((said) => said.includes('choices')), []);
+  await assertQuiet(game);
+  await game.context.close();
 });
