@@ -9,6 +9,8 @@
 #include <sstream>
 #include <string>
 
+#include "terminal/posix_file_system.h"
+
 namespace quillmore {
 namespace {
 
@@ -32,24 +34,25 @@ class Progress : public ::testing::Test {
     return files;
   }
   std::string Continued(const std::string& data, std::string& notice) {
-    progress later(state, "/games/data", data);
+    progress later(disk, state, "/games/data", data);
     return later.TakeUp(notice);
   }
 
+  posix_file_system disk;
   fs::path state;
 };
 
 TEST_F(Progress, KeepsWhatWasTypedUntilTheGameIsWonOrQuit) {
   std::string notice;
   {
-    progress game(state, "/games/data", "the data");
+    progress game(disk, state, "/games/data", "the data");
     ASSERT_TRUE(game.Record("s\n", notice));
     ASSERT_TRUE(game.Record("talk Sean\na\n", notice));
   }
   EXPECT_EQ(Continued("the data", notice), "s\ntalk Sean\na\n");
   EXPECT_EQ(notice, "");
   // Continued, the game records on where it stood; finished, there is nothing left to take up.
-  progress again(state, "/games/data", "the data");
+  progress again(disk, state, "/games/data", "the data");
   EXPECT_EQ(again.TakeUp(notice), "s\ntalk Sean\na\n");
   ASSERT_TRUE(again.Record("n\n", notice));
   again.Finish();
@@ -60,9 +63,9 @@ TEST_F(Progress, KeepsWhatWasTypedUntilTheGameIsWonOrQuit) {
 
 TEST_F(Progress, ANewGameReplacesTheOldOneOnlyOnceItsFirstLineIsWritten) {
   std::string notice;
-  progress first(state, "/games/data", "the data");
+  progress first(disk, state, "/games/data", "the data");
   ASSERT_TRUE(first.Record("s\n", notice));
-  progress second(state, "/games/data", "the data");
+  progress second(disk, state, "/games/data", "the data");
   EXPECT_EQ(Continued("the data", notice), "s\n");
   ASSERT_TRUE(second.Record("e\n", notice));
   EXPECT_EQ(Continued("the data", notice), "e\n");
@@ -72,7 +75,7 @@ TEST_F(Progress, ANewGameReplacesTheOldOneOnlyOnceItsFirstLineIsWritten) {
 TEST_F(Progress, SaysWhyAGameCannotBeContinued) {
   std::string notice;
   {
-    progress game(state, "/games/data", "the data");
+    progress game(disk, state, "/games/data", "the data");
     ASSERT_TRUE(game.Record("s\n", notice));
   }
   // Other data: the old game is kept, for when the data come back.
@@ -90,7 +93,7 @@ TEST_F(Progress, SaysWhyAGameCannotBeContinued) {
   EXPECT_EQ(Continued("the data", notice), "");
   EXPECT_EQ(notice.rfind("The last game here could not be read (", 0), 0u) << notice;
   // Another data folder has no game of its own.
-  progress elsewhere(state, "/other/data", "the data");
+  progress elsewhere(disk, state, "/other/data", "the data");
   EXPECT_EQ(elsewhere.TakeUp(notice), "");
   EXPECT_EQ(notice, "There is no unfinished game to continue here, so a new one begins.");
 }
@@ -98,7 +101,7 @@ TEST_F(Progress, SaysWhyAGameCannotBeContinued) {
 TEST_F(Progress, SaysSoWhenItCannotWrite) {
   std::string notice;
   {
-    progress game(state, "/games/data", "the data");
+    progress game(disk, state, "/games/data", "the data");
     ASSERT_TRUE(game.Record("s\n", notice));
   }
   // The game's file is a folder now: it can neither be read nor replaced.
@@ -107,7 +110,7 @@ TEST_F(Progress, SaysSoWhenItCannotWrite) {
   fs::create_directory(file);
   EXPECT_EQ(Continued("the data", notice), "");
   EXPECT_EQ(notice.rfind("The last game here could not be read (", 0), 0u) << notice;
-  progress next(state, "/games/data", "the data");
+  progress next(disk, state, "/games/data", "the data");
   EXPECT_FALSE(next.Record("n\n", notice));
   EXPECT_EQ(notice.rfind("Your progress cannot be kept (", 0), 0u) << notice;
   EXPECT_EQ(Files(), std::vector<fs::path>{file});  // nothing half-written is left behind
@@ -116,7 +119,7 @@ TEST_F(Progress, SaysSoWhenItCannotWrite) {
 TEST_F(Progress, SaysSoWhenItCannotWriteAtAll) {
   fs::create_directories(state);
   std::ofstream(state / "games") << "a file where the folder should be";
-  progress game(state, "/games/data", "the data");
+  progress game(disk, state, "/games/data", "the data");
   std::string notice;
   EXPECT_FALSE(game.Record("s\n", notice));
   EXPECT_EQ(notice.rfind("Your progress cannot be kept (", 0), 0u) << notice;
