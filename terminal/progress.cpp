@@ -57,9 +57,15 @@ std::string progress::Header() const {
   return std::string(kMagic) + "folder " + folderName + "\ndata " + dataKey + "\n\n";
 }
 
-// The start of a header as Header writes one, for this data folder.
+// A header as Header writes one, for this data folder and any version of its data files.
 bool progress::Readable(std::string_view saved) const {
-  return saved.starts_with(std::string(kMagic) + "folder " + folderName + "\ndata ");
+  const std::string start = std::string(kMagic) + "folder " + folderName + "\ndata ";
+  if (!saved.starts_with(start)) {
+    return false;
+  }
+  const std::string_view key = saved.substr(start.size(), kKeyDigits);
+  return key.size() == kKeyDigits && key.find_first_not_of("0123456789abcdef") == key.npos &&
+         saved.substr(start.size() + kKeyDigits).starts_with("\n\n");
 }
 
 std::string progress::TakeUp(std::string& notice) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -84,18 +85,45 @@ TEST_F(Progress, SaysWhyAGameCannotBeContinued) {
             "The data files have changed since the last game here, so a new one begins; the old "
             "one is kept.");
   EXPECT_EQ(Continued("the data", notice), "s\n");
-  // A damaged file, and a line cut short by a crash.
+  // A line cut short by a crash was never read by the game, even when it is the only one.
   const fs::path file = Files().front();
   std::ofstream(file, std::ios::app) << "talk Se";
   notice.clear();
   EXPECT_EQ(Continued("the data", notice), "s\n");
-  std::ofstream(file) << "rubbish";
+  std::string header;
+  std::getline(std::ifstream(file), header, '\0');
+  header.erase(header.find("\n\n") + 2);
+  std::ofstream(file) << header << "talk Se";
   EXPECT_EQ(Continued("the data", notice), "");
-  EXPECT_EQ(notice.rfind("The last game here could not be read (", 0), 0u) << notice;
+  EXPECT_EQ(notice, "");
+  // Damaged files, even one whose header starts as it should, cannot be read.
+  const std::string start = "quillmore progress 1\nfolder /games/data\ndata ";
+  for (const std::string damaged : {"rubbish", "rubbish here....", "0123456789abcdef0"}) {
+    std::ofstream(file) << (damaged == "rubbish" ? "" : start) << damaged << "\n\ns\n";
+    EXPECT_EQ(Continued("the data", notice), "");
+    EXPECT_EQ(notice.rfind("The last game here could not be read (", 0), 0u) << notice;
+  }
   // Another data folder has no game of its own.
   progress elsewhere(disk, state, "/other/data", "the data");
   EXPECT_EQ(elsewhere.TakeUp(notice), "");
   EXPECT_EQ(notice, "There is no unfinished game to continue here, so a new one begins.");
+}
+
+// Played, then the data files changed and a new game played on them: that one is the last.
+TEST_F(Progress, TakesUpTheNewestGameOfTheDataFolderWhateverItsData) {
+  std::string notice;
+  {
+    progress game(disk, state, "/games/data", "the data");
+    ASSERT_TRUE(game.Record("s\n", notice));
+  }
+  fs::last_write_time(Files().front(), fs::file_time_type::clock::now() - std::chrono::hours(1));
+  {
+    progress game(disk, state, "/games/data", "changed data");
+    EXPECT_EQ(game.TakeUp(notice), "");
+    ASSERT_TRUE(game.Record("e\n", notice));
+  }
+  EXPECT_EQ(Continued("changed data", notice), "e\n");
+  EXPECT_EQ(notice, "");
 }
 
 TEST_F(Progress, SaysSoWhenItCannotWrite) {
