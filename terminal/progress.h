@@ -37,7 +37,7 @@ class progress {
   // Records what the player typed; once this returns true, it survives a power cut. False when
   // it could not be written; `notice` then says why, and nothing more is recorded.
   bool Record(std::string_view typed, std::string& notice);
-  // The game was won or quit.
+  // The game was won or quit: its file is removed, and nothing typed after it is recorded.
   void Finish();
 
   // Where progress and the history of commands are kept: $XDG_STATE_HOME/quillmore, by default

@@ -57,6 +57,7 @@ TEST_F(Progress, KeepsWhatWasTypedUntilTheGameIsWonOrQuit) {
   EXPECT_EQ(again.TakeUp(notice), "s\ntalk Sean\na\n");
   ASSERT_TRUE(again.Record("n\n", notice));
   again.Finish();
+  EXPECT_FALSE(again.Record("x\n", notice));  // the key that ends a won game, say
   EXPECT_TRUE(Files().empty());
   EXPECT_EQ(Continued("the data", notice), "");
   EXPECT_EQ(notice, "There is no unfinished game to continue here, so a new one begins.");
