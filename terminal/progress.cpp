@@ -64,7 +64,8 @@ bool progress::Readable(std::string_view saved) const {
     return false;
   }
   const std::string_view key = saved.substr(start.size(), kKeyDigits);
-  return key.size() == kKeyDigits && key.find_first_not_of("0123456789abcdef") == key.npos &&
+  return key.size() == kKeyDigits &&
+         key.find_first_not_of("0123456789abcdef") == std::string_view::npos &&
          saved.substr(start.size() + kKeyDigits).starts_with("\n\n");
 }
 
