@@ -28,6 +28,8 @@ TEST(Completion, OffersTheCommandWordsThenTheNamesTheCommandTakes) {
   park here;
   EXPECT_EQ(here.Candidates(wanted::kCommand, "g"), (names{"get", "give"}));
   EXPECT_EQ(here.Candidates(wanted::kCommand, "Tal"), (names{"talk"}));
+  // Words that begin with the text are all there is: south, east, quit... only contain it.
+  EXPECT_EQ(here.Candidates(wanted::kCommand, "t"), (names{"talk"}));
   EXPECT_EQ(here.Candidates(wanted::kCommand, "talk co"),
             (names{"Conor", "couple lying on a blanket"}));
   EXPECT_EQ(here.Candidates(wanted::kCommand, "talk con"), (names{"Conor"}));
@@ -59,6 +61,8 @@ TEST(Completion, OffersNamesAtTheGamesOwnQuestions) {
 TEST(Completion, FillsInOneNameWholeOrWhatSeveralShareBeyondTheTyping) {
   std::string filled;
   ASSERT_TRUE(FillIn({.start = 5, .candidates = {"Conor"}}, "talk co", filled));
+  EXPECT_EQ(filled, "Conor");
+  ASSERT_TRUE(FillIn({.start = 5, .candidates = {"Conor"}}, "talk ", filled));  // none typed
   EXPECT_EQ(filled, "Conor");
   ASSERT_TRUE(FillIn({.start = 5, .candidates = {"photo slip", "photos"}}, "look p", filled));
   EXPECT_EQ(filled, "photo");
