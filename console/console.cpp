@@ -7,27 +7,46 @@
 
 namespace quillmore {
 
-// Serves the input of an earlier run, then the console's own. Tells the console, once, when the
-// earlier input is used up; from then on every read passes straight through.
+// Serves the input of an earlier run a line at a time, telling the console each line as it
+// starts, then the console's own input. Tells the console, once, when the earlier input is used
+// up; from then on every read passes straight through.
 class replay_buffer : public std::streambuf {
  public:
   replay_buffer(std::string typed, std::streambuf* live, console& owner)
-      : typed(std::move(typed)), live(live), owner(owner) {
-    char* start = this->typed.data();
-    setg(start, start, start + this->typed.size());
-  }
+      : typed(std::move(typed)), live(live), owner(owner) {}
 
  protected:
   int_type underflow() override {
+    if (NextLine()) {
+      return traits_type::to_int_type(*gptr());
+    }
     CaughtUp();
     return live->sgetc();
   }
   int_type uflow() override {
+    if (NextLine()) {
+      const char first = *gptr();
+      gbump(1);
+      return traits_type::to_int_type(first);
+    }
     CaughtUp();
     return live->sbumpc();
   }
 
  private:
+  // Makes the next line of the earlier input the one read; false when there is none.
+  bool NextLine() {
+    if (next == typed.size()) {
+      return false;
+    }
+    const std::size_t end = typed.find('\n', next);
+    const std::size_t after = end == std::string::npos ? typed.size() : end + 1;
+    char* start = typed.data();
+    setg(start + next, start + next, start + after);
+    owner.Replayed(std::string_view(typed).substr(next, after - next));
+    next = after;
+    return true;
+  }
   void CaughtUp() {
     if (!caughtUp) {
       caughtUp = true;
@@ -36,6 +55,7 @@ class replay_buffer : public std::streambuf {
   }
 
   std::string typed;
+  std::size_t next = 0;  // where the line after the one being read starts
   std::streambuf* live;
   console& owner;
   bool caughtUp = false;
@@ -86,7 +106,12 @@ bool console::ReadKey() {
 void console::Write(std::string_view text) {
   if (muted) {
     sinceCommand.append(text);
-  } else if (wraps) {
+    return;
+  }
+  if (player != nullptr) {
+    player->Shown(text);
+  }
+  if (wraps) {
     pending.append(text);
   } else {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
@@ -97,6 +122,9 @@ void console::EndLine() {
   if (muted) {
     sinceCommand.push_back('\n');
     return;
+  }
+  if (player != nullptr) {
+    player->Shown("\n");
   }
   Emit(true);
   out.put('\n');
@@ -120,9 +148,9 @@ void console::Emit(bool lineEnds) {
   }
 }
 
-void console::GameOver() {
+void console::GameOver(ending how) {
   if (player != nullptr) {
-    player->GameOver();
+    player->GameOver(how);
   }
 }
 
@@ -143,6 +171,12 @@ void console::OnComplete(completer complete) {
 
 completion console::Complete(std::string_view line) const {
   return names ? names(waitingFor, line) : completion{};
+}
+
+void console::Replayed(std::string_view line) {
+  if (player != nullptr) {
+    player->Replayed(line, waitingFor);
+  }
 }
 
 void console::CaughtUp() {

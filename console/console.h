@@ -65,7 +65,7 @@ class console {
   void Flush();
 
   // The game has been won or quit.
-  void GameOver();
+  void GameOver(ending how);
 
   // What the game asks for at the read it waits at, as the read was given it: empty for a
   // command or the key.
@@ -74,9 +74,10 @@ class console {
   hints Hints() const { return player != nullptr ? player->Hints() : hints::kNone; }
 
   // Continuing a game: reads `typed`, what the player typed in an earlier run, before the input
-  // of this one, and writes nothing while it lasts. Once it is used up, the console calls what
-  // OnCaughtUp gave it to show where the player stands, and shows the question the game was
-  // asking, if it was in the middle of a command.
+  // of this one, and writes nothing while it lasts; the front end is told each line as the game
+  // reads it (front_end::Replayed). Once it is used up, the console calls what OnCaughtUp gave
+  // it to show where the player stands, and shows the question the game was asking, if it was
+  // in the middle of a command.
   void Replay(std::string typed);
   void OnCaughtUp(std::function<void()> show);
 
@@ -88,6 +89,7 @@ class console {
  private:
   friend class replay_buffer;
   void Waiting(wanted what, std::string_view asked = {});
+  void Replayed(std::string_view line);
   void CaughtUp();
   void Emit(bool lineEnds);
 

@@ -2,6 +2,7 @@
 #define QUILLMORE_CONSOLE_FRONT_END_H_
 
 #include <istream>
+#include <string_view>
 
 namespace quillmore {
 
@@ -18,6 +19,9 @@ enum class wanted {
   kAnswer,         // a conversation's a or b
   kKey,            // any key, at the end of a won game
 };
+
+// How a game ended, as the front end is told.
+enum class ending { kQuit, kWon };
 
 // The game's hints for the habits of other games suit a player who types: at a terminal, or in a
 // page, where a game is kept and taken up differently. Plain streams get none.
@@ -38,13 +42,20 @@ class front_end {
   virtual void Waiting(wanted what) = 0;
   // Waits for one key of `in` at the end of a won game. False when input has ended.
   virtual bool ReadKey(std::istream& in) = 0;
-  // The game has been won or quit: there is nothing left to continue.
-  virtual void GameOver() = 0;
+  // The game has been won or quit. A won game has nothing left to continue.
+  virtual void GameOver(ending how) = 0;
   // The width in columns to wrap lines at, asked at every line end; 0 leaves lines as they are.
   // A front end that answers 0 at first never wraps.
   virtual int LineWidth() = 0;
   // Which of the game's hints the player is shown; none unless the front end says otherwise.
   virtual hints Hints() { return hints::kNone; }
+  // A line of an earlier run's typing as the game reads it again while it catches up
+  // (console::Replay), line end included, and what the game waited for when it read it: what
+  // the front end would have been told had the line been typed now.
+  virtual void Replayed(std::string_view /*line*/, wanted /*what*/) {}
+  // What the game shows the player, as it writes it, before any wrapping; nothing written while
+  // it catches up. For a transcript.
+  virtual void Shown(std::string_view /*text*/) {}
 };
 
 }  // namespace quillmore

@@ -4,6 +4,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "game/save_format.h"
 #include "world/data_files.h"
 
 namespace quillmore {
@@ -33,15 +34,17 @@ std::ifstream OpenDataFile(const char* name) {
   return file;
 }
 
-std::string DataFilesText() {
-  std::string text;
+std::string DataFilesKey() {
+  std::string texts[kDataFileCount];
   for (const data_file which : kDataFiles) {
     std::ifstream file = OpenDataFile(FileName(which));
     std::ostringstream contents;
     contents << file.rdbuf();  // a file that cannot be read adds nothing
-    text += std::to_string(contents.str().size()) + ":" + contents.str();
+    texts[static_cast<int>(which)] = contents.str();
   }
-  return text;
+  return DataKey(texts[static_cast<int>(data_file::kRooms)],
+                 texts[static_cast<int>(data_file::kPeople)],
+                 texts[static_cast<int>(data_file::kObjects)]);
 }
 
 }  // namespace quillmore

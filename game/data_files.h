@@ -11,9 +11,9 @@ namespace quillmore {
 // reports.
 std::ifstream OpenDataFile(const char* name);
 
-// The three data files of the working directory, one after another, each with its length in
-// front: what tells one version of the game's data from another.
-std::string DataFilesText();
+// The key of the three data files of the working directory (DataKey in save_format.h): what
+// tells one version of the game's data from another. A file that cannot be read counts as empty.
+std::string DataFilesKey();
 
 }  // namespace quillmore
 

@@ -39,7 +39,7 @@ int PlayGame(console& io, std::istream& rooms, std::istream& objects, std::istre
   DescribeRoom(io, game, game.CurrentRoom());
   const command_loop::report end = command_loop(game, io).Run();
   if (end != command_loop::report::kInputEnded) {
-    io.GameOver();
+    io.GameOver(end == command_loop::report::kWon ? ending::kWon : ending::kQuit);
   }
   if (end == command_loop::report::kWon) {
     EndWonGame(game, io);

@@ -56,8 +56,11 @@ constexpr const char* kMessages[] = {
     "look at what?",
     "a or b?",
     "(Type a or b, then Enter.)\n",
+    "(Undone: {item})\n",
+    "(There is nothing to undo.)\n",
+    "(Comment noted.)\n",
 };
-static_assert(std::size(kMessages) == static_cast<std::size_t>(message::kAnswerReminder) + 1);
+static_assert(std::size(kMessages) == static_cast<std::size_t>(message::kCommentNoted) + 1);
 
 // The loaders' own word for what each file holds.
 constexpr const char* kContents[kDataFileCount] = {"rooms", "people", "object"};

@@ -64,6 +64,10 @@ enum class message {
   kLookAtWhatPrompt,
   kAnswerPrompt,
   kAnswerReminder,
+  // What a front end says of the words it takes at the command prompt in the game's stead.
+  kUndone,
+  kNothingToUndo,
+  kCommentNoted,
 };
 
 // The names a message may quote.

@@ -8,20 +8,25 @@
 namespace quillmore {
 
 const char* const kUsage =
-    "usage: quillmore [--continue] [--plain]\n"
+    "usage: quillmore [--continue[=FILE]] [--transcript FILE] [--plain]\n"
     "Plays Quillmore, a text adventure in the streets of Cork, on the data files rooms.txt,\n"
     "people.txt and objects.txt of the working directory.\n"
     "\n"
     "At a terminal the game wraps its lines at word boundaries, shows a prompt that says what\n"
     "it waits for (> for a command, get what? > for a name, a or b? > for an answer), lets you\n"
     "edit what you type (Up and Down for the history, Ctrl-R to search it, Tab to complete\n"
-    "commands and names), gives a hint after words other games take (x, take, go north), and\n"
-    "keeps your progress as you play.\n"
+    "commands and names), gives a hint after words other games take (x, take, go north),\n"
+    "keeps your progress as you play, and keeps a transcript of each game. There, and only\n"
+    "there, undo at the prompt takes back the last command, and a line that begins with * is\n"
+    "a comment for the transcript; piped in, both go to the game, which knows neither.\n"
     "\n"
-    "  -c, --continue  take up the last unfinished game played on these data files\n"
-    "      --plain     none of the terminal's comforts: the game reads and writes as in a pipe\n"
-    "      --help      print this help and exit\n"
-    "      --version   print the version and exit\n";
+    "  -c, --continue         take up the last game played on these data files\n"
+    "      --continue=FILE    take up the game saved in FILE, from this game or its page\n"
+    "      --transcript FILE  keep the transcript in FILE, added to its end\n"
+    "      --plain            none of the terminal's comforts: the game reads and writes as in\n"
+    "                         a pipe\n"
+    "      --help             print this help and exit\n"
+    "      --version          print the version and exit\n";
 
 std::string RefusedOption(const char* program, int code, int before, char** argv) {
   // Stopped inside a group of short options (-cx), or after the option or group it took whole.
@@ -37,7 +42,8 @@ std::string RefusedOption(const char* program, int code, int before, char** argv
 }
 
 options ReadOptions(int argc, char** argv) {
-  static const option kOptions[] = {{"continue", no_argument, nullptr, 'c'},
+  static const option kOptions[] = {{"continue", optional_argument, nullptr, 'c'},
+                                    {"transcript", required_argument, nullptr, 't'},
                                     {"plain", no_argument, nullptr, 'p'},
                                     {"help", no_argument, nullptr, 'h'},
                                     {"version", no_argument, nullptr, 'v'},
@@ -52,6 +58,10 @@ options ReadOptions(int argc, char** argv) {
         return chosen;
       case 'c':
         chosen.resume = true;
+        chosen.resumeFrom = optarg != nullptr ? optarg : "";
+        break;
+      case 't':
+        chosen.transcriptFile = optarg;
         break;
       case 'p':
         chosen.plain = true;

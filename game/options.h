@@ -9,8 +9,10 @@ namespace quillmore {
 // What the player asked for on the command line. Arguments that are no options are ignored, as
 // the game always has.
 struct options {
-  bool resume = false;   // --continue, -c: take up the last unfinished game on this data
-  bool plain = false;    // --plain: no wrapping, prompt, editing or progress, even at a terminal
+  bool resume = false;         // --continue, -c: take up the last unfinished game on this data
+  std::string resumeFrom;      // --continue=FILE: take up the game saved in FILE instead
+  std::string transcriptFile;  // --transcript FILE: keep the transcript there
+  bool plain = false;  // --plain: no wrapping, prompt, editing, progress or transcript
   bool help = false;     // --help
   bool version = false;  // --version
   bool wrong = false;    // an option the game does not know; ReadOptions has said which

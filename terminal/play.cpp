@@ -1,6 +1,8 @@
 #include "terminal/play.h"
 
 #include <clocale>
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <iostream>
 #include <istream>
@@ -13,9 +15,12 @@
 #include "game/game.h"
 #include "terminal/progress.h"
 #include "terminal/terminal.h"
+#include "terminal/transcript.h"
 #include "world/data_files.h"
 
 namespace quillmore {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -23,6 +28,14 @@ namespace {
 // short enough for one row of a terminal 80 columns wide.
 constexpr const char* kStartInTheDataFolder =
     "Start the game where rooms.txt, people.txt and objects.txt are, or install it.\n";
+// Said before the opening of a game begun where another is kept, with the command that takes
+// the other up.
+constexpr const char* kLastGameKept = "Your last game here is kept: quillmore --continue=";
+constexpr const char* kTakesItUp = " takes it up.";
+constexpr const char* kGamesOnlyAtATerminal =
+    "Games are only kept at a terminal, so a new one begins.";
+constexpr const char* kTranscriptsOnlyAtATerminal =
+    "Transcripts are only kept at a terminal, so none is written.";
 
 // Prompts and echo go to the terminal the player types at: standard output, or, when that is
 // redirected, standard error. None when neither is a terminal.
@@ -33,48 +46,120 @@ std::FILE* EditorOutput(platform& system) {
   return system.IsTerminal(kStandardError) ? stderr : nullptr;
 }
 
+// The home folder, when HOME names one.
+fs::path Home() {
+  const char* home = std::getenv("HOME");
+  return home != nullptr && *home == '/' ? fs::path(home) : fs::path();
+}
+
+// A file named on the command line: ~/ is the home folder, as a shell would have it, and a
+// relative name is taken from the folder the player started the game in, which the installed
+// launcher, moving into the data folder, hands over in QUILLMORE_STARTED_IN.
+fs::path Named(const std::string& typed) {
+  if (typed.starts_with("~/") && !Home().empty()) {
+    return Home() / typed.substr(2);
+  }
+  const char* startedIn = std::getenv("QUILLMORE_STARTED_IN");
+  std::error_code error;
+  const fs::path folder = startedIn != nullptr && *startedIn == '/'
+                              ? fs::path(startedIn)
+                              : fs::current_path(error);
+  return folder / typed;
+}
+
+// A file's path as the player may type it: under the home folder, from ~/.
+std::string Typeable(const fs::path& file) {
+  const fs::path home = Home();
+  const fs::path inHome = file.lexically_relative(home);
+  if (home.empty() || inHome.empty() || *inHome.begin() == "..") {
+    return file.string();
+  }
+  return "~/" + inHome.string();
+}
+
+std::tm Now() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local;
+}
+
+// What the game begins with: the game taken up, or a new one, said in one line when it is not
+// what the player may expect. Returns whether there is typing to replay.
+bool Begin(const options& chosen, progress* keep, console& io, std::string& replay) {
+  std::string notice;
+  if (chosen.resume && keep == nullptr) {
+    notice = kGamesOnlyAtATerminal;
+  } else if (chosen.resume) {
+    replay = chosen.resumeFrom.empty() ? keep->TakeUp(notice)
+                                       : keep->TakeUp(Named(chosen.resumeFrom), notice);
+  } else if (keep != nullptr && !keep->LastGame().empty()) {
+    notice = kLastGameKept + Typeable(keep->LastGame()) + kTakesItUp;
+  }
+  if (!notice.empty()) {
+    io.Line(notice);
+  }
+  return chosen.resume && keep != nullptr && notice.empty();
+}
+
 }  // namespace
 
 int Play(const options& chosen, platform& system, file_system& disk, std::istream& in,
          std::ostream& out) {
-  std::ifstream rooms = OpenDataFile(FileName(data_file::kRooms));
-  std::ifstream objects = OpenDataFile(FileName(data_file::kObjects));
-  std::ifstream people = OpenDataFile(FileName(data_file::kPeople));
-
   terminal::comforts comforts;
   comforts.system = &system;
   const bool inputIsTerminal = system.IsTerminal(kStandardInput);
   comforts.editorOutput = EditorOutput(system);
   comforts.edit = !chosen.plain && inputIsTerminal && comforts.editorOutput != nullptr;
   comforts.wrap = !chosen.plain && system.IsTerminal(kStandardOutput);
-  const std::filesystem::path state = progress::StateFolder();
+  const fs::path state = progress::StateFolder();
   std::optional<progress> keep;
+  std::optional<transcript> record;
   if (comforts.edit && !state.empty()) {
     std::error_code error;
-    keep.emplace(disk, state, std::filesystem::current_path(error), DataFilesText());
+    keep.emplace(disk, state, fs::current_path(error), DataFilesKey());
     comforts.keep = &*keep;
     comforts.historyFile = state / "history";
     std::filesystem::create_directories(state, error);
     std::filesystem::permissions(state, std::filesystem::perms::owner_all, error);
     std::setlocale(LC_CTYPE, "");  // so that the editor knows the terminal's characters
   }
+  if (comforts.edit && !chosen.transcriptFile.empty()) {
+    record.emplace(disk, Named(chosen.transcriptFile));
+  } else if (comforts.edit && !state.empty()) {
+    record.emplace(disk, state / "transcripts", Now());
+  }
+  comforts.record = record ? &*record : nullptr;
   terminal player(comforts);
   const bool needsPlayer = inputIsTerminal || comforts.wrap;
-  console io(player.Input(in), out, needsPlayer ? &player : nullptr);
 
-  if (chosen.resume && !keep) {
-    io.Line("Games are only kept at a terminal, so a new one begins.");
-  } else if (chosen.resume) {
-    std::string notice;
-    std::string typed = keep->TakeUp(notice);
-    if (notice.empty()) {
-      io.Replay(std::move(typed));
-    } else {
-      io.Line(notice);
+  // Each undo plays the game again, from the typing kept, to where the player then stands.
+  std::string replay;
+  bool replaying = false;
+  bool dataHere = false;
+  int status = kExitPlayed;
+  for (bool first = true;; first = false) {
+    std::ifstream rooms = OpenDataFile(FileName(data_file::kRooms));
+    std::ifstream objects = OpenDataFile(FileName(data_file::kObjects));
+    std::ifstream people = OpenDataFile(FileName(data_file::kPeople));
+    dataHere = rooms && objects && people;
+    console io(player.Input(in), out, needsPlayer ? &player : nullptr);
+    if (first) {
+      replaying = Begin(chosen, keep ? &*keep : nullptr, io, replay);
+      if (!chosen.transcriptFile.empty() && !record) {
+        io.Line(kTranscriptsOnlyAtATerminal);
+      }
+    }
+    if (replaying) {
+      io.Replay(std::move(replay));
+    }
+    status = PlayGame(io, rooms, objects, people);
+    replaying = player.TakeUndo(replay);
+    if (!replaying) {
+      player.KeepTranscript();
+      break;
     }
   }
-  const bool dataHere = rooms && objects && people;
-  const int status = PlayGame(io, rooms, objects, people);
   if (!dataHere && !chosen.plain && system.IsTerminal(kStandardError)) {
     std::cerr << kStartInTheDataFolder;
   }

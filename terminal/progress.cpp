@@ -2,11 +2,13 @@
 
 #include <unistd.h>
 
-#include <cstdint>
-#include <cstdio>
+#include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <utility>
 #include <vector>
+
+#include "game/save_format.h"
 
 namespace quillmore {
 
@@ -14,32 +16,56 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kMagic = "quillmore progress 1\n";
-constexpr std::size_t kKeyDigits = 16;
+// The lines progress says, {file} standing for a file's path and {error} for why.
+constexpr const char* kNoGame = "There is no unfinished game to continue here, so a new one begins.";
+constexpr const char* kLastUnreadable = "The last game here could not be read ({file}), so a new one begins.";
+constexpr const char* kDataChanged =
+    "The data files have changed since the last game here, so a new one begins; the old one is "
+    "kept.";
+constexpr const char* kFileUnreadable =
+    "The saved game {file} could not be read ({error}), so a new one begins.";
+constexpr const char* kNoSave = "{file} is no saved game of Quillmore, so a new one begins.";
+constexpr const char* kOtherData = "{file} was saved on other data files, so a new one begins.";
+constexpr const char* kCannotKeep = "Your progress cannot be kept ({file}: {error}).";
 
-// FNV-1a: enough to tell data folders and versions of data files apart, and stable everywhere.
-std::string Key(std::string_view text) {
-  std::uint64_t hash = 14695981039346656037ULL;
-  for (const char byte : text) {
-    hash ^= static_cast<unsigned char>(byte);
-    hash *= 1099511628211ULL;
+constexpr std::string_view kSaveEnding = ".save";
+
+void Fill(std::string& line, std::string_view placeholder, const std::string& text) {
+  const std::size_t at = line.find(placeholder);
+  if (at != std::string::npos) {
+    line.replace(at, placeholder.size(), text);
   }
-  char hex[kKeyDigits + 1];
-  std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
-  return hex;
+}
+
+std::string Said(std::string_view line, const fs::path& file, const std::string& error = {}) {
+  std::string said(line);
+  Fill(said, "{file}", file.string());
+  Fill(said, "{error}", error);
+  return said;
+}
+
+// The number of a game's file named "KEY-N.save" after the data folder's key; 0 for any other
+// name, such as those of the files kept before games were numbered.
+unsigned long Number(std::string_view name, std::string_view prefix) {
+  if (!name.starts_with(prefix) || !name.ends_with(kSaveEnding)) {
+    return 0;
+  }
+  name.remove_prefix(prefix.size());
+  name.remove_suffix(kSaveEnding.size());
+  unsigned long number = 0;
+  const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), number);
+  return error == std::errc() && end == name.data() + name.size() ? number : 0;
 }
 
 }  // namespace
 
 progress::progress(file_system& disk, const fs::path& state, const fs::path& dataFolder,
-                   std::string_view dataText)
+                   std::string_view dataKey)
     : disk(disk),
       games(state / "games"),
-      folderKey(Key(dataFolder.string())),
+      folderKey(HashKey(dataFolder.string())),
       folderName(dataFolder.string()),
-      dataKey(Key(dataText)) {
-  file = games / (folderKey + "-" + dataKey);
-}
+      dataKey(dataKey) {}
 
 fs::path progress::StateFolder() {
   const char* state = std::getenv("XDG_STATE_HOME");
@@ -53,50 +79,7 @@ fs::path progress::StateFolder() {
   return {};
 }
 
-std::string progress::Header() const {
-  return std::string(kMagic) + "folder " + folderName + "\ndata " + dataKey + "\n\n";
-}
-
-// A header as Header writes one, for this data folder and any version of its data files.
-bool progress::Readable(std::string_view saved) const {
-  const std::string start = std::string(kMagic) + "folder " + folderName + "\ndata ";
-  if (!saved.starts_with(start)) {
-    return false;
-  }
-  const std::string_view key = saved.substr(start.size(), kKeyDigits);
-  return key.size() == kKeyDigits &&
-         key.find_first_not_of("0123456789abcdef") == std::string_view::npos &&
-         saved.substr(start.size() + kKeyDigits).starts_with("\n\n");
-}
-
-std::string progress::TakeUp(std::string& notice) {
-  notice.clear();
-  const fs::path last = LastGame();
-  if (last.empty()) {
-    notice = "There is no unfinished game to continue here, so a new one begins.";
-    return {};
-  }
-  std::string saved;
-  if (disk.Read(last, saved) || !Readable(saved) || disk.OpenToAppend(last, open)) {
-    notice = "The last game here could not be read (" + last.string() + "), so a new one begins.";
-  } else if (!saved.starts_with(Header())) {
-    notice =
-        "The data files have changed since the last game here, so a new one begins; the old "
-        "one is kept.";
-  }
-  if (!notice.empty()) {
-    open.reset();
-    return {};
-  }
-  file = last;
-  // A line cut short by a crash was never read by the game.
-  std::string typed = saved.substr(Header().size());
-  const std::size_t lastLineEnd = typed.rfind('\n');
-  typed.erase(lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
-  return typed;
-}
-
-// The last game played here: the newest file of this data folder, whatever its data.
+// The newest file of this data folder, whatever its data.
 fs::path progress::LastGame() const {
   std::vector<file_system::entry> files;
   disk.List(games, files);  // no folder, no game
@@ -110,52 +93,163 @@ fs::path progress::LastGame() const {
   return last == nullptr ? fs::path() : games / last->name;
 }
 
+std::string progress::TakeUp(std::string& notice) {
+  notice.clear();
+  const fs::path last = LastGame();
+  if (last.empty()) {
+    notice = kNoGame;
+    return {};
+  }
+  std::string text;
+  const std::error_code error = disk.Read(last, text);
+  save_reading read = ReadSave(text, {.current = dataKey});
+  if (error || read.verdict == save_verdict::kUnreadable) {
+    notice = Said(kLastUnreadable, last);
+  } else if (read.verdict == save_verdict::kOtherData) {
+    notice = kDataChanged;
+  }
+  return notice.empty() ? GoOnIn(last, text, std::move(read.typed)) : std::string();
+}
+
+std::string progress::TakeUp(const fs::path& saved, std::string& notice) {
+  notice.clear();
+  std::string text;
+  const std::error_code error = disk.Read(saved, text);
+  save_reading read = ReadSave(text, {.current = dataKey});
+  if (error) {
+    notice = Said(kFileUnreadable, saved, error.message());
+  } else if (read.verdict == save_verdict::kUnreadable) {
+    notice = Said(kNoSave, saved);
+  } else if (read.verdict == save_verdict::kOtherData) {
+    notice = Said(kOtherData, saved);
+  } else if (!Ours(saved)) {
+    before = read.typed;  // a new file of its own once the game goes on
+    return read.typed;
+  }
+  return notice.empty() ? GoOnIn(saved, text, std::move(read.typed)) : std::string();
+}
+
+// Goes on in a game file of this folder's. Lines are added to it as they are typed, unless a
+// power cut left a line of it cut short: then the file is made anew with the first line typed.
+std::string progress::GoOnIn(const fs::path& saved, std::string_view text, std::string typed) {
+  file = saved;
+  if (!text.ends_with('\n') || disk.OpenToAppend(saved, open)) {
+    open.reset();
+    before = typed;
+  }
+  return typed;
+}
+
+bool progress::Ours(const fs::path& saved) const {
+  return saved.lexically_normal().parent_path() == games.lexically_normal();
+}
+
 bool progress::Record(std::string_view typed, std::string& notice) {
   if (failed) {
     return false;
   }
-  const std::error_code error = open != nullptr ? Append(typed) : Start(typed);
-  if (error) {
-    notice = "Your progress cannot be kept (" + file.string() + ": " + error.message() + ").";
-    failed = true;
-    open.reset();
+  std::error_code error;
+  if (open != nullptr) {
+    error = Append(*open, typed);
+  } else {
+    error = Replace(before + std::string(typed));
   }
-  return !error;
+  return !Failed(error, notice);
 }
 
-std::error_code progress::Append(std::string_view typed) {
-  const std::error_code error = open->Append(typed);
-  return error ? error : open->Sync();
-}
-
-// Writes the new game's file beside the old one, and puts it in its place in one step once it
-// is on the disk, so that a power cut leaves the one game or the other whole.
-std::error_code progress::Start(std::string_view typed) {
-  const fs::path fresh = games / ("new-" + std::to_string(getpid()));
-  std::error_code error = disk.MakeFolder(games);
-  if (!error) {
-    error = disk.Create(fresh, open);
+bool progress::Rewrite(std::string_view typed, std::string& notice) {
+  if (failed) {
+    return false;
   }
-  if (!error) {
-    error = Append(Header() + std::string(typed));
+  if (!typed.empty()) {
+    return !Failed(Replace(typed), notice);
   }
-  if (!error) {
-    error = disk.Rename(fresh, file);
-  }
-  if (error) {
+  if (!file.empty()) {
     open.reset();
-    disk.Remove(fresh);
-    return error;
+    disk.Remove(file);  // should it come back after a power cut, it is the game before
   }
-  return disk.SyncFolder(games);
+  file.clear();
+  before.clear();
+  return true;
 }
 
 void progress::Finish() {
-  if (open != nullptr) {
+  if (!file.empty()) {
     open.reset();
     disk.Remove(file);
   }
   failed = true;
+}
+
+bool progress::Failed(std::error_code error, std::string& notice) {
+  if (!error) {
+    return false;
+  }
+  notice = Said(kCannotKeep, file.empty() ? games : file, error.message());
+  failed = true;
+  open.reset();
+  return true;
+}
+
+std::error_code progress::Append(appendable_file& to, std::string_view typed) {
+  const std::error_code error = to.Append(typed);
+  return error ? error : to.Sync();
+}
+
+// Writes the game's whole file beside its place, and puts it there in one step once it is on the
+// disk, so that a power cut leaves the old file or the new one whole. A game without a file yet
+// gets the next number of its data folder's.
+std::error_code progress::Replace(std::string_view typed) {
+  const fs::path fresh = games / ("new-" + std::to_string(getpid()));
+  std::unique_ptr<appendable_file> written;
+  std::error_code error = disk.MakeFolder(games);
+  const fs::path target = file.empty() ? NextFile() : file;
+  if (!error) {
+    error = disk.Create(fresh, written);
+  }
+  if (!error) {
+    error = Append(*written, SaveHeader(dataKey, folderName) + std::string(typed));
+  }
+  if (!error) {
+    error = disk.Rename(fresh, target);
+  }
+  if (error) {
+    written.reset();
+    disk.Remove(fresh);
+    return error;
+  }
+  file = target;
+  open = std::move(written);
+  before.clear();
+  error = disk.SyncFolder(games);
+  if (!error) {
+    Prune();
+  }
+  return error;
+}
+
+fs::path progress::NextFile() const {
+  std::vector<file_system::entry> files;
+  disk.List(games, files);
+  unsigned long last = 0;
+  for (const file_system::entry& each : files) {
+    last = std::max(last, Number(each.name, folderKey + "-"));
+  }
+  return games / (folderKey + "-" + std::to_string(last + 1) + std::string(kSaveEnding));
+}
+
+// Keeps the newest kGamesKept games of this data folder, this one among them.
+void progress::Prune() {
+  std::vector<file_system::entry> files;
+  disk.List(games, files);
+  std::erase_if(files, [this](const file_system::entry& each) {
+    return !each.name.starts_with(folderKey + "-") || games / each.name == file;
+  });
+  std::sort(files.begin(), files.end(),
+            [](const auto& a, const auto& b) { return a.modified > b.modified; });
+  for (std::size_t old = kGamesKept - 1; old < files.size(); ++old) {
+    disk.Remove(games / files[old].name);
+  }
 }
 
 }  // namespace quillmore

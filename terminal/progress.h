@@ -1,6 +1,7 @@
 #ifndef QUILLMORE_TERMINAL_PROGRESS_H_
 #define QUILLMORE_TERMINAL_PROGRESS_H_
 
+#include <cstddef>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -14,50 +15,65 @@ namespace quillmore {
 // The progress of a game played at a terminal: what the player typed, written through to disk
 // line by line, so that closing the terminal, a kill or a power cut loses at most the line being
 // typed. The game is the same for the same data and the same typing, so the typing is all there
-// is to keep.
+// is to keep, in a save file (game/save_format.h) that the page can open too.
 //
-// Each data folder has its games kept under the state folder, one file per version of its data
-// files. A new game replaces the old game's file only once its own first line is safely on disk;
-// a won or quit game's file is removed, since there is nothing left to continue. Every file is
-// reached through `disk`, which must outlive the progress.
+// The games of each data folder are kept under the state folder, a file each, the last
+// kGamesKept of them: a new game does not replace the last one. A file is only ever made whole
+// beside its place and then put there in one step, and lines are added to it once it is there,
+// so that a power cut leaves the old file or the new one, never a mixture. A won game's file is
+// removed, since there is nothing left to continue. Every file is reached through `disk`, which
+// must outlive the progress.
 class progress {
  public:
-  // `state` is where progress is kept; `dataFolder` and `dataText` (the three data files, one
-  // after another) say which game this is.
+  static constexpr std::size_t kGamesKept = 5;
+
+  // `state` is where progress is kept; `dataFolder` and `dataKey` (DataKey of the three data
+  // files) say which game this is.
   progress(file_system& disk, const std::filesystem::path& state,
-           const std::filesystem::path& dataFolder, std::string_view dataText);
+           const std::filesystem::path& dataFolder, std::string_view dataKey);
   progress(const progress&) = delete;
   progress& operator=(const progress&) = delete;
 
-  // Takes up the last unfinished game on this data folder: returns what was typed in it, and
-  // from then on records into its file. When there is none to continue, or it cannot be read,
-  // or the data files have changed since, returns nothing and sets `notice` to one line that
-  // says so; a new game then begins and the old file is kept.
+  // The file of the last game played on this data folder, whatever its data; empty when none.
+  std::filesystem::path LastGame() const;
+  // Takes up the last game on this data folder: returns what was typed in it, and from then on
+  // records into its file. When there is none to continue, or it cannot be read, or the data
+  // files have changed since, returns nothing and sets `notice` to one line that says so; a new
+  // game then begins and the old file is kept.
   std::string TakeUp(std::string& notice);
+  // Takes up the game saved in `saved`, a file anywhere: the same, but a file that is not one of
+  // this folder's games is left as it was, and the game goes on in a new file of its own here.
+  std::string TakeUp(const std::filesystem::path& saved, std::string& notice);
   // Records what the player typed; once this returns true, it survives a power cut. False when
   // it could not be written; `notice` then says why, and nothing more is recorded.
   bool Record(std::string_view typed, std::string& notice);
-  // The game was won or quit: its file is removed, and nothing typed after it is recorded.
+  // Puts `typed` in the place of all that was recorded, as undo does; a power cut leaves the one
+  // or the other. Nothing typed is no game to keep: its file is removed.
+  bool Rewrite(std::string_view typed, std::string& notice);
+  // The game was won: its file is removed, and nothing typed after it is recorded.
   void Finish();
 
-  // Where progress and the history of commands are kept: $XDG_STATE_HOME/quillmore, by default
-  // ~/.local/state/quillmore; empty when neither variable is set.
+  // Where progress, transcripts and the history of commands are kept: $XDG_STATE_HOME/quillmore,
+  // by default ~/.local/state/quillmore; empty when neither variable is set.
   static std::filesystem::path StateFolder();
 
  private:
-  std::error_code Start(std::string_view typed);
-  std::error_code Append(std::string_view typed);
-  std::filesystem::path LastGame() const;
-  std::string Header() const;
-  bool Readable(std::string_view saved) const;
+  std::string GoOnIn(const std::filesystem::path& saved, std::string_view text, std::string typed);
+  std::error_code Replace(std::string_view typed);
+  std::error_code Append(appendable_file& to, std::string_view typed);
+  bool Failed(std::error_code error, std::string& notice);
+  std::filesystem::path NextFile() const;
+  void Prune();
+  bool Ours(const std::filesystem::path& saved) const;
 
   file_system& disk;
   std::filesystem::path games;  // the folder of progress files
   std::string folderKey;        // names the data folder's files
-  std::filesystem::path file;   // this game's file
   std::string folderName;
   std::string dataKey;
-  std::unique_ptr<appendable_file> open;  // once the game's file is on disk
+  std::filesystem::path file;  // this game's file; empty until it has one
+  std::string before;          // typing taken up that is not yet in this game's file
+  std::unique_ptr<appendable_file> open;  // this game's file, once it holds every line typed
   bool failed = false;
 };
 

@@ -7,6 +7,7 @@
 #include "game/talk.h"
 #include "terminal/line_editor.h"
 #include "terminal/progress.h"
+#include "terminal/transcript.h"
 
 namespace quillmore {
 
@@ -14,6 +15,9 @@ namespace {
 
 constexpr const char* kPrompt = "> ";
 constexpr int kFallbackWidth = 80;
+// Said after the game's goodbye where progress is kept.
+constexpr const char* kQuitGameKept =
+    "(Your game is kept as it stood before you quit: quillmore -c takes it up.)";
 
 }  // namespace
 
@@ -53,8 +57,13 @@ terminal::terminal(comforts chosen) : chosen(std::move(chosen)) {
 
 terminal::~terminal() = default;
 
+// After an undo the input ended, for the game it ended; the next reads it anew.
 std::istream& terminal::Input(std::istream& standardInput) {
-  return edited != nullptr ? *edited : standardInput;
+  if (edited == nullptr) {
+    return standardInput;
+  }
+  edited->clear();
+  return *edited;
 }
 
 void terminal::Attach(console& console) {
@@ -76,21 +85,88 @@ bool terminal::NextInput(std::string& line) {
   if (waitingFor == wanted::kKey) {
     return ReadSome(line, 1);  // a key is no move of the game: it is not kept
   }
-  const bool read = waitingFor == wanted::kAnswer ? ReadAnswer(line) : ReadTyped(line);
+  for (;;) {
+    if (!(waitingFor == wanted::kAnswer ? ReadAnswer(line) : ReadTyped(line))) {
+      return false;
+    }
+    const aside taken = waitingFor == wanted::kCommand ? AsideOf(line) : aside::kNone;
+    if (taken == aside::kNone) {
+      break;
+    }
+    if (Aside(taken)) {
+      return false;  // the game's input ends, and the game is played again without the command
+    }
+  }
+  played.Add(line, waitingFor);
   std::string notice;
-  if (read && chosen.keep != nullptr && !chosen.keep->Record(line, notice)) {
+  if (chosen.keep != nullptr && !chosen.keep->Record(line, notice)) {
     io->Line(notice);
   }
-  return read;
+  return true;
+}
+
+// A comment is acknowledged and kept in the transcript alone. Undo takes back the last command
+// with every line it read: true when there was one, and the game is to be played again.
+bool terminal::Aside(aside taken) {
+  if (taken == aside::kComment) {
+    Say(*io, message::kCommentNoted);
+    return false;
+  }
+  const std::string command(played.LastCommand());
+  if (!played.Undo()) {
+    Say(*io, message::kNothingToUndo);
+    return false;
+  }
+  Say(*io, message::kUndone, {.item = command});
+  Rewrite();
+  undone = true;
+  return true;
+}
+
+void terminal::Rewrite() {
+  std::string notice;
+  if (chosen.keep != nullptr && !chosen.keep->Rewrite(played.Text(), notice)) {
+    io->Line(notice);
+  }
+}
+
+bool terminal::TakeUndo(std::string& replay) {
+  if (!undone) {
+    return false;
+  }
+  undone = false;
+  replay = played.Text();
+  played.Clear();  // the replay tells it again, line by line
+  return true;
+}
+
+void terminal::Replayed(std::string_view line, wanted what) {
+  played.Add(line, what);
+}
+
+void terminal::Shown(std::string_view text) {
+  if (chosen.record != nullptr) {
+    chosen.record->Add(text);
+  }
+}
+
+void terminal::KeepTranscript() {
+  std::string notice;
+  if (chosen.record != nullptr && !chosen.record->Keep(notice)) {
+    io->Line(notice);
+  }
 }
 
 // A command or a name, after a prompt that says which the game waits for: "> " for a command,
 // "get what? > " for the name after a bare get. The blank Tab leaves after a name is no part of
 // it.
 bool terminal::ReadTyped(std::string& line) {
-  if (!editor->ReadLine(Prompt(), line)) {
+  KeepTranscript();
+  const std::string prompt = Prompt();
+  if (!editor->ReadLine(prompt, line)) {
     return false;
   }
+  Shown(prompt + line);
   DropTrailingBlanks(line);
   return true;
 }
@@ -99,7 +175,8 @@ bool terminal::ReadTyped(std::string& line) {
 // never reaches the game. Answers are no commands to recall, so the history keeps none.
 bool terminal::ReadAnswer(std::string& line) {
   std::string typed;
-  while (editor->ReadLine(Prompt(), typed, false)) {
+  for (KeepTranscript(); editor->ReadLine(Prompt(), typed, false); KeepTranscript()) {
+    Shown(Prompt() + typed);
     if (AnswerLine(typed, line)) {
       return true;
     }
@@ -117,6 +194,7 @@ bool terminal::ReadKey(std::istream& in) {
   if (typed != nullptr) {
     typed->Drop();
   }
+  KeepTranscript();
   const single_key_mode mode(*chosen.system, kStandardInput);
   return in.get() != std::istream::traits_type::eof();
 }
@@ -126,9 +204,19 @@ hints terminal::Hints() {
   return chosen.edit ? hints::kTerminal : hints::kNone;
 }
 
-void terminal::GameOver() {
-  if (chosen.keep != nullptr) {
+// A won game has nothing left to continue. A quit one is kept as it stood before the command
+// that quit, as if the player had closed the terminal then.
+void terminal::GameOver(ending how) {
+  if (chosen.keep == nullptr) {
+    return;
+  }
+  if (how == ending::kWon) {
     chosen.keep->Finish();
+  } else if (played.Undo()) {
+    Rewrite();
+    if (!played.Text().empty()) {
+      io->Line(kQuitGameKept);
+    }
   }
 }
 

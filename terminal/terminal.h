@@ -8,18 +8,24 @@
 
 #include "console/console.h"
 #include "console/platform.h"
+#include "game/typing.h"
 
 namespace quillmore {
 
 class line_editor;
 class progress;
+class transcript;
 
 // A person playing at a terminal. The key wait always takes a single key press, without Enter.
 // The comforts are each for where the stream concerned is a terminal: lines typed at it are
 // edited, after a prompt that says what the game waits for, with history and completion, and
-// kept as progress; an answer is a whole line, of which the game is given only a or b; the
-// game's hints are shown; lines written to it are wrapped at word boundaries to its width, which
-// follows a resize.
+// kept as progress and in a transcript; an answer is a whole line, of which the game is given
+// only a or b; the game's hints are shown; at the command prompt undo takes back the last
+// command, and a line that begins with * is a comment for the transcript; lines written to it
+// are wrapped at word boundaries to its width, which follows a resize.
+//
+// Undo ends the game's input, so that the game returns; the caller then plays it again from
+// the typing kept (TakeUndo), replayed without a word (console::Replay).
 class terminal : public front_end {
  public:
   struct comforts {
@@ -29,6 +35,7 @@ class terminal : public front_end {
     std::FILE* editorOutput = nullptr;  // where prompts and echo go: the same terminal
     std::filesystem::path historyFile;  // may be empty: no history kept across games
     progress* keep = nullptr;           // may be none: no progress kept
+    transcript* record = nullptr;       // may be none: no transcript kept
   };
 
   explicit terminal(comforts chosen);
@@ -40,13 +47,23 @@ class terminal : public front_end {
   void Attach(console& console) override;
   void Waiting(wanted what) override;
   bool ReadKey(std::istream& in) override;
-  void GameOver() override;
+  void GameOver(ending how) override;
   int LineWidth() override;
   hints Hints() override;
+  void Replayed(std::string_view line, wanted what) override;
+  void Shown(std::string_view text) override;
+
+  // After an undo, once the game has returned: true, with what the game is to replay to stand
+  // where the player now stands. False when the game ended otherwise.
+  bool TakeUndo(std::string& replay);
+  // Writes what is left of the transcript, as the game ends.
+  void KeepTranscript();
 
  private:
   class typed_input;
   bool NextInput(std::string& line);
+  bool Aside(aside taken);
+  void Rewrite();
   bool ReadTyped(std::string& line);
   bool ReadAnswer(std::string& line);
   std::string Prompt() const;
@@ -58,6 +75,8 @@ class terminal : public front_end {
   std::unique_ptr<line_editor> editor;
   std::unique_ptr<typed_input> typed;
   std::unique_ptr<std::istream> edited;
+  typing played;         // every line the game read in this game
+  bool undone = false;   // the game's input was ended to take back a command
 };
 
 }  // namespace quillmore

@@ -24,7 +24,7 @@ class node_terminal : public front_end {
     const single_key_mode mode(system, kStandardInput);
     return in.get() != std::istream::traits_type::eof();
   }
-  void GameOver() override {}
+  void GameOver(ending /*how*/) override {}
   int LineWidth() override { return 0; }
 
  private:

@@ -31,7 +31,7 @@ class plain_player : public front_end {
   void Attach(console& /*io*/) override {}
   void Waiting(wanted /*what*/) override {}
   bool ReadKey(std::istream& in) override { return in.get() != std::istream::traits_type::eof(); }
-  void GameOver() override {}
+  void GameOver(ending /*how*/) override {}
   int LineWidth() override { return 0; }
 };
 

@@ -1,0 +1,66 @@
+#ifndef QUILLMORE_TERMINAL_TRANSCRIPT_H_
+#define QUILLMORE_TERMINAL_TRANSCRIPT_H_
+
+#include <cstddef>
+#include <ctime>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "console/file_system.h"
+
+namespace quillmore {
+
+// A plain-text record of a game at a terminal, such as players send the game's author: what the
+// game showed, as it wrote it (not wrapped), and each line typed, after its prompt. It is written
+// as the game goes: what was added is written and made to survive a power cut whenever the game
+// waits for the player, so a cut loses at most what the game showed since it last waited. The
+// file is only ever added to. Every file is reached through `disk`, which must outlive it.
+class transcript {
+ public:
+  static constexpr std::size_t kKept = 50;
+
+  // A transcript in the file chosen, added to its end when there is one.
+  transcript(file_system& disk, std::filesystem::path chosen);
+  // A transcript of its own in `folder`, named after when the game started; the oldest there
+  // beyond the newest `kept` are removed.
+  transcript(file_system& disk, std::filesystem::path folder, const std::tm& started,
+             std::size_t kept = kKept);
+  transcript(const transcript&) = delete;
+  transcript& operator=(const transcript&) = delete;
+
+  void Add(std::string_view text);
+  // Writes what was added since, and returns once it is on the disk; the file is made the first
+  // time. False when the transcript cannot be kept: `notice` then says why, once, and nothing
+  // more is written.
+  bool Keep(std::string& notice);
+
+ private:
+  std::error_code Open();
+  std::error_code OpenInFolder();
+
+  file_system& disk;
+  std::filesystem::path file;    // the file, chosen or once named
+  std::filesystem::path folder;  // for a transcript of its own: where, when and how many
+  std::tm started{};
+  std::size_t kept = kKept;
+  std::unique_ptr<appendable_file> open;
+  std::string pending;  // added, not yet written
+  bool failed = false;
+};
+
+// The name of a transcript of a game started at `started`, in local time: 2026-12-07-231502.txt.
+// `copy` above 1 tells it from others of the same second: 2026-12-07-231502-2.txt.
+std::string TranscriptName(const std::tm& started, unsigned copy = 1);
+
+// Of the files in a transcripts folder, those to remove so that only the newest `kept`
+// transcripts are left: only names TranscriptName makes, the oldest first, never `current`.
+std::vector<std::string> OldTranscripts(std::vector<std::string> names, std::string_view current,
+                                        std::size_t kept);
+
+}  // namespace quillmore
+
+#endif  // QUILLMORE_TERMINAL_TRANSCRIPT_H_
