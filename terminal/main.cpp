@@ -5,6 +5,7 @@
 
 #include "game/options.h"
 #include "terminal/play.h"
+#include "terminal/posix_file_system.h"
 #include "terminal/posix_platform.h"
 
 int main(int argc, char** argv) {
@@ -15,5 +16,6 @@ int main(int argc, char** argv) {
     return status;
   }
   posix_platform system;
-  return Play(chosen, system, std::cin, std::cout);
+  posix_file_system disk;
+  return Play(chosen, system, disk, std::cin, std::cout);
 }

@@ -35,7 +35,8 @@ std::FILE* EditorOutput(platform& system) {
 
 }  // namespace
 
-int Play(const options& chosen, platform& system, std::istream& in, std::ostream& out) {
+int Play(const options& chosen, platform& system, file_system& disk, std::istream& in,
+         std::ostream& out) {
   std::ifstream rooms = OpenDataFile(FileName(data_file::kRooms));
   std::ifstream objects = OpenDataFile(FileName(data_file::kObjects));
   std::ifstream people = OpenDataFile(FileName(data_file::kPeople));
@@ -50,7 +51,7 @@ int Play(const options& chosen, platform& system, std::istream& in, std::ostream
   std::optional<progress> keep;
   if (comforts.edit && !state.empty()) {
     std::error_code error;
-    keep.emplace(state, std::filesystem::current_path(error), DataFilesText());
+    keep.emplace(disk, state, std::filesystem::current_path(error), DataFilesText());
     comforts.keep = &*keep;
     comforts.historyFile = state / "history";
     std::filesystem::create_directories(state, error);

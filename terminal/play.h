@@ -4,6 +4,7 @@
 #include <istream>
 #include <ostream>
 
+#include "console/file_system.h"
 #include "console/platform.h"
 #include "game/options.h"
 
@@ -11,8 +12,9 @@ namespace quillmore {
 
 // Plays one game on the standard streams, given as `in` and `out`, with the data files of the
 // working directory, with the comforts of a terminal where the player sits at one and the
-// options allow. Returns the exit status.
-int Play(const options& chosen, platform& system, std::istream& in, std::ostream& out);
+// options allow; progress is kept on `disk`. Returns the exit status.
+int Play(const options& chosen, platform& system, file_system& disk, std::istream& in,
+         std::ostream& out);
 
 }  // namespace quillmore
 

@@ -1,15 +1,12 @@
 #include "terminal/progress.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <system_error>
 #include <utility>
+#include <vector>
 
 namespace quillmore {
 
@@ -18,6 +15,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kMagic = "quillmore progress 1\n";
+constexpr std::size_t kKeyDigits = 16;
 
 // FNV-1a: enough to tell data folders and versions of data files apart, and stable everywhere.
 std::string Key(std::string_view text) {
@@ -26,51 +24,21 @@ std::string Key(std::string_view text) {
     hash ^= static_cast<unsigned char>(byte);
     hash *= 1099511628211ULL;
   }
-  char hex[17];
+  char hex[kKeyDigits + 1];
   std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
   return hex;
 }
 
-// A write to a file on disk is whole unless the disk is full or failing.
-bool WriteAll(int fd, std::string_view text) {
-  return write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-}
-
-// A rename is only safe once the folder holding it has reached the disk too.
-void SyncFolder(const fs::path& folder) {
-  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd >= 0) {
-    fsync(fd);
-    close(fd);
-  }
-}
-
-std::string ReadAll(int fd) {
-  std::string text;
-  char buffer[4096];
-  for (ssize_t count = read(fd, buffer, sizeof buffer); count > 0;
-       count = read(fd, buffer, sizeof buffer)) {
-    text.append(buffer, static_cast<std::size_t>(count));
-  }
-  return text;
-}
-
-std::string Reason(const char* what) {
-  return std::string(what) + ": " + std::strerror(errno);
-}
-
 }  // namespace
 
-progress::progress(const fs::path& state, const fs::path& dataFolder, std::string_view dataText)
-    : games(state / "games"),
+progress::progress(file_system& disk, const fs::path& state, const fs::path& dataFolder,
+                   std::string_view dataText)
+    : disk(disk),
+      games(state / "games"),
       folderKey(Key(dataFolder.string())),
       folderName(dataFolder.string()),
       dataKey(Key(dataText)) {
   file = games / (folderKey + "-" + dataKey);
-}
-
-progress::~progress() {
-  Close();
 }
 
 fs::path progress::StateFolder() {
@@ -89,6 +57,18 @@ std::string progress::Header() const {
   return std::string(kMagic) + "folder " + folderName + "\ndata " + dataKey + "\n\n";
 }
 
+// A header as Header writes one, for this data folder and any version of its data files.
+bool progress::Readable(std::string_view saved) const {
+  const std::string start = std::string(kMagic) + "folder " + folderName + "\ndata ";
+  if (!saved.starts_with(start)) {
+    return false;
+  }
+  const std::string_view key = saved.substr(start.size(), kKeyDigits);
+  return key.size() == kKeyDigits &&
+         key.find_first_not_of("0123456789abcdef") == std::string_view::npos &&
+         saved.substr(start.size() + kKeyDigits).starts_with("\n\n");
+}
+
 std::string progress::TakeUp(std::string& notice) {
   notice.clear();
   const fs::path last = LastGame();
@@ -96,18 +76,16 @@ std::string progress::TakeUp(std::string& notice) {
     notice = "There is no unfinished game to continue here, so a new one begins.";
     return {};
   }
-  // Opened for reading and, from here on, for recording.
-  fd = open(last.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
-  const std::string saved = fd < 0 ? std::string() : ReadAll(fd);
-  if (saved.rfind(std::string(kMagic) + "folder " + folderName + "\ndata ", 0) != 0) {
+  std::string saved;
+  if (disk.Read(last, saved) || !Readable(saved) || disk.OpenToAppend(last, open)) {
     notice = "The last game here could not be read (" + last.string() + "), so a new one begins.";
-  } else if (saved.rfind(Header(), 0) != 0) {
+  } else if (!saved.starts_with(Header())) {
     notice =
         "The data files have changed since the last game here, so a new one begins; the old "
         "one is kept.";
   }
   if (!notice.empty()) {
-    Close();
+    open.reset();
     return {};
   }
   file = last;
@@ -120,61 +98,62 @@ std::string progress::TakeUp(std::string& notice) {
 
 // The last game played here: the newest file of this data folder, whatever its data.
 fs::path progress::LastGame() const {
-  fs::path last;
-  fs::file_time_type newest;
-  std::error_code error;
-  for (const fs::directory_entry& entry : fs::directory_iterator(games, error)) {
-    const std::string name = entry.path().filename().string();
-    const fs::file_time_type written = entry.last_write_time(error);
-    if (!error && name.rfind(folderKey + "-", 0) == 0 && (last.empty() || written > newest)) {
-      last = entry.path();
-      newest = written;
+  std::vector<file_system::entry> files;
+  disk.List(games, files);  // no folder, no game
+  const file_system::entry* last = nullptr;
+  for (const file_system::entry& each : files) {
+    if (each.name.starts_with(folderKey + "-") &&
+        (last == nullptr || each.modified > last->modified)) {
+      last = &each;
     }
   }
-  return last;
+  return last == nullptr ? fs::path() : games / last->name;
 }
 
 bool progress::Record(std::string_view typed, std::string& notice) {
   if (failed) {
     return false;
   }
-  const bool recorded = fd >= 0 ? WriteAll(fd, typed) && fdatasync(fd) == 0 : Start(typed);
-  if (!recorded) {
-    notice = "Your progress cannot be kept (" + Reason(file.c_str()) + ").";
+  const std::error_code error = open != nullptr ? Append(typed) : Start(typed);
+  if (error) {
+    notice = "Your progress cannot be kept (" + file.string() + ": " + error.message() + ").";
     failed = true;
-    Close();
+    open.reset();
   }
-  return recorded;
+  return !error;
 }
 
-// Writes the new game's file beside the old one and puts it in its place in one step.
-bool progress::Start(std::string_view typed) {
-  std::error_code error;
-  fs::create_directories(games, error);
-  fs::permissions(games, fs::perms::owner_all, error);  // what a player typed is his own
+std::error_code progress::Append(std::string_view typed) {
+  const std::error_code error = open->Append(typed);
+  return error ? error : open->Sync();
+}
+
+// Writes the new game's file beside the old one, and puts it in its place in one step once it
+// is on the disk, so that a power cut leaves the one game or the other whole.
+std::error_code progress::Start(std::string_view typed) {
   const fs::path fresh = games / ("new-" + std::to_string(getpid()));
-  fd = open(fresh.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  const bool written = fd >= 0 && WriteAll(fd, Header()) && WriteAll(fd, typed) && fsync(fd) == 0 &&
-                       rename(fresh.c_str(), file.c_str()) == 0;
-  if (!written) {
-    unlink(fresh.c_str());
-    return false;
+  std::error_code error = disk.MakeFolder(games);
+  if (!error) {
+    error = disk.Create(fresh, open);
   }
-  SyncFolder(games);
-  return true;
-}
-
-void progress::Close() {
-  if (fd >= 0) {
-    close(fd);
-    fd = -1;
+  if (!error) {
+    error = Append(Header() + std::string(typed));
   }
+  if (!error) {
+    error = disk.Rename(fresh, file);
+  }
+  if (error) {
+    open.reset();
+    disk.Remove(fresh);
+    return error;
+  }
+  return disk.SyncFolder(games);
 }
 
 void progress::Finish() {
-  if (fd >= 0) {
-    Close();
-    unlink(file.c_str());
+  if (open != nullptr) {
+    open.reset();
+    disk.Remove(file);
   }
   failed = true;
 }

@@ -15,7 +15,8 @@ tmux_() { tmux -L "$socket" "$@"; }
 
 # play WIDTH [ARGUMENT...]: starts the game in a new pane WIDTH columns wide and, unless it
 # continues a game, waits for the opening. $before_game, if set, runs first in the pane's shell;
-# $game_input, if set, is a file the game reads instead of the terminal. When it ends, its
+# $game_input, if set, is a file the game reads instead of the terminal, and $game_errors one
+# its standard error goes to. When it ends, its
 # exit status is in $work/status and the terminal's settings before and after in $work/before and
 # $work/after. Ctrl-C reaches the game alone.
 play() {
@@ -28,6 +29,7 @@ play() {
     echo "${before_game:-}"
     printf '%q ' "$game" "$@"
     [ -n "${game_input:-}" ] && printf '<%q' "$game_input"
+    [ -n "${game_errors:-}" ] && printf ' 2>%q' "$game_errors"
     echo
     echo "echo \$? >'$work/status'"
     echo "stty -g >'$work/after'"

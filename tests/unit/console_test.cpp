@@ -37,6 +37,34 @@ TEST(Console, WrapsEveryLineAtTheWidthItIsGivenThen) {
   EXPECT_EQ(out.str(), "Thank you,\ncome\nagain.\nHello\nthere.\nPress\nany\nkey ");
 }
 
+// An output that passes on what was written only when it is flushed, as standard output does
+// into a pipe.
+class pipe_buffer : public std::stringbuf {
+ public:
+  std::string passed;
+
+ protected:
+  int sync() override {
+    passed = str();
+    return 0;
+  }
+};
+
+// `quillmore | cat` at a terminal shows each line as the game ends it.
+TEST(Console, PassesEveryLineOnAsItEnds) {
+  for (const int width : {0, 10}) {
+    std::istringstream in;
+    pipe_buffer pipe;
+    std::ostream out(&pipe);
+    narrow_terminal screen(width);
+    console io(in, out, &screen);
+    io.Text("You see ");
+    EXPECT_EQ(pipe.passed, "");
+    io.Line("here: a bench.");
+    EXPECT_EQ(pipe.passed, width == 0 ? "You see here: a bench.\n" : "You see\nhere: a\nbench.\n");
+  }
+}
+
 // Plays the park with what was typed before and what is typed now; returns what is written.
 std::string Continue(const std::string& before, const std::string& now) {
   std::istringstream typed(now);

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include "terminal/posix_file_system.h"
 
 namespace quillmore {
 namespace {
@@ -32,27 +35,29 @@ class Progress : public ::testing::Test {
     return files;
   }
   std::string Continued(const std::string& data, std::string& notice) {
-    progress later(state, "/games/data", data);
+    progress later(disk, state, "/games/data", data);
     return later.TakeUp(notice);
   }
 
+  posix_file_system disk;
   fs::path state;
 };
 
 TEST_F(Progress, KeepsWhatWasTypedUntilTheGameIsWonOrQuit) {
   std::string notice;
   {
-    progress game(state, "/games/data", "the data");
+    progress game(disk, state, "/games/data", "the data");
     ASSERT_TRUE(game.Record("s\n", notice));
     ASSERT_TRUE(game.Record("talk Sean\na\n", notice));
   }
   EXPECT_EQ(Continued("the data", notice), "s\ntalk Sean\na\n");
   EXPECT_EQ(notice, "");
   // Continued, the game records on where it stood; finished, there is nothing left to take up.
-  progress again(state, "/games/data", "the data");
+  progress again(disk, state, "/games/data", "the data");
   EXPECT_EQ(again.TakeUp(notice), "s\ntalk Sean\na\n");
   ASSERT_TRUE(again.Record("n\n", notice));
   again.Finish();
+  EXPECT_FALSE(again.Record("x\n", notice));  // the key that ends a won game, say
   EXPECT_TRUE(Files().empty());
   EXPECT_EQ(Continued("the data", notice), "");
   EXPECT_EQ(notice, "There is no unfinished game to continue here, so a new one begins.");
@@ -60,9 +65,9 @@ TEST_F(Progress, KeepsWhatWasTypedUntilTheGameIsWonOrQuit) {
 
 TEST_F(Progress, ANewGameReplacesTheOldOneOnlyOnceItsFirstLineIsWritten) {
   std::string notice;
-  progress first(state, "/games/data", "the data");
+  progress first(disk, state, "/games/data", "the data");
   ASSERT_TRUE(first.Record("s\n", notice));
-  progress second(state, "/games/data", "the data");
+  progress second(disk, state, "/games/data", "the data");
   EXPECT_EQ(Continued("the data", notice), "s\n");
   ASSERT_TRUE(second.Record("e\n", notice));
   EXPECT_EQ(Continued("the data", notice), "e\n");
@@ -72,7 +77,7 @@ TEST_F(Progress, ANewGameReplacesTheOldOneOnlyOnceItsFirstLineIsWritten) {
 TEST_F(Progress, SaysWhyAGameCannotBeContinued) {
   std::string notice;
   {
-    progress game(state, "/games/data", "the data");
+    progress game(disk, state, "/games/data", "the data");
     ASSERT_TRUE(game.Record("s\n", notice));
   }
   // Other data: the old game is kept, for when the data come back.
@@ -81,24 +86,51 @@ TEST_F(Progress, SaysWhyAGameCannotBeContinued) {
             "The data files have changed since the last game here, so a new one begins; the old "
             "one is kept.");
   EXPECT_EQ(Continued("the data", notice), "s\n");
-  // A damaged file, and a line cut short by a crash.
+  // A line cut short by a crash was never read by the game, even when it is the only one.
   const fs::path file = Files().front();
   std::ofstream(file, std::ios::app) << "talk Se";
   notice.clear();
   EXPECT_EQ(Continued("the data", notice), "s\n");
-  std::ofstream(file) << "rubbish";
+  std::string header;
+  std::getline(std::ifstream(file), header, '\0');
+  header.erase(header.find("\n\n") + 2);
+  std::ofstream(file) << header << "talk Se";
   EXPECT_EQ(Continued("the data", notice), "");
-  EXPECT_EQ(notice.rfind("The last game here could not be read (", 0), 0u) << notice;
+  EXPECT_EQ(notice, "");
+  // Damaged files, even one whose header starts as it should, cannot be read.
+  const std::string start = "quillmore progress 1\nfolder /games/data\ndata ";
+  for (const std::string damaged : {"rubbish", "rubbish here....", "0123456789abcdef0"}) {
+    std::ofstream(file) << (damaged == "rubbish" ? "" : start) << damaged << "\n\ns\n";
+    EXPECT_EQ(Continued("the data", notice), "");
+    EXPECT_EQ(notice.rfind("The last game here could not be read (", 0), 0u) << notice;
+  }
   // Another data folder has no game of its own.
-  progress elsewhere(state, "/other/data", "the data");
+  progress elsewhere(disk, state, "/other/data", "the data");
   EXPECT_EQ(elsewhere.TakeUp(notice), "");
   EXPECT_EQ(notice, "There is no unfinished game to continue here, so a new one begins.");
+}
+
+// Played, then the data files changed and a new game played on them: that one is the last.
+TEST_F(Progress, TakesUpTheNewestGameOfTheDataFolderWhateverItsData) {
+  std::string notice;
+  {
+    progress game(disk, state, "/games/data", "the data");
+    ASSERT_TRUE(game.Record("s\n", notice));
+  }
+  fs::last_write_time(Files().front(), fs::file_time_type::clock::now() - std::chrono::hours(1));
+  {
+    progress game(disk, state, "/games/data", "changed data");
+    EXPECT_EQ(game.TakeUp(notice), "");
+    ASSERT_TRUE(game.Record("e\n", notice));
+  }
+  EXPECT_EQ(Continued("changed data", notice), "e\n");
+  EXPECT_EQ(notice, "");
 }
 
 TEST_F(Progress, SaysSoWhenItCannotWrite) {
   std::string notice;
   {
-    progress game(state, "/games/data", "the data");
+    progress game(disk, state, "/games/data", "the data");
     ASSERT_TRUE(game.Record("s\n", notice));
   }
   // The game's file is a folder now: it can neither be read nor replaced.
@@ -107,7 +139,7 @@ TEST_F(Progress, SaysSoWhenItCannotWrite) {
   fs::create_directory(file);
   EXPECT_EQ(Continued("the data", notice), "");
   EXPECT_EQ(notice.rfind("The last game here could not be read (", 0), 0u) << notice;
-  progress next(state, "/games/data", "the data");
+  progress next(disk, state, "/games/data", "the data");
   EXPECT_FALSE(next.Record("n\n", notice));
   EXPECT_EQ(notice.rfind("Your progress cannot be kept (", 0), 0u) << notice;
   EXPECT_EQ(Files(), std::vector<fs::path>{file});  // nothing half-written is left behind
@@ -116,7 +148,7 @@ TEST_F(Progress, SaysSoWhenItCannotWrite) {
 TEST_F(Progress, SaysSoWhenItCannotWriteAtAll) {
   fs::create_directories(state);
   std::ofstream(state / "games") << "a file where the folder should be";
-  progress game(state, "/games/data", "the data");
+  progress game(disk, state, "/games/data", "the data");
   std::string notice;
   EXPECT_FALSE(game.Record("s\n", notice));
   EXPECT_EQ(notice.rfind("Your progress cannot be kept (", 0), 0u) << notice;

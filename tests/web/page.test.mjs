@@ -26,6 +26,11 @@ let browser;
 before(async () => { browser = await launchChromium(); });
 after(async () => { await browser?.close(); });
 
+// The commands and names kept for Up and Down.
+async function history(page) {
+  return JSON.parse(await page.evaluate(() => localStorage.getItem('quillmore-history')));
+}
+
 // Every test ends with these: the page logged no error, asked for nothing once loaded and
 // never called fetch().
 async function assertQuiet(game) {
@@ -63,6 +68,9 @@ test('the walkthrough typed into the page from disk wins, and one key ends the k
   const echoes = await game.page.$$eval('#transcript .echo',
     (spans) => spans.map((span) => [span.textContent, span.classList.contains('prompted')]));
   assert.deepEqual(echoes, lines.map((line, at) => [line + '\n', told[at - 1] !== 'answer']));
+  // Only commands and names enter the history, a line repeated in a row once: no answers.
+  const prompted = lines.filter((line, at) => told[at - 1] !== 'answer');
+  assert.deepEqual(await history(game.page), prompted.filter((line, at) => line !== prompted[at - 1]));
   // Back to the keyboard's next likely target.
   assert.equal(await game.page.evaluate(() => document.activeElement.id), 'new-game');
   await assertQuiet(game);
@@ -120,6 +128,7 @@ test('a saved game that cannot be read gives one line and a new game', async () 
   const unreadable = 'Your saved game could not be read, so a new one begins.';
   const header = (await typeLines(page, ['s']), await savedGame(page)).split('typed')[0];
   for (const [saved, notice] of [
+    ['', unreadable],
     ['s\nw\n', unreadable],
     ['quillmore save 2\ndata 0123456789abcdef\ntyped 2\n\ns\n', unreadable],
     [`${header}typed 4\n\ns\n`, unreadable],            // cut short
@@ -140,10 +149,13 @@ test('a saved game that cannot be read gives one line and a new game', async () 
   await page.evaluate(() => {
     Storage.prototype.setItem = () => { throw new DOMException('full', 'QuotaExceededError'); };
   });
-  await typeLines(page, ['n', 'inventory']);
+  await typeLines(page, ['n', 'inventory', 'inventory']);
   const text = await transcriptWithoutEchoes(page);
   assert.equal(text.split('Your progress cannot be kept in this browser.\n').length, 2, text);
-  assert.match(text, /\nYou are holding: english coins, photo slip\n$/);
+  // And nothing else is added: no empty lines.
+  const holding = 'You are holding: english coins, photo slip\n';
+  assert.ok(text.endsWith(`Interesting people are: couple lying on a blanket\n${holding}${holding}`),
+    text.slice(-200));
   await assertQuiet(game);
   await game.context.close();
 });
@@ -225,6 +237,14 @@ test('Up and Down walk back and forth through the commands typed, back to the dr
   await game.reload();
   await page.keyboard.press('ArrowUp');
   assert.equal(await page.inputValue('#command'), 'north');
+  // It keeps the last 200 lines, whether it reaches them in this game or an earlier one did.
+  for (const length of [199, 250]) {
+    const earlier = Array.from({ length }, (_, at) => `go${at}`);
+    await page.evaluate((lines) => localStorage.setItem('quillmore-history', JSON.stringify(lines)), earlier);
+    await game.reload();
+    await typeOnKeyboard(page, 'look');
+    assert.deepEqual(await history(page), [...earlier, 'look'].slice(-200));
+  }
   await page.evaluate(() => localStorage.setItem('quillmore-history', '{"not": "a list"'));
   await game.reload();
   await page.keyboard.press('ArrowUp');

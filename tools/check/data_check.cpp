@@ -11,6 +11,7 @@
 #include "game/data_files.h"
 #include "story/pub_drinks.h"
 #include "story/story.h"
+#include "tools/check/edit_distance.h"
 #include "world/city_map.h"
 #include "world/world.h"
 
@@ -70,24 +71,6 @@ bool ListHolds(slot_list members, int item) {
 int ExactSlot(const std::vector<std::string>& names, const std::string& name) {
   const auto found = std::find(names.begin(), names.end(), name);
   return found == names.end() ? -1 : static_cast<int>(found - names.begin());
-}
-
-// The fewest edits (a letter put in, left out or changed) after which `name` contains `text`:
-// the edit distance from `text` to the nearest run of letters in `name`.
-std::size_t EditsToContain(const std::string& name, const std::string& text) {
-  // distance[j]: the fewest edits that make the text read so far end at letter j of the name.
-  std::vector<std::size_t> distance(name.size() + 1, 0);
-  for (std::size_t i = 1; i <= text.size(); ++i) {
-    std::size_t diagonal = distance[0];
-    distance[0] = i;
-    for (std::size_t j = 1; j <= name.size(); ++j) {
-      const std::size_t above = distance[j];
-      const std::size_t change = text[i - 1] == name[j - 1] ? 0 : 1;
-      distance[j] = std::min({above + 1, distance[j - 1] + 1, diagonal + change});
-      diagonal = above;
-    }
-  }
-  return *std::min_element(distance.begin(), distance.end());
 }
 
 // A misspelling worth naming: at most one edit for every three letters of the place.

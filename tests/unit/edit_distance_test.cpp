@@ -1,0 +1,25 @@
+#include "tools/check/edit_distance.h"
+
+#include <gtest/gtest.h>
+
+namespace quillmore {
+namespace {
+
+// How many letters to put in, leave out or change before the name contains the text. The
+// figures are those of a plain edit distance to every run of letters in the name.
+TEST(EditsToContain, CountsTheEditsToTheNearestRunOfLettersInTheName) {
+  EXPECT_EQ(EditsToContain("The Gaol Walk east", "Gaol Walk"), 0u);  // anywhere in the name
+  EXPECT_EQ(EditsToContain("xyzab", "ab"), 0u);                      // to its last letter
+  EXPECT_EQ(EditsToContain("park", ""), 0u);
+  EXPECT_EQ(EditsToContain("", "abc"), 3u);
+  EXPECT_EQ(EditsToContain("abc", "abd"), 1u);  // to the text's last letter
+  EXPECT_EQ(EditsToContain("MacDonald's", "McDonald's"), 1u);
+  EXPECT_EQ(EditsToContain("Gaol Lane", "Gaol Walk"), 3u);
+  // One letter the name has and the text lacks, one the other way round, one twice.
+  EXPECT_EQ(EditsToContain("abXcd", "abcd"), 1u);
+  EXPECT_EQ(EditsToContain("abcd", "abXcd"), 1u);
+  EXPECT_EQ(EditsToContain("a", "aa"), 1u);
+}
+
+}  // namespace
+}  // namespace quillmore
