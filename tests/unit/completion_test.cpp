@@ -56,13 +56,16 @@ TEST(Completion, OffersNamesAtTheGamesOwnQuestions) {
   EXPECT_TRUE(here.Candidates(wanted::kKey, "").empty());
 }
 
-// What Tab fills in: one candidate whole, with its capitals; several only what they share beyond
-// what was typed; nothing when several only contain the typed text or the start is past the line.
+// What Tab fills in: one candidate whole, with its capitals, even when it was typed whole; several
+// only what they share beyond what was typed; nothing when several only contain the typed text or
+// the start is past the line.
 TEST(Completion, FillsInOneNameWholeOrWhatSeveralShareBeyondTheTyping) {
   std::string filled;
   ASSERT_TRUE(FillIn({.start = 5, .candidates = {"Conor"}}, "talk co", filled));
   EXPECT_EQ(filled, "Conor");
   ASSERT_TRUE(FillIn({.start = 5, .candidates = {"Conor"}}, "talk ", filled));  // none typed
+  EXPECT_EQ(filled, "Conor");
+  ASSERT_TRUE(FillIn({.start = 5, .candidates = {"Conor"}}, "talk conor", filled));  // all
   EXPECT_EQ(filled, "Conor");
   ASSERT_TRUE(FillIn({.start = 5, .candidates = {"photo slip", "photos"}}, "look p", filled));
   EXPECT_EQ(filled, "photo");
