@@ -43,7 +43,7 @@ play() {
     "XDG_STATE_HOME='$XDG_STATE_HOME' bash '$work/run'"
   tmux_ set-option -g history-limit 100000
   case " $* " in
-    *" --continue "* | *" -c "*) ;;  # a continued game shows no opening
+    *" --continue "* | *" --continue="* | *" -c "*) ;;  # a continued game shows no opening
     *) wait_for "Type in 'Commands'" ;;
   esac
 }

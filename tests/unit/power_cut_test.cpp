@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fault_injection_file_system.h"
+#include "game/save_format.h"
 #include "terminal/progress.h"
 
 namespace quillmore {
@@ -18,7 +19,7 @@ using survivors = fault_injection_file_system::survivors;
 
 constexpr const char* kState = "/home/player/.local/state/quillmore";
 constexpr const char* kDataFolder = "/games/data";
-constexpr const char* kData = "the data files";
+const std::string kData = HashKey("the data files");
 constexpr const char* kNoGame =
     "There is no unfinished game to continue here, so a new one begins.";
 
@@ -106,9 +107,9 @@ TEST(PowerCut, LosesAtMostTheLineBeingKeptAndLeavesWholeLines) {
   }
 }
 
-// The first line of a new game goes into a file beside the old game's, which takes the old
-// one's place only once it is on the disk: a power cut leaves the one or the other whole.
-TEST(PowerCut, ANewGameTakesTheOldOnesPlaceWholeOrNotAtAll) {
+// The first line of a new game goes into a file written aside, which is put in its place only
+// once it is on the disk: a power cut leaves the old game the last, or the new one whole.
+TEST(PowerCut, ANewGameAppearsWholeOrNotAtAll) {
   const std::string old = "n\ne\n";
   for (int at = 0;; ++at) {
     for (const survivors kept : WhatMaySurvive()) {
@@ -131,6 +132,36 @@ TEST(PowerCut, ANewGameTakesTheOldOnesPlaceWholeOrNotAtAll) {
                    std::to_string(kept.bytes) + " bytes not synced; calls made:\n" + Log(disk));
       ASSERT_TRUE(typed == (told == 0 ? old : Joined(told)) || typed == Joined(told + 1))
           << told << " lines kept, continued with \"" << typed << "\"";
+      ASSERT_EQ(notice, "");
+    }
+  }
+}
+
+// Undo rewrites the game's file aside and renames it over the old one: a power cut leaves the
+// game as it was before the undo, or as it is after it, never a mixture.
+TEST(PowerCut, TakingBackLeavesTheGameBeforeOrAfterWhole) {
+  const std::string before = Joined(kLines.size());
+  const std::string after = Joined(kLines.size() - 2);
+  for (int at = 0;; ++at) {
+    for (const survivors kept : WhatMaySurvive()) {
+      fault_injection_file_system disk;
+      std::string notice;
+      progress game(disk, kState, kDataFolder, kData);
+      for (const std::string& line : kLines) {
+        ASSERT_TRUE(game.Record(line, notice));
+      }
+      disk.CutPowerAt(static_cast<int>(disk.Calls().size()) + at, kept);
+      const bool told = game.Rewrite(after, notice);
+      if (!disk.PowerWasCut()) {
+        return;
+      }
+      disk.PowerOn();
+      const std::string typed = Continued(disk, notice);
+      SCOPED_TRACE("power cut before call " + std::to_string(at) + " of the undo, keeping " +
+                   std::to_string(kept.folderChanges) + " changes of names and " +
+                   std::to_string(kept.bytes) + " bytes not synced; calls made:\n" + Log(disk));
+      ASSERT_TRUE(typed == after || (!told && typed == before))
+          << "continued with \"" << typed << "\"";
       ASSERT_EQ(notice, "");
     }
   }
