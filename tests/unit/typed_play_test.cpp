@@ -110,6 +110,14 @@ TEST(TypedPlay, AHintFollowsTheGamesReplyOnceAGameOnlyWhereThePlayerTypes) {
   EXPECT_EQ(Count(Play(typed, nullptr), "\n("), 0u);
 }
 
+// Looking at something that is not here is the game's own answer, unless the name began with at.
+TEST(TypedPlay, LookAtAloneGetsTheLookHintAndLookAThingNone) {
+  typing_player terminal(hints::kTerminal);
+  const std::string hint = "(To look at something, type look and its name.)\n";
+  EXPECT_EQ(Count(Play("look couple\nlook\nthe couple\n", &terminal), hint), 0u);
+  EXPECT_EQ(Count(Play("look couple\nlook at couple\n", &terminal), hint), 1u);
+}
+
 TEST(TypedPlay, LookAtAndTalkToAreTheWordsAtAndToFirstInAName) {
   for (const char* name : {"at", "at couple", "AT couple", "At  couple"}) {
     EXPECT_TRUE(BeginsWithWord(name, "at")) << name;
