@@ -12,10 +12,10 @@ struct options {
   bool resume = false;         // --continue, -c: take up the last unfinished game on this data
   std::string resumeFrom;      // --continue=FILE: take up the game saved in FILE instead
   std::string transcriptFile;  // --transcript FILE: keep the transcript there
-  bool plain = false;  // --plain: no wrapping, prompt, editing, progress or transcript
-  bool help = false;     // --help
-  bool version = false;  // --version
-  bool wrong = false;    // an option the game does not know; ReadOptions has said which
+  bool plain = false;          // --plain: no wrapping, prompt, editing, progress or transcript
+  bool help = false;           // --help
+  bool version = false;        // --version
+  bool wrong = false;          // an option the game does not know; ReadOptions has said which
 };
 
 // Reads the options; one the game does not know is refused on standard error, in one line.

@@ -100,7 +100,8 @@ std::string SaveHeader(std::string_view dataKey, std::string_view folder) {
 
 save_reading ReadSave(std::string_view text, const data_keys& ours) {
   const bool pageFormatBefore = Take(text, kPageFormatBefore);
-  const bool readable = pageFormatBefore || Take(text, kFormat) || Take(text, kTerminalFormatBefore);
+  const bool readable =
+      pageFormatBefore || Take(text, kFormat) || Take(text, kTerminalFormatBefore);
   header read;
   if (!readable || !TakeHeader(text, read) || !IsKey(read.data) ||
       (pageFormatBefore && !CountMatches(read.typed, text))) {

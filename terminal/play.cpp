@@ -61,9 +61,8 @@ fs::path Named(const std::string& typed) {
   }
   const char* startedIn = std::getenv("QUILLMORE_STARTED_IN");
   std::error_code error;
-  const fs::path folder = startedIn != nullptr && *startedIn == '/'
-                              ? fs::path(startedIn)
-                              : fs::current_path(error);
+  const fs::path folder =
+      startedIn != nullptr && *startedIn == '/' ? fs::path(startedIn) : fs::current_path(error);
   return folder / typed;
 }
 

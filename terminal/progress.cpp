@@ -17,8 +17,10 @@ namespace fs = std::filesystem;
 namespace {
 
 // The lines progress says, {file} standing for a file's path and {error} for why.
-constexpr const char* kNoGame = "There is no unfinished game to continue here, so a new one begins.";
-constexpr const char* kLastUnreadable = "The last game here could not be read ({file}), so a new one begins.";
+constexpr const char* kNoGame =
+    "There is no unfinished game to continue here, so a new one begins.";
+constexpr const char* kLastUnreadable =
+    "The last game here could not be read ({file}), so a new one begins.";
 constexpr const char* kDataChanged =
     "The data files have changed since the last game here, so a new one begins; the old one is "
     "kept.";

@@ -71,8 +71,8 @@ class progress {
   std::string folderKey;        // names the data folder's files
   std::string folderName;
   std::string dataKey;
-  std::filesystem::path file;  // this game's file; empty until it has one
-  std::string before;          // typing taken up that is not yet in this game's file
+  std::filesystem::path file;             // this game's file; empty until it has one
+  std::string before;                     // typing taken up that is not yet in this game's file
   std::unique_ptr<appendable_file> open;  // this game's file, once it holds every line typed
   bool failed = false;
 };

@@ -75,8 +75,8 @@ class terminal : public front_end {
   std::unique_ptr<line_editor> editor;
   std::unique_ptr<typed_input> typed;
   std::unique_ptr<std::istream> edited;
-  typing played;         // every line the game read in this game
-  bool undone = false;   // the game's input was ended to take back a command
+  typing played;        // every line the game read in this game
+  bool undone = false;  // the game's input was ended to take back a command
 };
 
 }  // namespace quillmore

@@ -81,8 +81,7 @@ std::vector<std::string> OldTranscripts(std::vector<std::string> names, std::str
 
 transcript::transcript(file_system& disk, fs::path chosen) : disk(disk), file(std::move(chosen)) {}
 
-transcript::transcript(file_system& disk, fs::path folder, const std::tm& started,
-                       std::size_t kept)
+transcript::transcript(file_system& disk, fs::path folder, const std::tm& started, std::size_t kept)
     : disk(disk), folder(std::move(folder)), started(started), kept(kept) {}
 
 void transcript::Add(std::string_view text) {
@@ -136,6 +135,7 @@ std::error_code transcript::OpenInFolder() {
     error = disk.List(folder, files);
   }
   std::vector<std::string> names;
+  names.reserve(files.size() + 1);
   for (file_system::entry& each : files) {
     names.push_back(std::move(each.name));
   }
