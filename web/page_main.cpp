@@ -148,7 +148,7 @@ class page_player : public front_end {
     shown.pubsync();
     return PageReadKey() != 0;
   }
-  void GameOver() override { save.Clear(); }
+  void GameOver(ending /*how*/) override { save.Clear(); }
   int LineWidth() override { return 0; }  // the page wraps
   hints Hints() override { return hints::kPage; }
 
