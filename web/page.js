@@ -239,7 +239,8 @@
     sign.hidden = !mode.prompt;
     command.disabled = mode.disabled === true;
     undo.disabled = name === 'key' || name === 'over';
-    downloadSave.disabled = game.won;
+    // The game answers these once it has first waited; a won game has no save.
+    downloadSave.disabled = game.won || !game.ready;
     openSave.disabled = !game.ready;
     command.placeholder = mode.placeholder ?? '';
     if (name === 'key' || name === 'over') command.value = '';
@@ -492,9 +493,8 @@
     answer(game, 'undo');
   });
   saveTranscript.addEventListener('click', () => download('quillmore-transcript.txt', plainStory(game.story)));
-  downloadSave.addEventListener('click', () => {
-    if (game.ready) download('quillmore.save', exchange(game.module, game.module._quillmore_save, ''));
-  });
+  downloadSave.addEventListener('click',
+    () => download('quillmore.save', exchange(game.module, game.module._quillmore_save, '')));
   openSave.addEventListener('click', () => openFile.click());
   // The file is checked by the game being played, and only a save it can take up replaces it.
   openFile.addEventListener('change', async () => {
