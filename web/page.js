@@ -1,17 +1,20 @@
 // The page around the game: the transcript, the command line with its history and completion,
-// the names to tap on a touch screen, the key wait at the end of a won game and the New game
-// button. Each game is a fresh instance
+// the names to tap on a touch screen, the key wait at the end of a won game, and the buttons:
+// New game, Undo, Save transcript, Download save and Open save. Each game is a fresh instance
 // of the WebAssembly module (createQuillmore, built with MODULARIZE), which calls
 //   quillmoreWrite(bytes)     with output, at every flush
 //   quillmoreReadLine(wanted) when it needs a line ("command", "object", "person" or "answer"):
-//                             resolves with the bytes of the line typed, ending in "\n", or with
-//                             null to end the game
+//                             resolves with the bytes of the line typed, ending in "\n", with
+//                             "undo" for the Undo button, or with null to end the game
+//   quillmoreRetyped(wanted, bytes) with each line of an opened save as the game reads it
 //   quillmoreReadKey()        at the end of a won game: resolves with true at the next key, or
 //                             false to end the game
+//   quillmoreBegins(continued) before it writes: true when it goes on with the game kept
 //   quillmoreGameOver(status) when the game has returned
 // and reads quillmoreAfresh: true when the player chose New game, so that the game kept in the
-// browser is not continued. While the game waits, the page calls its exports directly
-// (Module._quillmore_complete); ccall and cwrap would disturb the suspended game.
+// browser is not continued, and quillmoreOpened: the text of a save the player opened, or null.
+// While the game waits, the page calls its exports directly (Module._quillmore_complete,
+// _quillmore_save, _quillmore_read_save); ccall and cwrap would disturb the suspended game.
 // The document gets a "quillmore-waiting" event, with { wanted }, whenever the game waits.
 (function () {
   'use strict';
@@ -24,6 +27,12 @@
   const sign = document.getElementById('prompt-sign');
   const choices = document.getElementById('choices');
   const newGame = document.getElementById('new-game');
+  const undo = document.getElementById('undo');
+  const saveTranscript = document.getElementById('save-transcript');
+  const downloadSave = document.getElementById('download-save');
+  const openSave = document.getElementById('open-save');
+  const openFile = document.getElementById('open-file');
+  const asking = document.getElementById('asking');
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
   // A touch screen has no Tab key: the names that fit are offered as buttons instead.
@@ -68,7 +77,48 @@
     }
   }
 
-  // The game being played: { module, decoder, text, waiting: { wanted, resolve }, over }.
+  // The story as the player saw it, for Save transcript and to show again after a reload: text
+  // the game wrote, and [line, prompted] for each line typed. As plain text, a prompted line
+  // follows "> ", as at a terminal. It is kept with the save it goes with, and shown again only
+  // with that save: a reload between the two would show a story that is not the game's.
+  const storyKey = 'quillmore-story';
+  function keptStory() {
+    try {
+      const kept = JSON.parse(localStorage.getItem(storyKey));
+      const piece = (each) => typeof each === 'string' ||
+        (Array.isArray(each) && typeof each[0] === 'string');
+      if (kept.save === localStorage.getItem('quillmore-save') && Array.isArray(kept.story) &&
+          kept.story.every(piece)) {
+        return kept.story;
+      }
+    } catch {
+      // None, then: the game still goes on.
+    }
+    return [];
+  }
+  function keepStory(current) {
+    try {
+      const save = localStorage.getItem('quillmore-save');
+      localStorage.setItem(storyKey, JSON.stringify({ save, story: current.story }));
+    } catch {
+      // It stays in this page only.
+    }
+  }
+  function plainStory(pieces) {
+    return pieces.map((each) => (typeof each === 'string' ? each : `${each[1] ? '> ' : ''}${each[0]}\n`))
+      .join('');
+  }
+  function record(current, piece) {
+    const last = current.story.length - 1;
+    if (typeof piece === 'string' && typeof current.story[last] === 'string') {
+      current.story[last] += piece;
+    } else {
+      current.story.push(piece);
+    }
+  }
+
+  // The game being played: { module, decoder, text, waiting: { wanted, resolve }, story, ready,
+  // played, won, over }.
   let game = null;
 
   // The WebAssembly is inlined in the page, gzipped and in base64 (make_page.mjs). The browser
@@ -117,23 +167,39 @@
     });
   }
 
-  // Shows what the game wrote since it last waited, and announces it once, with `after`.
-  function showOutput(current, after = '') {
+  // Shows what the game wrote since it last waited, and announces it once, with `after`, unless
+  // it is the story of an opened save played again.
+  function showOutput(current, after = '', announced = true) {
     const text = current.text + current.decoder.decode();
     current.text = '';
     addText(text);
+    if (text !== '') record(current, text);
     const said = [text.trim(), after].filter((part) => part !== '').join('\n\n');
-    if (said !== '') announcer.textContent = said;
+    if (said !== '' && announced) announcer.textContent = said;
     scrollToEnd();
   }
 
   // The line typed, on the line where the game waited, as a terminal would echo it.
-  function echo(line, prompted) {
+  function showEcho(line, prompted) {
     const span = document.createElement('span');
     span.className = prompted ? 'echo prompted' : 'echo';
     span.textContent = line + '\n';
     addToLine(span);
     openLine = null;
+    scrollToEnd();
+  }
+  function echo(current, line, prompted) {
+    showEcho(line, prompted);
+    record(current, [line, prompted]);
+  }
+
+  // A line of the page's own in the story, on a line of its own, announced.
+  function note(current, text) {
+    const said = `${openLine !== null ? '\n' : ''}${text}\n`;
+    addText(said);
+    record(current, said);
+    keepStory(current);
+    announcer.textContent = text;
     scrollToEnd();
   }
 
@@ -172,6 +238,10 @@
     label.textContent = mode.label;
     sign.hidden = !mode.prompt;
     command.disabled = mode.disabled === true;
+    undo.disabled = name === 'key' || name === 'over';
+    // The game answers these once it has first waited; a won game has no save.
+    downloadSave.disabled = game.won || !game.ready;
+    openSave.disabled = !game.ready;
     command.placeholder = mode.placeholder ?? '';
     if (name === 'key' || name === 'over') command.value = '';
     showChoices([]);
@@ -244,7 +314,10 @@
         return;
       }
       current.waiting = { wanted, resolve };
+      current.ready = true;
+      current.won ||= wanted === 'key';  // won games are not kept
       showOutput(current);
+      keepStory(current);
       setMode(wanted);
       // Once the game has stopped to wait, it can be asked what fits.
       queueMicrotask(offerNames);
@@ -259,7 +332,9 @@
     resolve(value);
   }
 
-  function start(afresh) {
+  // Starts a game: 'continue' goes on with the game kept, if any; 'afresh' is a new game;
+  // { opened } plays the save opened again, in view.
+  function start(how) {
     if (game !== null) {
       // The old game, even one still starting, reads the end of its input as soon as it waits,
       // and returns; what it still writes is dropped.
@@ -270,25 +345,46 @@
     transcript.textContent = '';
     openLine = null;
     announcer.textContent = '';
-    const current = { module: null, decoder: new TextDecoder(), text: '', waiting: null, over: false };
+    const current = {
+      module: null, decoder: new TextDecoder(), text: '', waiting: null, story: [],
+      ready: false, played: false, won: false, over: false,
+    };
     game = current;
     setMode('command');
     command.value = '';
     command.focus();
     current.module = {
-      quillmoreAfresh: afresh,
+      quillmoreAfresh: how === 'afresh',
+      quillmoreOpened: how.opened ?? null,
       instantiateWasm: instantiate,
       quillmoreWrite(bytes) {
         if (!current.over) current.text += current.decoder.decode(bytes, { stream: true });
       },
       quillmoreReadLine: (wanted) => waitFor(current, wanted),
       quillmoreReadKey: () => waitFor(current, 'key'),
+      quillmoreBegins(continued) {
+        if (current.over || !continued) return;
+        current.played = true;
+        current.story = keptStory();
+        current.story.forEach((each) => {
+          if (typeof each === 'string') addText(each);
+          else showEcho(each[0], each[1] === true);
+        });
+      },
+      quillmoreRetyped(wanted, bytes) {
+        if (current.over) return;
+        current.played = true;
+        showOutput(current, '', false);
+        echo(current, decoder.decode(bytes).replace(/\n$/, ''), modes[wanted].prompt);
+      },
       quillmoreGameOver() {
         if (current.over) return;
         current.over = true;
         showOutput(current, 'The game is over. Choose New game to play again.');
+        keepStory(current);
         setMode('over');
-        newGame.focus();
+        // The story stays to be read: no key, Enter included, starts another game from here.
+        story.focus();
       },
       print(text) { console.log(text); },
       printErr(text) { console.error(text); },
@@ -313,7 +409,8 @@
     historyAt = typed.length;
     draft = '';
     showChoices([]);
-    echo(line, prompted);
+    echo(game, line, prompted);
+    game.played = true;
     answer(game, encoder.encode(line + '\n'));
   });
 
@@ -359,6 +456,60 @@
     offerNames();
   });
 
-  newGame.addEventListener('click', () => start(true));
-  start(false);
+  // Asks before a game under way is lost: `yes` names what is then done, and the other choice
+  // keeps playing. Escape keeps playing too.
+  function askFirst(question, yes) {
+    if (game === null || game.over || game.won || !game.played) return Promise.resolve(true);
+    return new Promise((resolve) => {
+      document.getElementById('asking-question').textContent = question;
+      document.getElementById('asking-yes').textContent = yes;
+      asking.returnValue = '';
+      asking.addEventListener('close', () => resolve(asking.returnValue === 'yes'), { once: true });
+      asking.showModal();
+    });
+  }
+
+  // Downloads `text` as a file of that name.
+  function download(name, text) {
+    const link = document.createElement('a');
+    link.href = `data:text/plain;charset=utf-8,${encodeURIComponent(text)}`;
+    link.download = name;
+    link.click();
+  }
+
+  // A button the mouse presses leaves the focus, and the screen's keyboard, on the command line.
+  for (const button of [undo, saveTranscript, downloadSave]) {
+    button.addEventListener('mousedown', (event) => event.preventDefault());
+  }
+
+  newGame.addEventListener('click', async () => {
+    if (await askFirst('Start a new game? The one you are playing will be lost.', 'Start a new game')) {
+      start('afresh');
+    }
+  });
+  undo.addEventListener('click', () => {
+    if (!waitsForLine()) return;
+    echo(game, 'undo', modes[game.waiting.wanted].prompt);
+    answer(game, 'undo');
+  });
+  saveTranscript.addEventListener('click', () => download('quillmore-transcript.txt', plainStory(game.story)));
+  downloadSave.addEventListener('click',
+    () => download('quillmore.save', exchange(game.module, game.module._quillmore_save, '')));
+  openSave.addEventListener('click', () => openFile.click());
+  // The file is checked by the game being played, and only a save it can take up replaces it.
+  openFile.addEventListener('change', async () => {
+    const file = openFile.files[0];
+    openFile.value = '';
+    if (file === undefined || !game.ready) return;
+    const text = await file.text();
+    const verdict = exchange(game.module, game.module._quillmore_read_save, text);
+    if (verdict === 'unreadable') {
+      note(game, `${file.name} is no saved game of Quillmore, so it was not opened.`);
+    } else if (verdict === 'other data') {
+      note(game, `${file.name} was saved on other data files, so it was not opened.`);
+    } else if (await askFirst('Open the saved game? The one you are playing will be lost.', 'Open the saved game')) {
+      start({ opened: text });
+    }
+  });
+  start('continue');
 })();

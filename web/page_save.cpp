@@ -2,8 +2,6 @@
 
 #include <emscripten.h>
 
-#include <charconv>
-
 // The browser's local storage. Any of its calls may throw (storage turned off, full, or refused
 // to a page opened from disk), which counts as nothing kept.
 // clang-format off
@@ -23,7 +21,7 @@ EM_JS(void, TakeStored, (char* buffer), {
   Module.quillmoreStored = null;
 });
 
-EM_JS(int, Store, (const char* text, int length), {
+EM_JS(int, StoreText, (const char* text, int length), {
   try {
     localStorage.setItem('quillmore-save', new TextDecoder().decode(HEAPU8.subarray(text, text + length)));
     return 1;
@@ -42,27 +40,8 @@ EM_JS(void, Unstore, (), {
 
 namespace quillmore {
 
-namespace {
-
-constexpr std::string_view kFormat = "quillmore save 1\n";
-
-// Takes `prefix` off the front of `text`; false when it is not there.
-bool Take(std::string_view& text, std::string_view prefix) {
-  if (!text.starts_with(prefix)) {
-    return false;
-  }
-  text.remove_prefix(prefix.size());
-  return true;
-}
-
-}  // namespace
-
-page_save::page_save(std::string_view dataKey) : dataKey(dataKey) {}
-
-std::string page_save::Header(std::size_t typedBytes) const {
-  return std::string(kFormat) + "data " + dataKey + "\ntyped " + std::to_string(typedBytes) +
-         "\n\n";
-}
+page_save::page_save(const data_keys& ours)
+    : current(ours.current), firstPageFormat(ours.firstPageFormat) {}
 
 std::string page_save::TakeUp(std::string& notice) {
   const int length = StoredLength();
@@ -72,27 +51,17 @@ std::string page_save::TakeUp(std::string& notice) {
   std::string stored(static_cast<std::size_t>(length), '\0');
   TakeStored(stored.data());
 
-  std::string_view text = stored;
-  std::size_t typedBytes = 0;
-  bool readable = Take(text, kFormat) && Take(text, "data ");
-  if (readable && !Take(text, dataKey + "\n")) {
+  save_reading read = ReadSave(stored, {.current = current, .firstPageFormat = firstPageFormat});
+  if (read.verdict == save_verdict::kOtherData) {
     notice = "The game has changed since yours was saved, so a new one begins.";
-    Clear();
-    return {};
-  }
-  if (readable && Take(text, "typed ")) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), typedBytes);
-    text.remove_prefix(static_cast<std::size_t>(end - text.data()));
-    readable = error == std::errc() && Take(text, "\n\n") && text.size() == typedBytes;
-  } else {
-    readable = false;
-  }
-  if (!readable) {
+  } else if (read.verdict == save_verdict::kUnreadable) {
     notice = "Your saved game could not be read, so a new one begins.";
+  }
+  if (!notice.empty()) {
     Clear();
     return {};
   }
-  typed.assign(text);
+  typed = std::move(read.typed);
   return typed;
 }
 
@@ -101,8 +70,24 @@ bool page_save::Record(std::string_view line, std::string& notice) {
     return false;
   }
   typed.append(line);
-  const std::string text = Header(typed.size()) + typed;
-  if (Store(text.data(), static_cast<int>(text.size())) == 0) {
+  return Store(notice);
+}
+
+bool page_save::Rewrite(std::string_view text, std::string& notice) {
+  if (failed) {
+    return false;
+  }
+  if (text.empty()) {
+    Clear();
+    return true;
+  }
+  typed.assign(text);
+  return Store(notice);
+}
+
+bool page_save::Store(std::string& notice) {
+  const std::string text = SaveHeader(current) + typed;
+  if (StoreText(text.data(), static_cast<int>(text.size())) == 0) {
     failed = true;
     notice = "Your progress cannot be kept in this browser.";
     return false;

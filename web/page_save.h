@@ -4,24 +4,19 @@
 #include <string>
 #include <string_view>
 
+#include "game/save_format.h"
+
 namespace quillmore {
 
-// The game played in the page, kept in the browser's local storage so that it survives a reload
-// and the browser being closed. The game is the same for the same data and the same typing, so
-// the typing is all there is to keep: every line the game read, answers included, but not the
-// key of the key wait. It is kept under the key "quillmore-save" as
-//
-//   quillmore save 1          the format
-//   data 50a6b74cade4e219     the data compiled into the page (kShippedDataKey)
-//   typed 17                  how many bytes of typing follow the blank line
-//
-//   s
-//   give english coins
-//
-// and written whole after every line. A won or quit game, and New game, remove it.
+// The game played in the page, kept in the browser's local storage under the key
+// "quillmore-save" so that it survives a reload and the browser being closed. It is a save of
+// game/save_format.h, with no folder line, the same text the page downloads: every line the game
+// read, answers included, but not the key of the key wait. Each change stores the whole text
+// with one setItem, which replaces the old text whole or not at all. A won game, and New game,
+// remove it.
 class page_save {
  public:
-  explicit page_save(std::string_view dataKey);
+  explicit page_save(const data_keys& ours);
 
   // The typing of the game to continue, or nothing when no game is kept. When the one kept cannot
   // be read (another format, other data, cut short or changed), returns nothing, sets `notice` to
@@ -30,13 +25,17 @@ class page_save {
   // Adds a line the game read. False when it could not be kept; `notice` then says so, once, and
   // nothing more is kept of this game.
   bool Record(std::string_view line, std::string& notice);
+  // Puts `text` in the place of all the typing kept, as undo does; nothing typed is no game to
+  // keep.
+  bool Rewrite(std::string_view text, std::string& notice);
   // Removes the game kept.
   void Clear();
 
  private:
-  std::string Header(std::size_t typedBytes) const;
+  bool Store(std::string& notice);
 
-  std::string dataKey;
+  std::string current;
+  std::string firstPageFormat;
   std::string typed;
   bool failed = false;
 };

@@ -1,7 +1,9 @@
 // Drives the game's page in Debian's Chromium for the browser tests and the measurements.
 import http from 'node:http';
 import fs from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
+import { execFileSync } from 'node:child_process';
 import { chromium } from 'playwright-core';
 
 // Headless, as root, and quiet on the network: without the background flags Chromium's own
@@ -126,5 +128,76 @@ export async function serveFile(file) {
     url: `http://127.0.0.1:${server.address().port}${name}`,
     requests,
     close: () => new Promise((resolve) => server.close(resolve)),
+  };
+}
+
+// Clicks the button and returns the file it downloads: { name, text }.
+export async function downloadFrom(page, selector) {
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click(selector)]);
+  return { name: download.suggestedFilename(), text: fs.readFileSync(await download.path(), 'utf8') };
+}
+
+// The transcript as plain text, as Save transcript should give it: a line typed at the prompt
+// follows "> ".
+export function transcriptAsText(page) {
+  return page.evaluate(() => {
+    const copy = document.getElementById('transcript').cloneNode(true);
+    copy.querySelectorAll('.prompted').forEach((echo) => echo.prepend('> '));
+    return copy.textContent;
+  });
+}
+
+// The terminal's game (the native build) in a tmux pane of its own, in a folder that holds a copy
+// of the shipped data and the game's state, as tests/terminal/lib.sh plays it. Returns { work,
+// start(...arguments), type(line), key(name), waitFor(text), keptGame(), close() }: keptGame()
+// waits for the one game file the terminal keeps and returns its path.
+export function terminalGame(binary, sourceDir) {
+  const work = fs.mkdtempSync(path.join(os.tmpdir(), 'quillmore-page-'));
+  const data = path.join(work, 'data');
+  fs.mkdirSync(data);
+  for (const file of ['rooms.txt', 'people.txt', 'objects.txt']) {
+    fs.copyFileSync(path.join(sourceDir, 'data', file), path.join(data, file));
+  }
+  const socket = `quillmore-page-test-${process.pid}`;
+  const tmux = (...args) => execFileSync('tmux', ['-L', socket, ...args], { encoding: 'utf8' });
+  const quoted = (word) => `'${word.replaceAll("'", "'\\''")}'`;
+  const poll = async (found, what) => {
+    for (let tries = 0; tries < 300; tries += 1) {
+      const result = found();
+      if (result) return result;
+      await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+    throw new Error(`Timed out waiting for ${what}`);
+  };
+  const games = path.join(work, 'state/quillmore/games');
+  return {
+    work,
+    start(...args) {
+      const command = [binary, ...args].map(quoted).join(' ');
+      tmux('-f', '/dev/null', 'new-session', '-d', '-x', '80', '-y', '40', '-c', data,
+        `XDG_STATE_HOME=${quoted(path.join(work, 'state'))} ${command}; sleep 600`);
+    },
+    type(line) {
+      tmux('send-keys', '-t', '0', '-l', line);
+      tmux('send-keys', '-t', '0', 'Enter');
+    },
+    key(name) { tmux('send-keys', '-t', '0', name); },
+    waitFor(text) {
+      return poll(() => tmux('capture-pane', '-p', '-t', '0', '-S', '-', '-E', '-').includes(text), text);
+    },
+    keptGame() {
+      return poll(() => {
+        const files = fs.existsSync(games) ? fs.readdirSync(games).filter((name) => name.endsWith('.save')) : [];
+        return files.length === 1 && path.join(games, files[0]);
+      }, 'the game kept');
+    },
+    close() {
+      try {
+        tmux('kill-server');
+      } catch {
+        // Never started.
+      }
+      fs.rmSync(work, { recursive: true, force: true });
+    },
   };
 }

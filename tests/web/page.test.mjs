@@ -1,21 +1,24 @@
 // Browser tests of the game's page in Debian's Chromium, headless.
 //
-//   node page.test.mjs PAGE SOURCE_DIR
+//   node page.test.mjs PAGE SOURCE_DIR [NATIVE_GAME]
 //
-// PAGE is the built quillmore.html, SOURCE_DIR the top of the repository (for the walkthrough).
-// Exits non-zero when a test fails.
+// PAGE is the built quillmore.html, SOURCE_DIR the top of the repository (for the walkthrough),
+// NATIVE_GAME the terminal's game (build/quillmore), to which a save is carried and back; without
+// it that test is skipped. Exits non-zero when a test fails.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
+import crypto from 'node:crypto';
 import fs from 'node:fs';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import {
   launchChromium, openGame, typeLines, typeOnKeyboard, serveFile, transcriptWithoutEchoes,
-  savedGame,
+  savedGame, downloadFrom, transcriptAsText, terminalGame,
 } from './page-driver.mjs';
 
 const pagePath = path.resolve(process.argv[2] ?? 'build-web/quillmore.html');
 const sourceDir = path.resolve(process.argv[3] ?? '.');
+const nativeGame = process.argv[4] && path.resolve(process.argv[4]);
 const pageUrl = pathToFileURL(pagePath).href;
 const walkthrough = path.join(sourceDir, 'tests/scenarios/walkthrough-wins-with-all-five-pub-drinks');
 // The walkthrough's lines, without the key press that ends it.
@@ -29,6 +32,12 @@ after(async () => { await browser?.close(); });
 // The commands and names kept for Up and Down.
 async function history(page) {
   return JSON.parse(await page.evaluate(() => localStorage.getItem('quillmore-history')));
+}
+
+// The lines typed, as echoed: [line, whether after the prompt].
+function echoes(page) {
+  return page.$$eval('#transcript .echo',
+    (spans) => spans.map((span) => [span.textContent, span.classList.contains('prompted')]));
 }
 
 // Every test ends with these: the page logged no error, asked for nothing once loaded and
@@ -62,56 +71,64 @@ test('the walkthrough typed into the page from disk wins, and one key ends the k
   await game.page.keyboard.press('x');
   await game.page.waitForSelector('#command:disabled');
   assert.equal(await game.page.textContent('#command-label'), 'Game over');
+  // The story stays to be read: keys after the ending, Enter too, start no game.
+  assert.equal(await game.page.evaluate(() => document.activeElement.id), 'story');
+  const waited = await game.page.evaluate(() => window.quillmoreWaits.length);
+  for (const key of ['Enter', ' ', 'n', 'Enter']) await game.page.keyboard.press(key);
+  assert.equal(await game.page.evaluate(() => window.quillmoreWaits.length), waited);
+  assert.equal(await game.page.textContent('#command-label'), 'Game over');
 
   assert.equal(await transcriptWithoutEchoes(game.page), walkthroughOutput);
   // Commands and names are echoed after the prompt, answers without it.
-  const echoes = await game.page.$$eval('#transcript .echo',
-    (spans) => spans.map((span) => [span.textContent, span.classList.contains('prompted')]));
-  assert.deepEqual(echoes, lines.map((line, at) => [line + '\n', told[at - 1] !== 'answer']));
+  assert.deepEqual(await echoes(game.page), lines.map((line, at) => [line + '\n', told[at - 1] !== 'answer']));
   // Only commands and names enter the history, a line repeated in a row once: no answers.
   const prompted = lines.filter((line, at) => told[at - 1] !== 'answer');
   assert.deepEqual(await history(game.page), prompted.filter((line, at) => line !== prompted[at - 1]));
-  // Back to the keyboard's next likely target.
-  assert.equal(await game.page.evaluate(() => document.activeElement.id), 'new-game');
   await assertQuiet(game);
   await game.context.close();
 });
 
-test('a reloaded page goes on with the game where it stood, until it is won', async () => {
+test('a reloaded page shows the story so far and goes on where it stood, until it is won', async () => {
   const game = await openGame(browser, pageUrl);
   const { page } = game;
   const lines = walkthroughLines;
   const sean = lines.indexOf('talk Sean', 20);  // he asks a question
-  // Reloaded after a move: the place is shown as the move showed it, and nothing before.
+  // Reloaded after a move: the story so far, the lines typed echoed as they were, then the place
+  // again as the move showed it.
   await typeLines(page, lines.slice(0, sean - 1));
   const before = await transcriptWithoutEchoes(page);
   await typeLines(page, [lines[sean - 1]]);
-  const place = (await transcriptWithoutEchoes(page)).slice(before.length);
+  const story = await transcriptWithoutEchoes(page);
+  const place = story.slice(before.length);
+  const typedSoFar = await echoes(page);
   await game.reload();
-  assert.equal(await transcriptWithoutEchoes(page), place);
-  assert.equal(await page.$$eval('#transcript .echo', (spans) => spans.length), 0);
+  assert.equal(await transcriptWithoutEchoes(page), story + place);
+  assert.deepEqual(await echoes(page), typedSoFar);
 
   // Reloaded in the middle of a conversation: the place, then the question, waiting for the answer.
   await typeLines(page, [lines[sean]]);
-  const question = (await transcriptWithoutEchoes(page)).slice(place.length);
+  const question = (await transcriptWithoutEchoes(page)).slice(story.length + place.length);
   const typed = lines.slice(0, sean + 1).join('\n') + '\n';
-  assert.match(await savedGame(page),
-    new RegExp(`^quillmore save 1\ndata [0-9a-f]{16}\ntyped ${typed.length}\n\n`));
+  assert.match(await savedGame(page), /^quillmore save 2\ndata [0-9a-f]{16}\n\n/);
   assert.ok((await savedGame(page)).endsWith('\n\n' + typed));
   await game.reload();
-  assert.equal(await transcriptWithoutEchoes(page), place + question);
+  const shown = story + place + question + place + question;
+  assert.equal(await transcriptWithoutEchoes(page), shown);
   assert.deepEqual(await page.evaluate(() => window.quillmoreWaits), [{ wanted: 'answer' }]);
   assert.equal(await page.textContent('#command-label'), 'Answer');
   assert.equal(await page.isHidden('#prompt-sign'), true);
 
-  // The rest plays exactly as in one go, and wins with all five pub drinks.
+  // The rest plays exactly as in one go, and wins with all five pub drinks. Enter ends the key
+  // wait, and another Enter leaves the ending where it is.
   const waits = await typeLines(page, lines.slice(sean + 1));
   assert.deepEqual(waits.at(-1), { wanted: 'key' });
-  await page.keyboard.press('x');
+  await page.keyboard.press('Enter');
   await page.waitForSelector('#command:disabled');
-  const rest = (await transcriptWithoutEchoes(page)).slice(place.length + question.length);
+  await page.keyboard.press('Enter');
+  const rest = (await transcriptWithoutEchoes(page)).slice(shown.length);
   assert.ok(walkthroughOutput.endsWith(question + rest), rest);
   assert.match(rest, /You also beat the mini quest/);
+  assert.equal(await page.textContent('#command-label'), 'Game over');
 
   // A won game is not taken up again: the next visit begins anew.
   await game.reload();
@@ -121,20 +138,32 @@ test('a reloaded page goes on with the game where it stood, until it is won', as
   await game.context.close();
 });
 
-test('a saved game that cannot be read gives one line and a new game', async () => {
+// The key the page's first save format gave the shipped data (web/embed_data.cmake).
+function firstFormatKey() {
+  const files = ['rooms', 'people', 'objects'].map((name) => {
+    const bytes = fs.readFileSync(path.join(sourceDir, 'data', `${name}.txt`));
+    return `${name} ${bytes.length} ${bytes.toString('hex')}\n`;
+  });
+  return crypto.createHash('sha256').update(files.join('')).digest('hex').slice(0, 16);
+}
+
+test('a saved game that cannot be read gives one line and a new game; the first format is read', async () => {
   const game = await openGame(browser, pageUrl);
   const { page } = game;
   const opening = await transcriptWithoutEchoes(page);
   const unreadable = 'Your saved game could not be read, so a new one begins.';
-  const header = (await typeLines(page, ['s']), await savedGame(page)).split('typed')[0];
+  const changed = 'The game has changed since yours was saved, so a new one begins.';
+  const header = (await typeLines(page, ['s']), await savedGame(page)).split('s\n')[0];
+  assert.match(header, /^quillmore save 2\ndata [0-9a-f]{16}\n\n$/);
+  const first = `quillmore save 1\ndata ${firstFormatKey()}\n`;
   for (const [saved, notice] of [
     ['', unreadable],
     ['s\nw\n', unreadable],
-    ['quillmore save 2\ndata 0123456789abcdef\ntyped 2\n\ns\n', unreadable],
-    [`${header}typed 4\n\ns\n`, unreadable],            // cut short
-    [`${header}typed 2\n\ns\nw\n`, unreadable],        // added to
-    ['quillmore save 1\ndata 0123456789abcdef\ntyped 2\n\ns\n',
-      'The game has changed since yours was saved, so a new one begins.'],
+    ['quillmore save 3\ndata 0123456789abcdef\n\ns\n', unreadable],
+    [`${first}typed 4\n\ns\n`, unreadable],            // cut short
+    [`${first}typed 2\n\ns\nw\n`, unreadable],        // added to
+    ['quillmore save 2\ndata 0123456789abcdef\n\ns\n', changed],
+    ['quillmore save 1\ndata 0123456789abcdef\ntyped 2\n\ns\n', changed],
   ]) {
     await page.evaluate((text) => localStorage.setItem('quillmore-save', text), saved);
     await game.reload();
@@ -142,8 +171,18 @@ test('a saved game that cannot be read gives one line and a new game', async () 
     assert.equal(await savedGame(page), null);
   }
   // The new game is kept from its first line.
+  const shown = (await transcriptWithoutEchoes(page)).length;
   await typeLines(page, ['s']);
-  assert.equal(await savedGame(page), `${header}typed 2\n\ns\n`);
+  assert.equal(await savedGame(page), `${header}s\n`);
+  const place = (await transcriptWithoutEchoes(page)).slice(shown);
+
+  // A save of the page's first format goes on, kept in the one format from the next line on.
+  // Its story was never kept, so the place alone is shown.
+  await page.evaluate((text) => localStorage.setItem('quillmore-save', text), `${first}typed 2\n\ns\n`);
+  await game.reload();
+  assert.equal(await transcriptWithoutEchoes(page), place);
+  await typeLines(page, ['w', 'e']);
+  assert.equal(await savedGame(page), `${header}s\nw\ne\n`);
 
   // Where the browser keeps nothing, the player is told once, and plays on.
   await page.evaluate(() => {
@@ -253,17 +292,35 @@ test('Up and Down walk back and forth through the commands typed, back to the dr
   await game.context.close();
 });
 
-test('New game, from the keyboard, in the middle of a game starts again from the opening', async () => {
+test('New game, from the keyboard, in the middle of a game asks, then starts again from the opening', async () => {
   const game = await openGame(browser, pageUrl);
   const { page } = game;
   await typeLines(page, ['s', 'get newspaper']);
-  assert.notEqual(await savedGame(page), null);
+  const kept = await savedGame(page);
+  assert.notEqual(kept, null);
   // Focus starts on the command line; Shift+Tab reaches the button, Enter presses it.
   assert.equal(await page.evaluate(() => document.activeElement.id), 'command');
   await page.keyboard.press('Shift+Tab');
   await page.keyboard.press('Shift+Tab');
   assert.equal(await page.evaluate(() => document.activeElement.id), 'new-game');
+  // The page asks first, with Keep playing chosen; Escape or Enter keeps the game.
+  const focused = () => page.evaluate(() => document.activeElement.textContent);
+  for (const key of ['Escape', 'Enter']) {
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('#asking[open]');
+    assert.equal(await page.textContent('#asking-question'),
+      'Start a new game? The one you are playing will be lost.');
+    assert.equal(await focused(), 'Keep playing');
+    await page.keyboard.press(key);
+    await page.waitForSelector('#asking[open]', { state: 'detached' });
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'new-game');
+  }
+  assert.equal(await savedGame(page), kept);
   const waitsBefore = await page.evaluate(() => window.quillmoreWaits.length);
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#asking[open]');
+  await page.keyboard.press('Shift+Tab');
+  assert.equal(await focused(), 'Start a new game');
   await page.keyboard.press('Enter');
   await page.waitForFunction((n) => window.quillmoreWaits.length > n, waitsBefore);
   assert.equal(await page.evaluate(() => document.activeElement.id), 'command');
@@ -288,21 +345,183 @@ test('New game, from the keyboard, in the middle of a game starts again from the
   await game.context.close();
 });
 
-test('quitting ends the game, and the page then offers only a new one', async () => {
+test('quitting ends the game and keeps it as it stood before, for the page opened again', async () => {
   const game = await openGame(browser, pageUrl);
-  await typeLines(game.page, ['s']);
-  await game.page.keyboard.type('quit');
-  await game.page.keyboard.press('Enter');
-  await game.page.waitForSelector('#command:disabled');
-  assert.match(await transcriptWithoutEchoes(game.page), /\nGoodbye!\n\n$/);
-  assert.equal(await game.page.evaluate(() => document.activeElement.id), 'new-game');
-  assert.equal(await savedGame(game.page), null);
+  const { page } = game;
+  await typeLines(page, ['s']);
+  const before = await savedGame(page);
+  await typeLines(page, ['w']);
+  await page.keyboard.type('quit');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#command:disabled');
+  const kept = '(Your game is kept as it stood before you quit: open the page again to take it up.)';
+  const story = await transcriptWithoutEchoes(page);
+  assert.ok(story.endsWith(`\nGoodbye!\n\n${kept}\n`), story.slice(-200));
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'story');
+  assert.equal(await savedGame(page), `${before}w\n`);
+  assert.equal(await page.isDisabled('#undo'), true);
   // The last words and the end of the game are announced together, so neither hides the other.
-  assert.equal(await game.page.evaluate(() => window.quillmoreAnnounced.at(-1)),
-    'Goodbye!\n\nThe game is over. Choose New game to play again.');
+  assert.equal(await page.evaluate(() => window.quillmoreAnnounced.at(-1)),
+    `Goodbye!\n\n${kept}\n\nThe game is over. Choose New game to play again.`);
+
+  // Opened again, the page shows the story, quit and all, and goes on from before the quit.
+  await page.keyboard.press('Enter');
+  await game.reload();
+  await typeLines(page, ['inventory']);
+  const after = await transcriptWithoutEchoes(page);
+  assert.ok(after.startsWith(story), after.slice(0, 200));
+  assert.match(after.slice(story.length), /^\nWestern Road west\n[^]*\nYou are holding: english coins, photo slip\n$/);
+  // A game over asks nothing before New game.
+  await page.keyboard.type('q');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#command:disabled');
+  await page.click('#new-game');
+  await page.waitForFunction(() => window.quillmoreWaits.length > 2);
+  assert.equal(await savedGame(page), null);
   await assertQuiet(game);
   await game.context.close();
 });
+
+test('undo, typed or the button, takes back a whole command at a time, down to the start', async () => {
+  const game = await openGame(browser, pageUrl);
+  const { page } = game;
+  const undoButton = ['(the Undo button)'];
+  // What the game shows for the lines typed, or for the Undo button.
+  const shownFor = async (lines) => {
+    const before = (await transcriptWithoutEchoes(page)).length;
+    if (lines === undoButton) {
+      const waits = await page.evaluate(() => window.quillmoreWaits.length);
+      await page.click('#undo');
+      await page.waitForFunction((n) => window.quillmoreWaits.length > n, waits);
+    } else {
+      await typeLines(page, lines);
+    }
+    return (await transcriptWithoutEchoes(page)).slice(before);
+  };
+  const opening = await transcriptWithoutEchoes(page);
+  const park = opening.slice(opening.lastIndexOf('\nFitzgerald Park\n'));
+  const nothing = '(There is nothing to undo.)\n';
+  assert.equal(await shownFor(['undo']), nothing);
+  assert.equal(await shownFor(undoButton), nothing);
+
+  // After a move: where the player stood before it.
+  await typeLines(page, ['s']);
+  assert.equal(await shownFor(['Undo']), `(Undone: s)\n${park}`);
+  assert.equal(await savedGame(page), null, 'nothing typed is no game to keep');
+
+  // After a give: the name it read goes too, and the coins are back.
+  await typeLines(page, ['s', 'w']);
+  const star = await shownFor(['s']);
+  await typeLines(page, ['give english coins', 'Conor']);
+  const header = (await savedGame(page)).split('s\n')[0];
+  assert.equal(await shownFor(['undo']), `(Undone: give english coins)\n${star}`);
+  assert.equal(await savedGame(page), `${header}s\nw\ns\n`);
+  assert.equal(await shownFor(['inventory']), 'You are holding: english coins, photo slip\n');
+
+  // After a conversation, and in the middle of one at the button: the answer goes with the talk.
+  await typeLines(page, ['give english coins', 'Conor', 'n', 'e', 'e']);
+  const street = await shownFor(['e']);
+  const scholar = await shownFor(['n']);
+  const kept = await savedGame(page);
+  await typeLines(page, ['talk Liam', 'b']);
+  assert.equal(await shownFor(['undo']), `(Undone: talk Liam)\n${scholar}`);
+  assert.equal(await savedGame(page), kept);
+  await typeLines(page, ['talk Liam']);
+  assert.equal(await page.textContent('#command-label'), 'Answer');
+  assert.equal(await shownFor(undoButton), `(Undone: talk Liam)\n${scholar}`);
+  assert.equal(await page.textContent('#command-label'), 'Command');
+  // Each further undo goes one more command back.
+  assert.equal(await shownFor(['undo']), `(Undone: n)\n${street}`);
+  assert.equal(await savedGame(page), kept.slice(0, -'n\n'.length));
+  // The button was echoed as undo typed where the game waited: after the prompt, or as an answer.
+  const typed = (await echoes(page)).filter(([line]) => line === 'undo\n');
+  assert.deepEqual(typed.map(([, prompted]) => prompted), [true, true, true, true, false, true]);
+  await assertQuiet(game);
+  await game.context.close();
+});
+
+test('a line that begins with * is a comment; Save transcript downloads the story as text', async () => {
+  const game = await openGame(browser, pageUrl);
+  const { page } = game;
+  await typeLines(page, ['s', '* the park was lovely', 'w', 's', 'give english coins', 'Conor', 'n', 'e',
+    'e', 'e', 'n', 'talk Liam', 'maybe', 'b']);
+  const text = await transcriptWithoutEchoes(page);
+  assert.equal(text.split('(Comment noted.)\n').length, 2);
+  assert.ok(!(await savedGame(page)).includes('*'), 'the game never reads a comment');
+  const saved = await downloadFrom(page, '#save-transcript');
+  assert.equal(saved.name, 'quillmore-transcript.txt');
+  assert.equal(saved.text, await transcriptAsText(page));
+  assert.ok(saved.text.startsWith('\n\nGame creator Orlanthe welcomes you to: \n'));
+  assert.ok(saved.text.includes('\n> * the park was lovely\n(Comment noted.)\n> w\n'), saved.text);
+  // Answers follow no prompt, as in the page.
+  assert.ok(saved.text.includes('\nmaybe\n(Type a or b, then Enter.)\nb\n'), saved.text);
+  // The transcript is the whole game's, across reloads.
+  await game.reload();
+  await typeLines(page, ['inventory']);
+  const later = await downloadFrom(page, '#save-transcript');
+  assert.ok(later.text.startsWith(saved.text), later.text.slice(0, 200));
+  assert.ok(later.text.endsWith('\n> inventory\nYou are holding: photo slip\n'), later.text.slice(-200));
+  assert.equal(later.text, await transcriptAsText(page));
+  await assertQuiet(game);
+  await game.context.close();
+});
+
+test('Download save and Open save carry a game to the terminal game and back',
+  { skip: !nativeGame && 'no native game given' }, async () => {
+    const game = await openGame(browser, pageUrl);
+    const { page } = game;
+    const terminal = terminalGame(nativeGame, sourceDir);
+    try {
+      const lines = walkthroughLines;
+      await typeLines(page, lines.slice(0, 5));
+      const saved = await downloadFrom(page, '#download-save');
+      assert.equal(saved.name, 'quillmore.save');
+      assert.equal(saved.text, await savedGame(page));
+      assert.match(saved.text, /^quillmore save 2\ndata [0-9a-f]{16}\n\ns\nw\ns\ngive english coins\nConor\n$/);
+
+      // The terminal takes it up where it stood, and keeps the game on in a file of its own.
+      const file = path.join(terminal.work, 'quillmore.save');
+      fs.writeFileSync(file, saved.text);
+      terminal.start(`--continue=${file}`);
+      await terminal.waitFor('Interesting people are: Conor');
+      terminal.type(lines[5]);
+      terminal.type(lines[6]);
+      await terminal.waitFor('You picked up the pint of Bulmers Cider.');
+      terminal.key('C-d');
+      const kept = await terminal.keptGame();
+      assert.equal(fs.readFileSync(file, 'utf8'), saved.text, 'the file opened is left as it was');
+      assert.match(fs.readFileSync(kept, 'utf8'), /\nfolder [^\n]+\n\n/);
+
+      // A file that is no save, or a save of other data, leaves the game in the page alone.
+      const before = await transcriptWithoutEchoes(page);
+      const other = saved.text.replace(/data \w+/, 'data 0123456789abcdef');
+      await page.setInputFiles('#open-file', { name: 'notes.txt', mimeType: 'text/plain', buffer: Buffer.from('rubbish\n') });
+      await page.setInputFiles('#open-file', { name: 'other.save', mimeType: 'text/plain', buffer: Buffer.from(other) });
+      await page.waitForFunction(() => document.getElementById('transcript').textContent.includes('other.save'));
+      assert.equal(await transcriptWithoutEchoes(page), `${before}notes.txt is no saved game of Quillmore, so it was not opened.\n` +
+        'other.save was saved on other data files, so it was not opened.\n');
+      assert.equal(await savedGame(page), saved.text);
+
+      // The terminal's game, opened after the page asks: the story so far is played again in
+      // view, and the game goes on, kept in the page without the terminal's folder.
+      const waits = await page.evaluate(() => window.quillmoreWaits.length);
+      await page.setInputFiles('#open-file', kept);
+      await page.waitForSelector('#asking[open]');
+      assert.equal(await page.textContent('#asking-question'), 'Open the saved game? The one you are playing will be lost.');
+      await page.click('#asking-yes');
+      await page.waitForFunction((n) => window.quillmoreWaits.length > n, waits);
+      assert.deepEqual(await echoes(page), lines.slice(0, 7).map((line) => [line + '\n', true]));
+      const story = await transcriptWithoutEchoes(page);
+      assert.ok(walkthroughOutput.startsWith(story), story.slice(-300));
+      await typeLines(page, [lines[7]]);
+      assert.equal(await savedGame(page), saved.text + `${lines.slice(5, 8).join('\n')}\n`);
+      assert.match(await transcriptWithoutEchoes(page), /\nWestern Road west\n[^]*Sean the musician\n$/);
+      await assertQuiet(game);
+      await game.context.close();
+    } finally {
+      terminal.close();
+    }
+  });
 
 test('game text is announced once, politely, without the echo of the command', async () => {
   const game = await openGame(browser, pageUrl);
