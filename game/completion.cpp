@@ -103,7 +103,7 @@ completion Complete(const world& game, wanted what, std::string_view line) {
   // A command line: its first word is a command; after a command that takes a name, the rest of
   // the line is that name. Words that take none may follow one another ("n e").
   const std::size_t first = line.find_first_not_of(' ');
-  const std::size_t blank = line.find(' ', first == std::string_view::npos ? 0 : first);
+  const std::size_t blank = line.find(' ', first);  // none when there is no word
   if (first != std::string_view::npos && blank != std::string_view::npos) {
     const wanted argument = ArgumentOf(CommandFor(std::string(line.substr(first, blank - first))));
     if (argument != wanted::kCommand) {
