@@ -13,6 +13,7 @@
 #include "console/console.h"
 #include "game/data_files.h"
 #include "game/game.h"
+#include "terminal/file_names.h"
 #include "terminal/progress.h"
 #include "terminal/terminal.h"
 #include "terminal/transcript.h"
@@ -46,36 +47,6 @@ std::FILE* EditorOutput(platform& system) {
   return system.IsTerminal(kStandardError) ? stderr : nullptr;
 }
 
-// The home folder, when HOME names one.
-fs::path Home() {
-  const char* home = std::getenv("HOME");
-  return home != nullptr && *home == '/' ? fs::path(home) : fs::path();
-}
-
-// A file named on the command line: ~/ is the home folder, as a shell would have it, and a
-// relative name is taken from the folder the player started the game in, which the installed
-// launcher, moving into the data folder, hands over in QUILLMORE_STARTED_IN.
-fs::path Named(const std::string& typed) {
-  if (typed.starts_with("~/") && !Home().empty()) {
-    return Home() / typed.substr(2);
-  }
-  const char* startedIn = std::getenv("QUILLMORE_STARTED_IN");
-  std::error_code error;
-  const fs::path folder =
-      startedIn != nullptr && *startedIn == '/' ? fs::path(startedIn) : fs::current_path(error);
-  return folder / typed;
-}
-
-// A file's path as the player may type it: under the home folder, from ~/.
-std::string Typeable(const fs::path& file) {
-  const fs::path home = Home();
-  const fs::path inHome = file.lexically_relative(home);
-  if (home.empty() || inHome.empty() || *inHome.begin() == "..") {
-    return file.string();
-  }
-  return "~/" + inHome.string();
-}
-
 std::tm Now() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -91,9 +62,9 @@ bool Begin(const options& chosen, progress* keep, console& io, std::string& repl
     notice = kGamesOnlyAtATerminal;
   } else if (chosen.resume) {
     replay = chosen.resumeFrom.empty() ? keep->TakeUp(notice)
-                                       : keep->TakeUp(Named(chosen.resumeFrom), notice);
+                                       : keep->TakeUp(NamedFile(chosen.resumeFrom), notice);
   } else if (keep != nullptr && !keep->LastGame().empty()) {
-    notice = kLastGameKept + Typeable(keep->LastGame()) + kTakesItUp;
+    notice = kLastGameKept + TypeableName(keep->LastGame()) + kTakesItUp;
   }
   if (!notice.empty()) {
     io.Line(notice);
@@ -124,7 +95,7 @@ int Play(const options& chosen, platform& system, file_system& disk, std::istrea
     std::setlocale(LC_CTYPE, "");  // so that the editor knows the terminal's characters
   }
   if (comforts.edit && !chosen.transcriptFile.empty()) {
-    record.emplace(disk, Named(chosen.transcriptFile));
+    record.emplace(disk, NamedFile(chosen.transcriptFile));
   } else if (comforts.edit && !state.empty()) {
     record.emplace(disk, state / "transcripts", Now());
   }

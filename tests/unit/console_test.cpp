@@ -90,6 +90,21 @@ TEST(Console, AContinuedGameShowsWhereThePlayerStandsAndGoesOn) {
             "That person is not in this room.\n\n");
 }
 
+// What was typed before is read as it was typed, a character at a time across its lines too,
+// then what is typed now; a front end that keeps no typing of its own need not hear of it.
+TEST(Console, ReadsWhatWasTypedBeforeCharacterByCharacterThenWhatIsTypedNow) {
+  std::istringstream typed("e\n");
+  std::ostringstream written;
+  narrow_terminal screen(0);
+  console io(typed, written, &screen);
+  io.Replay("ab\nc");  // the last line not ended, as a line cut short would be
+  std::string read;
+  for (char character = 0; io.ReadCharacter(character, wanted::kCommand);) {
+    read.push_back(character);
+  }
+  EXPECT_EQ(read, "ab\nce\n");
+}
+
 TEST(Console, OffersNothingToCompleteAndShowsNothingMoreWithoutAGame) {
   std::istringstream typed("later\n");
   std::ostringstream written;

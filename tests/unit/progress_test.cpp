@@ -146,6 +146,8 @@ TEST_F(Progress, SaysWhyAGameCannotBeContinued) {
   progress elsewhere(disk, state, "/other/data", kTheData);
   EXPECT_EQ(elsewhere.TakeUp(notice), "");
   EXPECT_EQ(notice, "There is no unfinished game to continue here, so a new one begins.");
+  ASSERT_TRUE(elsewhere.Record("n\n", notice));
+  EXPECT_EQ(elsewhere.LastGame().filename().string().find("-1.save"), 16u);  // a number of its own
 }
 
 // A save from elsewhere (the page's download, say) is played on in a file of this folder's own,

@@ -45,8 +45,11 @@ TEST(ReadSave, TellsOtherDataFromWhatIsNoSave) {
   for (const std::string& text : {
            std::string(), kTyped, "quillmore save 3\ndata " + std::string(kOurs) + "\n\n" + kTyped,
            "quillmore save 2\ndata " + std::string(kOurs) + "\n" + kTyped,  // no blank line
+           "quillmore save 2\ndata " + std::string(kOurs) + "\n",           // nor anything else
            "quillmore save 2\ndata 0123456789ABCDEF\n\n" + kTyped,          // no key
            "quillmore save 2\ndata " + std::string(kOurs) + "\nfolder\n\n" + kTyped,
+           "quillmore save 2\n data " + std::string(kOurs) + "\n\n" + kTyped,  // no name
+           "quillmore save 1\ndata " + std::string(kFirstPageKey) + "\ntyped many\n\n" + kTyped,
            FirstPageFormat(kFirstPageKey, kTyped.size() + 1, kTyped),  // cut short
            FirstPageFormat(kFirstPageKey, kTyped.size() - 1, kTyped),  // added to
        }) {

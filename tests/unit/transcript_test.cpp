@@ -25,10 +25,11 @@ std::tm At(int day, int hour) {
 TEST(Transcripts, TheNewestAreKeptAndNothingElseIsTouched) {
   EXPECT_EQ(TranscriptName(At(7, 23)), "2026-12-07-230000.txt");
   EXPECT_EQ(TranscriptName(At(7, 23), 2), "2026-12-07-230000-2.txt");
-  const std::vector<std::string> names = {"2026-12-07-230000-2.txt",  "notes.txt",
-                                          "2026-12-08-090000.txt",    "2026-12-07-230000.txt",
-                                          "2026-12-07-230000-10.txt", "2026-1-7.txt",
-                                          "2026-12-06-120000.txt.bak"};
+  const std::vector<std::string> names = {"2026-12-07-230000-2.txt",   "notes.txt",
+                                          "2026-12-08-090000.txt",     "2026-12-07-230000.txt",
+                                          "2026-12-07-230000-10.txt",  "2026-1-7.txt",
+                                          "2026-12-06-120000.txt.bak", "2026-12-06-1200aa.txt",
+                                          "2026-12-06-120000x.txt",    "2026-12-06-120000-1.txt"};
   EXPECT_EQ(OldTranscripts(names, "2026-12-08-090000.txt", 2),
             (std::vector<std::string>{"2026-12-07-230000.txt", "2026-12-07-230000-2.txt"}));
   // The game's own transcript is never removed, even where a clock went back.

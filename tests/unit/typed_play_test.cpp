@@ -208,6 +208,12 @@ TEST(TypedPlay, AnOptionRefusedIsNamedAsTypedWithHelp) {
   EXPECT_EQ(Refused({"-c", "--plain"}, chosen), "");
   EXPECT_FALSE(chosen.wrong);
   EXPECT_TRUE(chosen.resume && chosen.plain);
+  EXPECT_EQ(Refused({"--continue=~/quillmore.save", "--transcript", "game.txt"}, chosen), "");
+  EXPECT_TRUE(chosen.resume);
+  EXPECT_EQ(chosen.resumeFrom, "~/quillmore.save");
+  EXPECT_EQ(chosen.transcriptFile, "game.txt");
+  EXPECT_EQ(Refused({"--transcript"}, chosen),
+            "quillmore: option '--transcript' needs a value; see quillmore --help\n");
 
   // A tool's option without its value: getopt_long has taken the option, and found nothing after.
   std::string tool = "quillmore-check";
