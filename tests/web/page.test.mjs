@@ -550,9 +550,11 @@ test('the page follows the system colours and fits a phone screen', async () => 
     const game = await openGame(browser, pageUrl, { colorScheme, viewport: { width: 360, height: 640 }, isMobile: true, hasTouch: true });
     const { page } = game;
     colours[colorScheme] = await page.evaluate(() => getComputedStyle(document.body).backgroundColor);
-    await typeLines(page, ['look']);
+    // A word longer than the screen is wide, as a player may type, breaks rather than widen it.
+    await typeLines(page, ['look', 'x'.repeat(120)]);
     const layout = await page.evaluate(() => ({
-      overflow: document.documentElement.scrollWidth - window.innerWidth,
+      overflow: Math.max(document.documentElement.scrollWidth - window.innerWidth,
+        document.getElementById('story').scrollWidth - document.getElementById('story').clientWidth),
       inputBottom: document.getElementById('command').getBoundingClientRect().bottom,
       height: window.innerHeight,
       fontSize: parseFloat(getComputedStyle(document.getElementById('command')).fontSize),
