@@ -185,7 +185,8 @@ class page_player : public front_end {
     }
     played.Add(line, waitingFor);
     std::string notice;
-    if (!save.Record(line, notice) && !notice.empty()) {
+    save.Record(line, notice);
+    if (!notice.empty()) {
       io->Line(notice);
     }
     return true;
@@ -276,7 +277,8 @@ class page_player : public front_end {
 
   void Rewrite() {
     std::string notice;
-    if (!save.Rewrite(played.Text(), notice) && !notice.empty()) {
+    save.Rewrite(played.Text(), notice);
+    if (!notice.empty()) {
       io->Line(notice);
     }
   }

@@ -65,34 +65,31 @@ std::string page_save::TakeUp(std::string& notice) {
   return typed;
 }
 
-bool page_save::Record(std::string_view line, std::string& notice) {
-  if (failed) {
-    return false;
+void page_save::Record(std::string_view line, std::string& notice) {
+  if (!failed) {
+    typed.append(line);
+    Store(notice);
   }
-  typed.append(line);
-  return Store(notice);
 }
 
-bool page_save::Rewrite(std::string_view text, std::string& notice) {
+void page_save::Rewrite(std::string_view text, std::string& notice) {
   if (failed) {
-    return false;
-  }
-  if (text.empty()) {
-    Clear();
-    return true;
+    return;
   }
   typed.assign(text);
-  return Store(notice);
+  if (text.empty()) {
+    Clear();
+  } else {
+    Store(notice);
+  }
 }
 
-bool page_save::Store(std::string& notice) {
+void page_save::Store(std::string& notice) {
   const std::string text = SaveHeader(current) + typed;
   if (StoreText(text.data(), static_cast<int>(text.size())) == 0) {
     failed = true;
     notice = "Your progress cannot be kept in this browser.";
-    return false;
   }
-  return true;
 }
 
 void page_save::Clear() {

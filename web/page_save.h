@@ -22,17 +22,17 @@ class page_save {
   // be read (another format, other data, cut short or changed), returns nothing, sets `notice` to
   // one line that says so, and removes it.
   std::string TakeUp(std::string& notice);
-  // Adds a line the game read. False when it could not be kept; `notice` then says so, once, and
-  // nothing more is kept of this game.
-  bool Record(std::string_view line, std::string& notice);
+  // Adds a line the game read. When it cannot be kept, `notice` says so, once, and nothing more
+  // is kept of this game.
+  void Record(std::string_view line, std::string& notice);
   // Puts `text` in the place of all the typing kept, as undo does; nothing typed is no game to
-  // keep.
-  bool Rewrite(std::string_view text, std::string& notice);
+  // keep. Says so in `notice`, as Record does, when it cannot be kept.
+  void Rewrite(std::string_view text, std::string& notice);
   // Removes the game kept.
   void Clear();
 
  private:
-  bool Store(std::string& notice);
+  void Store(std::string& notice);
 
   std::string current;
   std::string firstPageFormat;
