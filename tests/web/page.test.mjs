@@ -504,6 +504,9 @@ test('Download save and Open save carry a game to the terminal game and back',
       assert.equal(await transcriptWithoutEchoes(page), `${before}notes.txt is no saved game of Quillmore, so it was not opened.\n` +
         'other.save was saved on other data files, so it was not opened.\n');
       assert.equal(await savedGame(page), saved.text);
+      // A screen reader hears them too.
+      assert.equal((await page.evaluate(() => window.quillmoreAnnounced)).at(-1),
+        'other.save was saved on other data files, so it was not opened.');
 
       // The terminal's game, opened after the page asks: the story so far is played again in
       // view, and the game goes on, kept in the page without the terminal's folder.
