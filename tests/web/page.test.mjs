@@ -223,6 +223,10 @@ test('Tab completes commands and names as the game sees them, with their capital
   assert.equal(await tab('talk NOR'), 'talk Conor ');  // a name that contains what was typed
   assert.equal(await tab('i'), 'inventory ');
   assert.deepEqual(await choices(), []);
+  // Without a touch screen nothing is offered to tap as one types: Tab lists what fits.
+  await page.fill('#command', '');
+  await page.keyboard.type('talk ');
+  assert.equal(await page.$$eval('#choices:not([hidden]) button', (buttons) => buttons.length), 0);
 
   // Several: listed, and announced once, however often Tab is pressed.
   assert.equal(await tab('g'), 'g');
