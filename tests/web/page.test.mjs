@@ -511,6 +511,9 @@ test('Download save and Open save carry a game to the terminal game and back',
       // A screen reader hears them too.
       assert.equal((await page.evaluate(() => window.quillmoreAnnounced)).at(-1),
         'other.save was saved on other data files, so it was not opened.');
+      // They are part of the story, which a reload shows again.
+      await game.reload();
+      assert.ok((await transcriptWithoutEchoes(page)).startsWith(`${before}notes.txt is no saved game`));
 
       // The terminal's game, opened after the page asks: the story so far is played again in
       // view, and the game goes on, kept in the page without the terminal's folder.
