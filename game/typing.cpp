@@ -1,5 +1,7 @@
 #include "game/typing.h"
 
+#include "game/narration.h"
+
 namespace quillmore {
 
 namespace {
@@ -35,6 +37,32 @@ bool typing::Undo() {
 void typing::Clear() {
   text.clear();
   commands.clear();
+}
+
+// A comment is acknowledged and kept in the transcript alone.
+bool typing::CarryOut(aside taken, console& io) {
+  if (taken == aside::kComment) {
+    Say(io, message::kCommentNoted);
+    return false;
+  }
+  const std::string command(LastCommand());
+  if (!Undo()) {
+    Say(io, message::kNothingToUndo);
+    return false;
+  }
+  Say(io, message::kUndone, {.item = command});
+  undone = true;
+  return true;
+}
+
+bool typing::TakeReplay(std::string& replay) {
+  if (!undone) {
+    return false;
+  }
+  undone = false;
+  replay = text;
+  Clear();
+  return true;
 }
 
 std::string_view typing::LastCommand() const {

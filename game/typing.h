@@ -10,6 +10,13 @@
 
 namespace quillmore {
 
+class console;
+
+// What the player may type at a front end's command prompt that is no command of the game:
+// undo, and a comment for the author, a line that begins with *. Piped play has neither.
+enum class aside { kNone, kUndo, kComment };
+aside AsideOf(std::string_view line);
+
 // Every line the game read in one game, as a front end keeps it for its save and for undo: each
 // line typed where the game waited for a command starts a command, and the lines the command
 // then read (a name, an answer) belong to it. A line with nothing but blanks starts no command,
@@ -28,15 +35,21 @@ class typing {
   // The line that started the last command, without its line end; empty when there is none.
   std::string_view LastCommand() const;
 
+  // Carries out what the player typed at the command prompt that is no command, and says what
+  // it did: a comment is acknowledged; undo takes back the last command. True when a command was
+  // taken back: the front end then ends the game's input, so that the game returns, and plays it
+  // again from TakeReplay.
+  bool CarryOut(aside taken, console& io);
+  // Once the game has returned after an undo: true, with what to replay to stand where the
+  // player now stands. The typing is cleared, since the replay tells it again line by line.
+  // False when the game ended otherwise.
+  bool TakeReplay(std::string& replay);
+
  private:
   std::string text;
   std::vector<std::size_t> commands;  // where each command's first line starts in `text`
+  bool undone = false;                // a command was taken back, and the game is to be replayed
 };
-
-// What the player may type at a front end's command prompt that is no command of the game:
-// undo, and a comment for the author, a line that begins with *. Piped play has neither.
-enum class aside { kNone, kUndo, kComment };
-aside AsideOf(std::string_view line);
 
 }  // namespace quillmore
 

@@ -93,7 +93,8 @@ bool terminal::NextInput(std::string& line) {
     if (taken == aside::kNone) {
       break;
     }
-    if (Aside(taken)) {
+    if (played.CarryOut(taken, *io)) {
+      Rewrite();
       return false;  // the game's input ends, and the game is played again without the command
     }
   }
@@ -105,24 +106,6 @@ bool terminal::NextInput(std::string& line) {
   return true;
 }
 
-// A comment is acknowledged and kept in the transcript alone. Undo takes back the last command
-// with every line it read: true when there was one, and the game is to be played again.
-bool terminal::Aside(aside taken) {
-  if (taken == aside::kComment) {
-    Say(*io, message::kCommentNoted);
-    return false;
-  }
-  const std::string command(played.LastCommand());
-  if (!played.Undo()) {
-    Say(*io, message::kNothingToUndo);
-    return false;
-  }
-  Say(*io, message::kUndone, {.item = command});
-  Rewrite();
-  undone = true;
-  return true;
-}
-
 void terminal::Rewrite() {
   std::string notice;
   if (chosen.keep != nullptr && !chosen.keep->Rewrite(played.Text(), notice)) {
@@ -131,13 +114,7 @@ void terminal::Rewrite() {
 }
 
 bool terminal::TakeUndo(std::string& replay) {
-  if (!undone) {
-    return false;
-  }
-  undone = false;
-  replay = played.Text();
-  played.Clear();  // the replay tells it again, line by line
-  return true;
+  return played.TakeReplay(replay);
 }
 
 void terminal::Replayed(std::string_view line, wanted what) {

@@ -62,7 +62,6 @@ class terminal : public front_end {
  private:
   class typed_input;
   bool NextInput(std::string& line);
-  bool Aside(aside taken);
   void Rewrite();
   bool ReadTyped(std::string& line);
   bool ReadAnswer(std::string& line);
@@ -75,8 +74,7 @@ class terminal : public front_end {
   std::unique_ptr<line_editor> editor;
   std::unique_ptr<typed_input> typed;
   std::unique_ptr<std::istream> edited;
-  typing played;        // every line the game read in this game
-  bool undone = false;  // the game's input was ended to take back a command
+  typing played;  // every line the game read in this game
 };
 
 }  // namespace quillmore

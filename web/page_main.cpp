@@ -168,7 +168,8 @@ class page_player : public front_end {
                           : waitingFor == wanted::kCommand ? AsideOf(line)
                                                            : aside::kNone;
       if (taken != aside::kNone) {
-        if (Aside(taken)) {
+        if (played.CarryOut(taken, *io)) {
+          Rewrite();
           return false;
         }
         continue;
@@ -194,15 +195,7 @@ class page_player : public front_end {
 
   // After an undo, once the game has returned: true, with what the game is to replay to stand
   // where the player now stands. False when the game ended otherwise.
-  bool TakeUndo(std::string& replay) {
-    if (!undone) {
-      return false;
-    }
-    undone = false;
-    replay = played.Text();
-    played.Clear();  // the replay tells it again, line by line
-    return true;
-  }
+  bool TakeUndo(std::string& replay) { return played.TakeReplay(replay); }
 
   void Attach(console& console) override { io = &console; }
   void Waiting(wanted what) override { waitingFor = what; }
@@ -257,24 +250,6 @@ class page_player : public front_end {
     return true;
   }
 
-  // A comment is acknowledged, and kept in the page's transcript alone. Undo takes back the last
-  // command with every line it read: true when there was one, and the game is to be played again.
-  bool Aside(aside taken) {
-    if (taken == aside::kComment) {
-      Say(*io, message::kCommentNoted);
-      return false;
-    }
-    const std::string command(played.LastCommand());
-    if (!played.Undo()) {
-      Say(*io, message::kNothingToUndo);
-      return false;
-    }
-    Say(*io, message::kUndone, {.item = command});
-    Rewrite();
-    undone = true;
-    return true;
-  }
-
   void Rewrite() {
     std::string notice;
     save.Rewrite(played.Text(), notice);
@@ -306,7 +281,6 @@ class page_player : public front_end {
   console* io = nullptr;
   wanted waitingFor = wanted::kCommand;
   typing played;         // every line the game read in this game
-  bool undone = false;   // the game's input was ended to take back a command
   std::string retyping;  // an opened save's typing, and how much of it the game has read
   std::size_t retyped = 0;
 };
