@@ -1,5 +1,5 @@
-// Takes the README's picture of the page: light colours, a desktop window, a game under way with
-// Tab's choices listed.
+// Takes the picture of the page in docs/playing.md: light colours, a desktop window, a game
+// under way with Tab's choices listed.
 //
 //   node screenshot.mjs PAGE SOURCE_DIR OUTPUT.png
 import fs from 'node:fs';
