@@ -122,7 +122,8 @@ TEST(StoryFile, TheFirstProblemIsSaidWithItsFileAndLineAndNothingIsPlayed) {
       {kMap, "drink glass of gin\n",
        "story.txt:1: no object's name is or contains \"glass of gin\""},
       {kMap, person + "  after talk\n    bring in Nora the fisher\n",
-       "story.txt:5: \"Nora the fisher\" is brought in, but stands in no place"},
+       "story.txt:5: \"Nora the fisher\" is brought in, but no person of the story of that full "
+       "name stands in a place"},
       {kMap, person + person, "story.txt:4: \"Keeper\" is given twice"},
   };
   for (const broken& files : cases) {
