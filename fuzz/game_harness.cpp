@@ -7,16 +7,16 @@
 #include <sstream>
 
 #include "console/console.h"
+#include "game/data_files.h"
 #include "game/game.h"
 
 namespace {
 
-std::istringstream OpenText(const data_text& file) {
-  std::istringstream in(file.text);
-  if (!file.present) {
-    in.setstate(std::ios::failbit);
-  }
-  return in;
+// A file that is not present reads as one that cannot be opened; the map and story are the
+// built-in ones.
+quillmore::data_text Given(const data_text& file) {
+  return {file.present ? std::error_code() : std::make_error_code(std::errc::permission_denied),
+          file.text};
 }
 
 }  // namespace
@@ -29,11 +29,12 @@ game_run PlayWithStreams(const std::string& input, const data_text& rooms, const
   if (earlier != nullptr) {
     io.Replay(*earlier);
   }
-  std::istringstream roomsIn = OpenText(rooms);
-  std::istringstream peopleIn = OpenText(people);
-  std::istringstream objectsIn = OpenText(objects);
+  const std::error_code missing = std::make_error_code(std::errc::no_such_file_or_directory);
+  const quillmore::data_texts data{
+      {Given(rooms), Given(people), Given(objects), {missing, ""}, {missing, ""}}};
+  std::ostringstream errors;
   game_run run;
-  run.status = quillmore::PlayGame(io, roomsIn, objectsIn, peopleIn);
+  run.status = quillmore::PlayGame(io, data, errors);
   run.output = written.str();
   run.inputRead =
       static_cast<std::size_t>(typed.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in));

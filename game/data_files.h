@@ -1,19 +1,42 @@
 #ifndef QUILLMORE_GAME_DATA_FILES_H_
 #define QUILLMORE_GAME_DATA_FILES_H_
 
-#include <fstream>
+#include <array>
+#include <filesystem>
 #include <string>
+#include <system_error>
+
+#include "world/data_files.h"
 
 namespace quillmore {
 
-// Opens a data file of the working directory for reading. A file that cannot be read (missing,
-// a directory, or with no read permission for anyone) gives a failed stream, which the loader
-// reports.
-std::ifstream OpenDataFile(const char* name);
+class file_system;
 
-// The key of the three data files of the working directory (DataKey in save_format.h): what
-// tells one version of the game's data from another. A file that cannot be read counts as empty.
-std::string DataFilesKey();
+// One data file as read: its text, or why it could not be read.
+struct data_text {
+  std::error_code error;
+  std::string text;
+
+  bool Read() const { return !error; }
+  // The folder has no such file: for map.txt and story.txt, the built-in one is played.
+  bool Missing() const { return error == std::errc::no_such_file_or_directory; }
+};
+
+// The five data files of a folder, in their one order.
+struct data_texts {
+  std::array<data_text, kDataFileCount> files;
+
+  data_text& Of(data_file file) { return files[static_cast<std::size_t>(file)]; }
+  const data_text& Of(data_file file) const { return files[static_cast<std::size_t>(file)]; }
+};
+
+// Reads the five data files of `folder` (the working directory when empty) through the file
+// system.
+data_texts ReadDataFiles(file_system& disk, const std::filesystem::path& folder = {});
+
+// The key of the three data files of the specification (DataKey in save_format.h): what tells
+// one version of the game's data from another. A file that cannot be read counts as empty.
+std::string DataFilesKey(const data_texts& data);
 
 }  // namespace quillmore
 

@@ -6,9 +6,9 @@
 namespace quillmore {
 
 void EndWonGame(const world& game, console& io) {
-  Say(io, message::kWon);
+  Say(io, game.Story()->ending);
   if (HasAllPubDrinks(game)) {
-    Say(io, message::kAllPubDrinks);
+    Say(io, game.Story()->everyDrink);
   }
   Say(io, message::kPressAnyKey);
   io.Flush();

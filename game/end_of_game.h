@@ -6,8 +6,9 @@ namespace quillmore {
 class console;
 class world;
 
-// Writes the win line, the side-quest line when every pub drink is carried, and waits for a key:
-// on a terminal a single key press without Enter, otherwise one character of input or its end.
+// Writes the story's ending, its lines for every drink when the player carries them all, and
+// waits for a key: on a terminal a single key press without Enter, otherwise one character of
+// input or its end.
 void EndWonGame(const world& game, console& io);
 
 }  // namespace quillmore

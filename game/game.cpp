@@ -1,31 +1,103 @@
 #include "game/game.h"
 
+#include <sstream>
+
 #include "console/console.h"
 #include "game/command_loop.h"
 #include "game/completion.h"
+#include "game/data_files.h"
 #include "game/end_of_game.h"
 #include "game/narration.h"
 #include "game/opening.h"
+#include "game/story_problems.h"
+#include "story/built_in_story.h"
 #include "story/story.h"
+#include "world/map_file.h"
 #include "world/world.h"
 
 namespace quillmore {
 
-bool LoadWorld(world& game, std::istream& rooms, std::istream& people, std::istream& objects,
-               load_report& report) {
-  const bool loaded = game.LoadRooms(rooms, report) &&
-                      game.LoadPeople(people, report, EntranceOf) &&
-                      game.LoadObjects(objects, report);
-  if (loaded) {
-    game.BuildMap(report);
+namespace {
+
+// The text of the folder's own map.txt or story.txt, or the built-in one when it has none.
+std::string_view StoryText(const data_text& file, data_file which, std::string_view builtIn,
+                           load_report& report) {
+  if (file.Missing()) {
+    return builtIn;
   }
-  return loaded;
+  if (!file.Read()) {
+    report.Add(which, 0, story_fault::kUnreadable, "");
+  }
+  return file.text;
 }
 
-int PlayGame(console& io, std::istream& rooms, std::istream& objects, std::istream& people) {
+}  // namespace
+
+std::shared_ptr<story> ReadStoryFiles(const data_texts& data, load_report& report) {
+  auto told = std::make_shared<story>();
+  const data_text& map = data.Of(data_file::kMap);
+  const data_text& tale = data.Of(data_file::kStory);
+  told->ownMap = !map.Missing();
+  told->ownStory = !tale.Missing();
+  told->map = ReadMap(StoryText(map, data_file::kMap, kBuiltInMap, report), report);
+  ReadStory(StoryText(tale, data_file::kStory, kBuiltInStory, report), *told, report);
+  return told;
+}
+
+namespace {
+
+// A file that could not be read loads as a stream that failed, which the loaders report.
+std::istringstream Stream(const data_text& file) {
+  std::istringstream in(file.text);
+  if (!file.Read()) {
+    in.setstate(std::ios::failbit);
+  }
+  return in;
+}
+
+bool LoadRecords(world& game, const data_texts& data, const story& told, load_report& report) {
+  std::istringstream rooms = Stream(data.Of(data_file::kRooms));
+  std::istringstream people = Stream(data.Of(data_file::kPeople));
+  std::istringstream objects = Stream(data.Of(data_file::kObjects));
+  if (!game.LoadRooms(rooms, report, told.map.start)) {
+    // A folder's own map names its start place on a line of its own.
+    if (told.ownMap && !report.problems.empty() &&
+        report.problems.back().what == problem::kNoStartRoom) {
+      report.problems.pop_back();
+      report.Add(data_file::kMap, told.map.startLine, story_fault::kUnknownPlace, told.map.start);
+    }
+    return false;
+  }
+  const auto entranceOf = [&told](std::string_view name) { return EntranceOf(told, name); };
+  return game.LoadPeople(people, report, entranceOf) && game.LoadObjects(objects, report);
+}
+
+}  // namespace
+
+bool LoadWorld(world& game, const data_texts& data, load_report& report) {
+  const std::shared_ptr<story> told = ReadStoryFiles(data, report);
+  if (!report.storyProblems.empty()) {
+    return false;
+  }
+  const bool loaded = LoadRecords(game, data, *told, report);
+  if (loaded) {
+    game.BuildMap(told->map, report, told->ownMap);
+  }
+  if (loaded && told->ownStory) {
+    CheckStoryNames(game, *told, report);
+  }
+  game.Tell(told);
+  return loaded && report.storyProblems.empty();
+}
+
+int PlayGame(console& io, const data_texts& data, std::ostream& errors) {
   world game;
   load_report report;
-  const bool loaded = LoadWorld(game, rooms, people, objects, report);
+  const bool loaded = LoadWorld(game, data, report);
+  if (!report.storyProblems.empty()) {
+    errors << StoryProblemLine(report.storyProblems.front()) << '\n';
+    return kExitBadData;
+  }
   for (const load_problem& found : report.problems) {
     Say(io, MessageFor(found));
   }
@@ -35,7 +107,7 @@ int PlayGame(console& io, std::istream& rooms, std::istream& objects, std::istre
   // A continued game shows where the player stands once it has caught up with his typing.
   io.OnCaughtUp([&game, &io] { DescribeRoom(io, game, game.CurrentRoom()); });
   io.OnComplete([&game](wanted what, std::string_view line) { return Complete(game, what, line); });
-  WriteOpening(io);
+  WriteOpening(io, game.Story()->opening);
   DescribeRoom(io, game, game.CurrentRoom());
   const command_loop::report end = command_loop(game, io).Run();
   if (end != command_loop::report::kInputEnded) {

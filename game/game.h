@@ -1,27 +1,35 @@
 #ifndef QUILLMORE_GAME_GAME_H_
 #define QUILLMORE_GAME_GAME_H_
 
-#include <istream>
+#include <memory>
+#include <ostream>
 
 namespace quillmore {
 
 class console;
 class world;
+struct data_texts;
 struct load_report;
+struct story;
 
 constexpr int kExitPlayed = 0;
-// Returned when a data file cannot be read or holds no start room; the shell sees 255.
+// Returned when a data file cannot be read, holds no start room, or, for a folder's own map or
+// story, does not fit the other files; the shell sees 255.
 constexpr int kExitBadData = -1;
 
-// Loads the world from the three data files and links the map, as a game starts: people before
-// objects, which they may hold. False when the game cannot go on; the report says what loading
-// met.
-bool LoadWorld(world& game, std::istream& rooms, std::istream& people, std::istream& objects,
-               load_report& report);
+// Reads the folder's own map.txt and story.txt, or the built-in one of each that the folder
+// lacks, adding every line that cannot be read to the report. The names are not looked up.
+std::shared_ptr<story> ReadStoryFiles(const data_texts& data, load_report& report);
 
-// Plays one whole game on the console with the three data files: loads them, links the map,
-// writes the opening and runs the command loop. Returns the exit status.
-int PlayGame(console& io, std::istream& rooms, std::istream& objects, std::istream& people);
+// Loads the world from the data files as a game starts: the map and the story (the folder's own,
+// or the built-in for a file the folder lacks), then the rooms, people and objects, in that
+// order, and links the map. False when the game cannot go on; the report says what loading met.
+bool LoadWorld(world& game, const data_texts& data, load_report& report);
+
+// Plays one whole game on the console with the data files: loads them, writes the opening and
+// runs the command loop. When the folder's own map or story does not fit, the first problem goes
+// to `errors` as one line and nothing is played. Returns the exit status.
+int PlayGame(console& io, const data_texts& data, std::ostream& errors);
 
 }  // namespace quillmore
 

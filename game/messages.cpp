@@ -32,8 +32,6 @@ constexpr const char* kMessages[] = {
     "\nGoodbye!\n\n",
     "Response: \n",
 
-    "\nYOU'VE WON THE GAME!!!!\n\n",
-    "\nYou also beat the mini quest: Collect a drink from every Pub!\n\n",
     "Press any key to continue . . . ",
 
     "You see here: ",
@@ -63,7 +61,7 @@ constexpr const char* kMessages[] = {
 static_assert(std::size(kMessages) == static_cast<std::size_t>(message::kCommentNoted) + 1);
 
 // The loaders' own word for what each file holds.
-constexpr const char* kContents[kDataFileCount] = {"rooms", "people", "object"};
+constexpr const char* kContents[kDataFileCount] = {"rooms", "people", "object", "map", "story"};
 
 std::string_view Quote(std::string_view placeholder, const quoted& names) {
   if (placeholder == "{object}") {

@@ -39,8 +39,6 @@ enum class message {
   kGoodbye,
   kResponse,
   // The end of a won game.
-  kWon,
-  kAllPubDrinks,
   kPressAnyKey,
   // A room and the inventory.
   kYouSeeHere,

@@ -48,7 +48,7 @@ bool TalkTo(world& game, console& io, std::string_view typed) {
   }
   // The conversation is chosen by the exact full name, so a person never runs the conversation
   // of someone whose name his contains.
-  const role* part = RoleOf(game.PersonAt(speaker).name);
+  const role* part = RoleOf(game, game.PersonAt(speaker).name);
   if (part == nullptr) {
     return false;
   }

@@ -21,9 +21,10 @@ class quest_stages {
  public:
   constexpr quest_stages(std::initializer_list<quest_stage> stages) {
     for (const quest_stage stage : stages) {
-      bits = static_cast<std::uint8_t>(bits | Bit(stage));
+      Add(stage);
     }
   }
+  constexpr void Add(quest_stage stage) { bits = static_cast<std::uint8_t>(bits | Bit(stage)); }
   constexpr bool Has(quest_stage stage) const { return (bits & Bit(stage)) != 0; }
   constexpr bool Empty() const { return bits == 0; }
 
@@ -68,6 +69,7 @@ struct branch {
   bool succeeds = false;
   const question* asks = nullptr;
   bool goesOn = false;
+  int line = 0;  // where the branch begins in story.txt
 };
 
 using conversation = std::span<const branch>;

@@ -16,7 +16,7 @@ void AdvanceQuest(world& game, std::string_view name, happenings& log) {
   if (done != kNone) {
     name = game.PersonAt(done).name;
   }
-  const role* part = RoleOf(name);
+  const role* part = RoleOf(game, name);
   if (part == nullptr || part->nextErrand == nullptr) {
     return;
   }
@@ -33,10 +33,12 @@ void FinishErrand(world& game, int someone, happenings& log) {
 
 namespace {
 
-// Puts the person into the room his or her role stands in: whoever the story brings in has a
-// role with a room (a unit test checks the cast).
+// Puts the person into the room his or her role stands in: whoever a folder's own story brings
+// in has a role with a room (CheckStoryNames).
 void BringIn(world& game, const char* name, int who, happenings& log) {
-  if (!game.PlacePersonInRoom(RoleOf(name)->standsIn, who)) {
+  const role* part = RoleOf(game, name);
+  if (part == nullptr || part->standsIn == nullptr ||
+      !game.PlacePersonInRoom(part->standsIn, who)) {
     log.push_back({happened::kNoSuchPlace});
   }
 }

@@ -23,14 +23,14 @@ void GiveObject(world& game, std::string_view objectText, std::string_view perso
   game.SetGiftStage(receiver, gift_stage::kReceived);
   log.push_back({happened::kGave, receiver});
   FinishErrand(game, receiver, log);
-  const role* part = RoleOf(game.PersonAt(receiver).name);
+  const role* part = RoleOf(game, game.PersonAt(receiver).name);
   TakeSteps(game, receiver, part->afterGift, log);
 }
 
 // The typed name stands for the very object that giving would hand over.
 bool WantsObject(const world& game, std::string_view objectText, int receiver) {
   const int item = game.FindInInventory(objectText);
-  const role* part = RoleOf(game.PersonAt(receiver).name);
+  const role* part = RoleOf(game, game.PersonAt(receiver).name);
   return item != kNone && part != nullptr && part->wants != nullptr &&
          game.ObjectAt(item).name == part->wants;
 }

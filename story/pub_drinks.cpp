@@ -1,13 +1,15 @@
-#include "story/pub_drinks.h"
-
 #include "story/rules.h"
 
 namespace quillmore {
 
-// Only what the player carries counts: a drink dropped or given away does not.
+// Only what the player carries counts: a drink dropped or given away does not. A story without
+// drinks has none to collect.
 bool HasAllPubDrinks(const world& game) {
-  for (const char* drink : kPubDrinks) {
-    if (!game.IsCarrying(drink)) {
+  if (game.Story() == nullptr || game.Story()->drinks.empty()) {
+    return false;
+  }
+  for (const drink& counted : game.Story()->drinks) {
+    if (!game.IsCarrying(counted.name)) {
       return false;
     }
   }

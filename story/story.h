@@ -1,10 +1,15 @@
 #ifndef QUILLMORE_STORY_STORY_H_
 #define QUILLMORE_STORY_STORY_H_
 
+#include <deque>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "story/conversation.h"
+#include "world/city_map.h"
+#include "world/load_report.h"
 #include "world/person.h"
 #include "world/world.h"
 
@@ -34,7 +39,7 @@ struct story_guard {
 };
 
 // One person of the story: everything the game knows of him or her beyond the data files. A
-// person whose name has no role is only a name in a room.
+// person whose name has no role is only a name in a room. The texts belong to the story.
 struct role {
   const char* name = nullptr;                   // the exact full name in people.txt
   conversation talk = {};                       // what the person says
@@ -49,16 +54,69 @@ struct role {
   quest_stage startStage = quest_stage::kIdle;  // set when the people file is loaded
   bool outOfSight = false;                      // in no room until the story brings him or her in
   bool winsGame = false;                        // talking to this person wins the game
+  int line = 0;                                 // where the person begins in story.txt
 };
 
-// Every role, in the story's order (cast.cpp).
-std::span<const role> Cast();
+// An object that counts for the drinks, and the place it is collected from.
+struct drink {
+  std::string name;
+  std::string from;
+  int line = 0;
+};
 
-// The role of the person with exactly this full name, or none.
-const role* RoleOf(std::string_view name);
+// A name the story uses, where, and how it is to be found: a place or person as the first
+// record whose name contains it, an object as the first carried or held whose name contains it,
+// a person or object by the exact full name, or a person the story brings in, who needs a role
+// that stands somewhere.
+enum class name_kind { kPlace, kPerson, kObject, kWholePerson, kWholeObject, kBroughtIn };
+struct name_use {
+  name_kind kind;
+  std::string text;
+  int line;
+};
+
+// The whole story as map.txt and story.txt tell it. Its records point into its own storage, so
+// it is never copied: a world shares it (world::Tell).
+struct story {
+  story() = default;
+  story(const story&) = delete;
+  story& operator=(const story&) = delete;
+
+  city_map map;
+  std::string opening;     // told before the first place
+  std::string ending;      // told when the game is won
+  std::string everyDrink;  // told after the ending when every drink is carried
+  std::vector<drink> drinks;
+  std::vector<role> cast;  // in the story's order
+  std::vector<name_use> names;
+  bool ownMap = false;    // map.txt came from the folder, not from the built-in story
+  bool ownStory = false;  // and story.txt
+
+  // The role of the person with exactly this full name, or none.
+  const role* RoleOf(std::string_view name) const;
+
+  // Where the records' texts and tables live.
+  std::deque<std::string> texts;
+  std::deque<question> questions;
+  std::deque<std::vector<branch>> talks;
+  std::deque<std::vector<story_step>> steps;
+};
+
+// Reads the text of story.txt (quillmore-story(5)) into `into`, each line that cannot be read
+// added to the report (story_file.cpp).
+void ReadStory(std::string_view text, story& into, load_report& report);
+
+// Adds to the report every name of a folder's own story that the loaded world lacks, and every
+// person of the story that no record of people.txt has (story_names.cpp).
+void CheckStoryNames(const world& game, const story& told, load_report& report);
+
+// The story the world is told, its roles, and the role of a person by exact full name: none
+// when the world has no story or the person no role.
+std::span<const role> Cast(const world& game);
+const role* RoleOf(const world& game, std::string_view name);
 
 // What the loader is to do with a person of the people file.
-entrance EntranceOf(std::string_view name);
+entrance EntranceOf(const story& told, std::string_view name);
 
 }  // namespace quillmore
 

@@ -82,12 +82,13 @@ int Play(const options& chosen, platform& system, file_system& disk, std::istrea
   comforts.editorOutput = EditorOutput(system);
   comforts.edit = !chosen.plain && inputIsTerminal && comforts.editorOutput != nullptr;
   comforts.wrap = !chosen.plain && system.IsTerminal(kStandardOutput);
+  const data_texts data = ReadDataFiles(disk);
   const fs::path state = progress::StateFolder();
   std::optional<progress> keep;
   std::optional<transcript> record;
   if (comforts.edit && !state.empty()) {
     std::error_code error;
-    keep.emplace(disk, state, fs::current_path(error), DataFilesKey());
+    keep.emplace(disk, state, fs::current_path(error), DataFilesKey(data));
     comforts.keep = &*keep;
     comforts.historyFile = state / "history";
     std::filesystem::create_directories(state, error);
@@ -106,13 +107,10 @@ int Play(const options& chosen, platform& system, file_system& disk, std::istrea
   // Each undo plays the game again, from the typing kept, to where the player then stands.
   std::string replay;
   bool replaying = false;
-  bool dataHere = false;
+  const bool dataHere = data.Of(data_file::kRooms).Read() && data.Of(data_file::kPeople).Read() &&
+                        data.Of(data_file::kObjects).Read();
   int status = kExitPlayed;
   for (bool first = true;; first = false) {
-    std::ifstream rooms = OpenDataFile(FileName(data_file::kRooms));
-    std::ifstream objects = OpenDataFile(FileName(data_file::kObjects));
-    std::ifstream people = OpenDataFile(FileName(data_file::kPeople));
-    dataHere = rooms && objects && people;
     console io(player.Input(in), out, needsPlayer ? &player : nullptr);
     if (first) {
       replaying = Begin(chosen, keep ? &*keep : nullptr, io, replay);
@@ -123,7 +121,7 @@ int Play(const options& chosen, platform& system, file_system& disk, std::istrea
     if (replaying) {
       io.Replay(std::move(replay));
     }
-    status = PlayGame(io, rooms, objects, people);
+    status = PlayGame(io, data, std::cerr);
     replaying = player.TakeUndo(replay);
     if (!replaying) {
       player.KeepTranscript();

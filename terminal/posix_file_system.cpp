@@ -1,6 +1,7 @@
 #include "terminal/posix_file_system.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -75,9 +76,17 @@ std::error_code posix_file_system::List(const fs::path& folder, std::vector<entr
   return error;
 }
 
+// A file that nobody may read is not read, not even by the superuser, who could open it: a
+// player's data folder means what it would mean to the player.
 std::error_code posix_file_system::Read(const fs::path& file, std::string& text) {
   text.clear();
-  const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat status {};
+  if (fd >= 0 && fstat(fd, &status) == 0 && (status.st_mode & (S_IRUSR | S_IRGRP | S_IROTH)) == 0) {
+    close(fd);
+    fd = -1;
+    errno = EACCES;
+  }
   char buffer[4096];
   ssize_t count = fd >= 0 ? read(fd, buffer, sizeof buffer) : -1;
   for (; count > 0; count = read(fd, buffer, sizeof buffer)) {

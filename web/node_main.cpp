@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "console/console.h"
+#include "console/read_only_file_system.h"
 #include "game/data_files.h"
 #include "game/game.h"
 #include "game/options.h"
@@ -42,14 +43,13 @@ int main(int argc, char** argv) {
   if (status != kPlay) {
     return status;
   }
-  std::ifstream rooms = OpenDataFile(FileName(data_file::kRooms));
-  std::ifstream objects = OpenDataFile(FileName(data_file::kObjects));
-  std::ifstream people = OpenDataFile(FileName(data_file::kPeople));
+  read_only_file_system disk;
+  const data_texts data = ReadDataFiles(disk);
   node_platform system;
   node_terminal player(system);
   console io(std::cin, std::cout, system.IsTerminal(kStandardInput) ? &player : nullptr);
   if (chosen.resume) {
     io.Line("This build keeps no games, so a new one begins.");
   }
-  return PlayGame(io, rooms, objects, people);
+  return PlayGame(io, data, std::cerr);
 }

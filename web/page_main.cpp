@@ -17,6 +17,7 @@
 
 #include <emscripten.h>
 
+#include <iostream>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -25,6 +26,7 @@
 
 #include "console/completion.h"
 #include "console/console.h"
+#include "game/data_files.h"
 #include "game/game.h"
 #include "game/narration.h"
 #include "game/save_format.h"
@@ -389,6 +391,11 @@ int main() {
   bool replaying = !replay.empty();
   PageBegins(replaying ? 1 : 0);
 
+  const data_texts shipped{{{{}, std::string(kShippedRooms)},
+                            {{}, std::string(kShippedPeople)},
+                            {{}, std::string(kShippedObjects)},
+                            {{}, std::string(kShippedMap)},
+                            {{}, std::string(kShippedStory)}}};
   // Each undo plays the game again, from the typing kept, to where the player then stands.
   int status = kExitPlayed;
   for (bool first = true;; first = false) {
@@ -402,10 +409,7 @@ int main() {
     if (replaying) {
       io.Replay(std::move(replay));
     }
-    std::istringstream rooms{std::string(kShippedRooms)};
-    std::istringstream objects{std::string(kShippedObjects)};
-    std::istringstream people{std::string(kShippedPeople)};
-    status = PlayGame(io, rooms, objects, people);
+    status = PlayGame(io, shipped, std::cerr);
     playing = nullptr;
     out.flush();
     replaying = page.TakeUndo(replay);

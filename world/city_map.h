@@ -1,30 +1,32 @@
 #ifndef QUILLMORE_WORLD_CITY_MAP_H_
 #define QUILLMORE_WORLD_CITY_MAP_H_
 
-#include <cstddef>
+#include <string>
+#include <vector>
 
 #include "world/direction.h"
 
 namespace quillmore {
 
-// One connection of the city. An ordinary connection leads back the opposite way; a bent one
-// leads back in `wayBack`, which is not the opposite of `way`.
+// One connection of the map, as map.txt gives it. An ordinary connection leads back the
+// opposite way; a bent one leads back in `wayBack`, which is not the opposite of `way`. The
+// places are texts contained in room names, found as the rooms file's locations are.
 struct connection {
-  const char* first;
+  std::string first;
   direction way;
-  const char* second;
+  std::string second;
   direction wayBack;
+  int line = 0;  // in map.txt
 
   bool IsBent() const { return wayBack != Opposite(way); }
 };
 
-// Where the game starts, and the first place of the map.
-constexpr const char* kStartRoom = "Fitzgerald Park";
-
-constexpr std::size_t kConnectionCount = 40;
-
-// The links between the places, in the order the map is built.
-extern const connection kCityMap[kConnectionCount];
+// Where the game starts, and the links between the places in the order the map is built.
+struct city_map {
+  std::string start;
+  int startLine = 0;
+  std::vector<connection> links;
+};
 
 }  // namespace quillmore
 

@@ -3,16 +3,18 @@
 
 namespace quillmore {
 
-// The three data files, in the order the game loads them: objects held by people need the
-// people loaded, and both need the rooms.
-enum class data_file { kRooms, kPeople, kObjects };
-constexpr int kDataFileCount = 3;
-constexpr data_file kDataFiles[kDataFileCount] = {data_file::kRooms, data_file::kPeople,
-                                                  data_file::kObjects};
+// The five data files, always in this order: the order the game loads the first three in
+// (objects held by people need the people loaded, and both need the rooms), then the map, which
+// links the rooms, and the story, which names all of them.
+enum class data_file { kRooms, kPeople, kObjects, kMap, kStory };
+constexpr int kDataFileCount = 5;
+constexpr data_file kDataFiles[kDataFileCount] = {
+    data_file::kRooms, data_file::kPeople, data_file::kObjects, data_file::kMap, data_file::kStory};
 
 // The file name the game opens, in its data folder.
 constexpr const char* FileName(data_file file) {
-  constexpr const char* kNames[kDataFileCount] = {"rooms.txt", "people.txt", "objects.txt"};
+  constexpr const char* kNames[kDataFileCount] = {"rooms.txt", "people.txt", "objects.txt",
+                                                  "map.txt", "story.txt"};
   return kNames[static_cast<int>(file)];
 }
 

@@ -1,4 +1,3 @@
-#include "world/city_map.h"
 #include "world/data_reader.h"
 #include "world/world.h"
 
@@ -29,7 +28,7 @@ bool Opened(const data_reader& in, data_file file, load_report& report) {
 
 }  // namespace
 
-bool world::LoadRooms(std::istream& file, load_report& report) {
+bool world::LoadRooms(std::istream& file, load_report& report, std::string_view start) {
   data_reader in(file);
   if (!Opened(in, data_file::kRooms, report)) {
     return false;
@@ -42,14 +41,14 @@ bool world::LoadRooms(std::istream& file, load_report& report) {
     in.ReadLine(place.description);
     in.ReadLine(place.detail);
   }
-  now.currentRoom = static_cast<slot>(RoomByName(kStartRoom));
+  now.currentRoom = static_cast<slot>(RoomByName(start));
   if (now.currentRoom == kNone) {
-    report.Add(data_file::kRooms, 0, problem::kNoStartRoom, kStartRoom);
+    report.Add(data_file::kRooms, 0, problem::kNoStartRoom, std::string(start));
   }
   return now.currentRoom != kNone;
 }
 
-bool world::LoadPeople(std::istream& file, load_report& report, entrance_rule entranceOf) {
+bool world::LoadPeople(std::istream& file, load_report& report, const entrance_rule& entranceOf) {
   data_reader in(file);
   if (!Opened(in, data_file::kPeople, report)) {
     return false;
@@ -62,7 +61,7 @@ bool world::LoadPeople(std::istream& file, load_report& report, entrance_rule en
     const int newcomer = static_cast<int>(people.size());
     in.ReadLine(people.emplace_back().name);
     in.ReadLine(location);
-    const entrance arrives = entranceOf != nullptr ? entranceOf(people.back().name) : entrance{};
+    const entrance arrives = entranceOf ? entranceOf(people.back().name) : entrance{};
     if (!arrives.placedLater && !PlacePersonInRoom(location, newcomer)) {
       report.Add(data_file::kPeople, in.LineNumber(), problem::kPersonPlace, location);
     }

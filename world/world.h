@@ -1,12 +1,14 @@
 #ifndef QUILLMORE_WORLD_WORLD_H_
 #define QUILLMORE_WORLD_WORLD_H_
 
+#include <functional>
 #include <istream>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "world/city_map.h"
 #include "world/direction.h"
 #include "world/happening.h"
 #include "world/load_report.h"
@@ -24,7 +26,11 @@ struct entrance {
   bool placedLater = false;
   quest_stage start = quest_stage::kIdle;
 };
-using entrance_rule = entrance (*)(std::string_view name);
+using entrance_rule = std::function<entrance(std::string_view name)>;
+
+// The story the world is played with. The world only carries it, for the story's rules to read;
+// what it holds is the story layer's (story/story.h).
+struct story;
 
 // The game's world: every room, object and person, where each one is, and how far the story has
 // come. It is a value: a copy is an independent game, two can be compared, and Key() tells
@@ -40,11 +46,17 @@ class world {
 
   // Loaders (loaders.cpp) and the map (city_map.cpp). Each loader adds what it met to the report
   // and returns false when the game cannot go on: its file could not be opened, or, for the
-  // rooms, no room is the start room. People come before objects, which they may hold.
-  bool LoadRooms(std::istream& file, load_report& report);
-  bool LoadPeople(std::istream& file, load_report& report, entrance_rule entranceOf = nullptr);
+  // rooms, no room's name contains the start place. People come before objects, which they may
+  // hold. A map of the folder's `own` reports its problems as map.txt's; the built-in one bends
+  // to whatever rooms there are.
+  bool LoadRooms(std::istream& file, load_report& report, std::string_view start);
+  bool LoadPeople(std::istream& file, load_report& report, const entrance_rule& entranceOf = {});
   bool LoadObjects(std::istream& file, load_report& report);
-  void BuildMap(load_report& report);
+  void BuildMap(const city_map& map, load_report& report, bool own = false);
+
+  // The story played in this world, shared by every copy; none until one is told.
+  void Tell(std::shared_ptr<const story> played) { tale = std::move(played); }
+  const story* Story() const { return tale.get(); }
 
   // The records, fixed once loaded.
   int RoomCount() const { return static_cast<int>(records->rooms.size()); }
@@ -138,6 +150,7 @@ class world {
   int FindObjectIn(int head, std::string_view text) const;
 
   std::shared_ptr<tables> records;
+  std::shared_ptr<const story> tale;
   play now;
 };
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "story/story.h"
+#include "test_world.h"
 
 namespace quillmore {
 namespace {
@@ -18,7 +19,7 @@ bool EndsALine(const char* text) {
 }
 
 TEST(Cast, EveryTextEndsItsLineAndEveryQuestionOffersAAndB) {
-  for (const role& part : Cast()) {
+  for (const role& part : BuiltIn().cast) {
     for (const branch& taken : part.talk) {
       EXPECT_TRUE(EndsALine(taken.says)) << part.name;
       if (taken.asks == nullptr) {
@@ -34,12 +35,14 @@ TEST(Cast, EveryTextEndsItsLineAndEveryQuestionOffersAAndB) {
 
 TEST(Cast, EveryNameTheStoryUsesIsARole) {
   std::set<std::string> names;
-  for (const role& part : Cast()) {
+  for (const role& part : BuiltIn().cast) {
     EXPECT_TRUE(names.insert(part.name).second) << part.name << " has two roles";
-    EXPECT_EQ(RoleOf(part.name), &part);
+    EXPECT_EQ(BuiltIn().RoleOf(part.name), &part);
   }
-  const auto isRole = [](const char* name) { return name == nullptr || RoleOf(name) != nullptr; };
-  for (const role& part : Cast()) {
+  const auto isRole = [](const char* name) {
+    return name == nullptr || BuiltIn().RoleOf(name) != nullptr;
+  };
+  for (const role& part : BuiltIn().cast) {
     EXPECT_TRUE(isRole(part.nextErrand)) << part.name;
     EXPECT_TRUE(isRole(part.before.who)) << part.name;
     for (const auto steps : {part.beforeTalk, part.afterTalk, part.afterGift}) {
@@ -48,7 +51,7 @@ TEST(Cast, EveryNameTheStoryUsesIsARole) {
         // Whoever the story brings in has a room to enter.
         if (step.what == effect::kBringIn) {
           ASSERT_NE(step.who, nullptr) << part.name;
-          EXPECT_NE(RoleOf(step.who)->standsIn, nullptr) << step.who;
+          EXPECT_NE(BuiltIn().RoleOf(step.who)->standsIn, nullptr) << step.who;
         }
       }
     }
@@ -57,7 +60,7 @@ TEST(Cast, EveryNameTheStoryUsesIsARole) {
 
 TEST(Cast, OnlyTheWinnerIsOutOfSightAndEveryoneOutOfSightHasARoom) {
   int winners = 0;
-  for (const role& part : Cast()) {
+  for (const role& part : BuiltIn().cast) {
     winners += part.winsGame ? 1 : 0;
     if (part.outOfSight) {
       EXPECT_NE(part.standsIn, nullptr) << part.name;

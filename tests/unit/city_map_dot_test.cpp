@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "test_world.h"
 #include "world/city_map.h"
 #include "world/world.h"
 
@@ -91,7 +92,7 @@ exit_table ExitsInGraph(const std::string& dot) {
 
 std::string GraphText() {
   std::ostringstream dot;
-  WriteCityMapDot(dot);
+  WriteCityMapDot(dot, BuiltIn().map);
   return dot.str();
 }
 
@@ -102,7 +103,7 @@ int RoomNamed(const world& game, const std::string& name) {
 
 std::set<std::string> MapPlaces() {
   std::set<std::string> places;
-  for (const connection& link : kCityMap) {
+  for (const connection& link : BuiltIn().map.links) {
     places.insert(link.first);
     places.insert(link.second);
   }
@@ -111,11 +112,8 @@ std::set<std::string> MapPlaces() {
 
 TEST(CityMapDot, EveryPlaceHasExactlyTheGamesExits) {
   world game;
-  std::ifstream rooms(std::string(QUILLMORE_SHIPPED_DATA) + "/rooms.txt");
-  std::ifstream people(std::string(QUILLMORE_SHIPPED_DATA) + "/people.txt");
-  std::ifstream objects(std::string(QUILLMORE_SHIPPED_DATA) + "/objects.txt");
   load_report report;
-  ASSERT_TRUE(LoadWorld(game, rooms, people, objects, report));
+  ASSERT_TRUE(LoadWorld(game, FolderTexts(QUILLMORE_SHIPPED_DATA), report));
   const exit_table drawn = ExitsInGraph(GraphText());
   const std::set<std::string> places = MapPlaces();
   ASSERT_EQ(places.size(), 38U);
@@ -171,14 +169,14 @@ TEST(CityMapDot, BoxesNameThePlacesInFull) {
 // further right. So every line leaves its boxes the way its labels say, and the rows and
 // columns dot is given never ask a line to double back.
 TEST(CityMapCells, EveryExitLeadsItsWayAndNoTwoPlacesShareACell) {
-  const std::map<std::string, map_cell> cells = CityMapCells();
+  const std::map<std::string, map_cell> cells = CityMapCells(BuiltIn().map);
   ASSERT_EQ(cells.size(), MapPlaces().size());
   for (const auto& [place, cell] : cells) {
     for (const auto& [other, otherCell] : cells) {
       EXPECT_TRUE(place == other || !(cell == otherCell)) << place << " and " << other;
     }
   }
-  auto leadsItsWay = [&](const char* from, direction way, const char* to) {
+  auto leadsItsWay = [&](const std::string& from, direction way, const std::string& to) {
     const int exit = IndexOf(way);
     const map_cell here = cells.at(from);
     const map_cell there = cells.at(to);
@@ -187,7 +185,7 @@ TEST(CityMapCells, EveryExitLeadsItsWayAndNoTwoPlacesShareACell) {
     const char letter = "NSEW"[exit];
     EXPECT_GT(rise[exit], 0) << from << ", exit " << letter << ", to " << to;
   };
-  for (const connection& link : kCityMap) {
+  for (const connection& link : BuiltIn().map.links) {
     leadsItsWay(link.first, link.way, link.second);
     leadsItsWay(link.second, link.wayBack, link.first);
   }

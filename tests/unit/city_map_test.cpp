@@ -15,10 +15,10 @@ std::string MapRooms() {
   std::set<std::string> seen;
   std::string text = "Fitzgerald Park\nd\nd";
   seen.insert("Fitzgerald Park");
-  for (const connection& link : kCityMap) {
-    for (const char* name : {link.first, link.second}) {
+  for (const connection& link : BuiltIn().map.links) {
+    for (const std::string& name : {link.first, link.second}) {
       if (seen.insert(name).second) {
-        text += std::string("\n") + name + "\nd\nd";
+        text += "\n" + name + "\nd\nd";
       }
     }
   }
@@ -51,7 +51,7 @@ TEST(CityMap, LinksThirtyEightPlacesBothWaysWithNoExitSetTwice) {
   world& game = play.game;
   EXPECT_EQ(LoadWorld(game, MapRooms(), "x\nPark", "x\nd\nPark", true), "");
   EXPECT_EQ(game.RoomCount(), 38);
-  for (const connection& link : kCityMap) {
+  for (const connection& link : BuiltIn().map.links) {
     const int first = Find(game, link.first);
     const int second = Find(game, link.second);
     ASSERT_NE(first, kNone) << link.first;
@@ -65,7 +65,7 @@ TEST(CityMap, LinksThirtyEightPlacesBothWaysWithNoExitSetTwice) {
 
 TEST(CityMap, ThreeLinksAreBent) {
   std::set<std::string> bent;
-  for (const connection& link : kCityMap) {
+  for (const connection& link : BuiltIn().map.links) {
     if (link.IsBent()) {
       bent.insert(std::string(link.first) + " -> " + link.second);
     }

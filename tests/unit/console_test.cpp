@@ -71,11 +71,13 @@ std::string Continue(const std::string& before, const std::string& now) {
   std::ostringstream written;
   console io(typed, written);
   io.Replay(before);
-  std::istringstream rooms(
-      "Fitzgerald Park\npark\ndetail\nWestern Road east\nroad\ndetail\nWestern Star\npub\ndetail");
-  std::istringstream people("Conor\nStar");
-  std::istringstream objects("english coins\nround\nUSER");
-  EXPECT_EQ(PlayGame(io, rooms, objects, people), kExitPlayed);
+  std::ostringstream errors;
+  EXPECT_EQ(PlayGame(io,
+                     ThreeFiles("Fitzgerald Park\npark\ndetail\nWestern Road east\nroad\ndetail\n"
+                                "Western Star\npub\ndetail",
+                                "Conor\nStar", "english coins\nround\nUSER"),
+                     errors),
+            kExitPlayed);
   return written.str();
 }
 

@@ -24,16 +24,18 @@ const char* const kPark = "Fitzgerald Park\npark\npark detail";
 struct talk_world {
   talk_world(const std::string& name, quest_stage quest, gift_stage gift = gift_stage::kNone) {
     std::string people;
-    for (const role& part : Cast()) {
+    for (const role& part : BuiltIn().cast) {
       if (part.name == name) {
-        speaker = static_cast<int>(&part - Cast().data());
+        speaker = static_cast<int>(&part - BuiltIn().cast.data());
       }
       people += std::string(part.name) + (part.name == name ? "\nPark\n" : "\nNext door\n");
     }
     std::istringstream roomsIn(std::string(kPark) + "\nNext door\nroom\nroom detail");
     std::istringstream peopleIn(people);
     load_report report;
-    EXPECT_TRUE(game.LoadRooms(roomsIn, report) && game.LoadPeople(peopleIn, report));
+    game.Tell(BuiltInStory());
+    EXPECT_TRUE(game.LoadRooms(roomsIn, report, BuiltIn().map.start) &&
+                game.LoadPeople(peopleIn, report));
     EXPECT_TRUE(report.problems.empty());
     EXPECT_NE(speaker, kNone) << name << " has no role";
     game.SetQuestStage(speaker, quest);

@@ -32,7 +32,7 @@ TEST(Loaders, AnEmptyFileGivesNoRecord) {
   test_world noRooms;
   load_report report;
   std::istringstream empty("");
-  EXPECT_FALSE(noRooms.game.LoadRooms(empty, report));
+  EXPECT_FALSE(noRooms.game.LoadRooms(empty, report, BuiltIn().map.start));
   EXPECT_EQ(noRooms.game.RoomCount(), 0);
 }
 
@@ -168,7 +168,8 @@ TEST(Loaders, OpenTheFirstErrandsAndLeaveDiarmuidOutOfTheCity) {
   std::istringstream rooms(kTwoRooms);
   std::istringstream people("Ruaidhri the photo guy\nOak\nDiarmuid\nOak");
   load_report report;
-  ASSERT_TRUE(plain.LoadRooms(rooms, report) && plain.LoadPeople(people, report));
+  ASSERT_TRUE(plain.LoadRooms(rooms, report, BuiltIn().map.start) &&
+              plain.LoadPeople(people, report));
   EXPECT_TRUE(report.problems.empty());
   EXPECT_EQ(plain.QuestStage(0), quest_stage::kIdle);
   EXPECT_EQ(PeopleNames(plain, plain.PeopleIn(1)),
@@ -183,9 +184,9 @@ TEST(Loaders, StopTheGameWhenAFileIsMissingOrThereIsNoStartRoom) {
   load_report report;
   EXPECT_FALSE(game.LoadPeople(failed, report));
   EXPECT_FALSE(game.LoadObjects(failed, report));
-  EXPECT_FALSE(game.LoadRooms(failed, report));
+  EXPECT_FALSE(game.LoadRooms(failed, report, BuiltIn().map.start));
   std::istringstream noPark("Park\nd\nd");
-  EXPECT_FALSE(game.LoadRooms(noPark, report));
+  EXPECT_FALSE(game.LoadRooms(noPark, report, BuiltIn().map.start));
   EXPECT_EQ(game.CurrentRoom(), kNone);
   std::string lines;
   for (const load_problem& found : report.problems) {

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "game/game.h"
-#include "story/pub_drinks.h"
 #include "story/story.h"
 #include "test_world.h"
 #include "world/city_map.h"
@@ -45,10 +44,7 @@ class ShippedData : public ::testing::Test {
   static void SetUpTestSuite() {
     game = std::make_unique<world>();
     load_report report;
-    std::ifstream rooms(std::string(QUILLMORE_SHIPPED_DATA) + "/rooms.txt");
-    std::ifstream people(std::string(QUILLMORE_SHIPPED_DATA) + "/people.txt");
-    std::ifstream objects(std::string(QUILLMORE_SHIPPED_DATA) + "/objects.txt");
-    loaded = LoadWorld(*game, rooms, people, objects, report);
+    loaded = LoadWorld(*game, FolderTexts(QUILLMORE_SHIPPED_DATA), report);
     problemCount = report.problems.size();
   }
   static void TearDownTestSuite() { game.reset(); }
@@ -127,7 +123,7 @@ TEST_F(ShippedData, RoomsAreTheThirtyEightPlacesOfTheMapLinkedBothWays) {
   EXPECT_EQ(game->RoomCount(), 38);
   ASSERT_NE(game->CurrentRoom(), kNone);
   EXPECT_EQ(game->RoomAt(game->CurrentRoom()).name, "Fitzgerald Park");
-  for (const connection& link : kCityMap) {
+  for (const connection& link : BuiltIn().map.links) {
     const std::vector<int> first = RoomsNamed(link.first);
     const std::vector<int> second = RoomsNamed(link.second);
     ASSERT_EQ(first.size(), 1u) << link.first;
@@ -139,7 +135,7 @@ TEST_F(ShippedData, RoomsAreTheThirtyEightPlacesOfTheMapLinkedBothWays) {
 
 TEST_F(ShippedData, EveryPersonIsFoundByHisOrHerFullName) {
   EXPECT_EQ(game->PeopleCount(), 17);
-  for (const role& part : Cast()) {
+  for (const role& part : BuiltIn().cast) {
     const int found = game->FindNPC(part.name);
     ASSERT_NE(found, kNone) << part.name;
     EXPECT_EQ(game->PersonAt(found).name, part.name);
@@ -148,7 +144,7 @@ TEST_F(ShippedData, EveryPersonIsFoundByHisOrHerFullName) {
 }
 
 TEST_F(ShippedData, PeopleStandWhereTheStorySendsThePlayer) {
-  for (const role& part : Cast()) {
+  for (const role& part : BuiltIn().cast) {
     const std::vector<std::string> rooms = RoomsOf(Person(part.name));
     if (part.outOfSight) {
       EXPECT_TRUE(rooms.empty()) << part.name << " only enters the city at the end";
@@ -166,8 +162,11 @@ TEST_F(ShippedData, PeopleStandWhereTheStorySendsThePlayer) {
 }
 
 TEST_F(ShippedData, StoryObjectsStartWithTheRightOwner) {
-  std::vector<std::string> storyObjects(std::begin(kPubDrinks), std::end(kPubDrinks));
-  for (const role& part : Cast()) {
+  std::vector<std::string> storyObjects;
+  for (const drink& counted : BuiltIn().drinks) {
+    storyObjects.push_back(counted.name);
+  }
+  for (const role& part : BuiltIn().cast) {
     for (const char* item : {part.wants, part.handsOver}) {
       if (item != nullptr) {
         storyObjects.emplace_back(item);
@@ -194,9 +193,10 @@ TEST_F(ShippedData, StoryObjectsStartWithTheRightOwner) {
   }
   EXPECT_NE(RoomHolding(ObjectNamed("pearl earring")), kNone);
   std::set<int> pubs;
-  for (const char* drink : kPubDrinks) {
-    const int pub = RoomHolding(ObjectNamed(drink));
-    EXPECT_NE(pub, kNone) << drink;
+  for (const drink& counted : BuiltIn().drinks) {
+    const int pub = RoomHolding(ObjectNamed(counted.name));
+    EXPECT_NE(pub, kNone) << counted.name;
+    EXPECT_EQ(pub, game->RoomByName(counted.from)) << counted.name;
     pubs.insert(pub);
   }
   EXPECT_EQ(pubs.size(), 5u) << "each pub offers its own drink";

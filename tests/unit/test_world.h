@@ -1,11 +1,15 @@
 #ifndef QUILLMORE_TESTS_UNIT_TEST_WORLD_H_
 #define QUILLMORE_TESTS_UNIT_TEST_WORLD_H_
 
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "console/console.h"
+#include "console/read_only_file_system.h"
+#include "game/data_files.h"
+#include "game/game.h"
 #include "game/messages.h"
 #include "game/narration.h"
 #include "story/story.h"
@@ -31,8 +35,35 @@ struct string_console {
   console io{in, out};
 };
 
-// Loads a world from the texts of the three files as the game does, with the story's entrances,
-// and, if asked, links the map. Returns the lines the game would write about what loading met.
+// The five data files of a folder, as the tools read them.
+inline data_texts FolderTexts(const std::string& folder) {
+  read_only_file_system disk;
+  return ReadDataFiles(disk, folder);
+}
+
+// The texts of the three files of the specification, in their order, and no map or story of
+// their own: the built-in story is played.
+inline data_texts ThreeFiles(const std::string& rooms, const std::string& people,
+                             const std::string& objects) {
+  const std::error_code missing = std::make_error_code(std::errc::no_such_file_or_directory);
+  return {{{{{}, rooms}, {{}, people}, {{}, objects}, {missing, ""}, {missing, ""}}}};
+}
+
+// The built-in story, read once: what a folder of the three files alone plays.
+inline std::shared_ptr<const story> BuiltInStory() {
+  static const std::shared_ptr<const story> told = [] {
+    load_report report;
+    return std::shared_ptr<const story>(ReadStoryFiles(ThreeFiles("", "", ""), report));
+  }();
+  return told;
+}
+inline const story& BuiltIn() {
+  return *BuiltInStory();
+}
+
+// Loads a world from the texts of the three files as the game does, with the built-in story's
+// start and entrances, and, if asked, links its map. Returns the lines the game would write
+// about what loading met.
 inline std::string LoadWorld(world& game, const std::string& rooms, const std::string& people,
                              const std::string& objects, bool linkMap = false,
                              load_report* report = nullptr) {
@@ -41,9 +72,11 @@ inline std::string LoadWorld(world& game, const std::string& rooms, const std::s
   std::istringstream roomsIn(rooms);
   std::istringstream peopleIn(people);
   std::istringstream objectsIn(objects);
-  if (game.LoadRooms(roomsIn, met) && game.LoadPeople(peopleIn, met, EntranceOf) &&
-      game.LoadObjects(objectsIn, met) && linkMap) {
-    game.BuildMap(met);
+  const auto entranceOf = [](std::string_view name) { return EntranceOf(BuiltIn(), name); };
+  game.Tell(BuiltInStory());
+  if (game.LoadRooms(roomsIn, met, BuiltIn().map.start) &&
+      game.LoadPeople(peopleIn, met, entranceOf) && game.LoadObjects(objectsIn, met) && linkMap) {
+    game.BuildMap(BuiltIn().map, met);
   }
   std::string lines;
   for (const load_problem& found : met.problems) {

@@ -45,22 +45,13 @@ class typing_player : public plain_player {
   hints where;
 };
 
-std::string ShippedFile(const char* name) {
-  std::ifstream file(std::string(QUILLMORE_SHIPPED_DATA) + "/" + name);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
 // Plays the shipped data on `typed`, with `player` if any; returns what the game wrote.
 std::string Play(const std::string& typed, front_end* player) {
   std::istringstream in(typed);
   std::ostringstream out;
   console io(in, out, player);
-  std::istringstream rooms(ShippedFile("rooms.txt"));
-  std::istringstream objects(ShippedFile("objects.txt"));
-  std::istringstream people(ShippedFile("people.txt"));
-  EXPECT_EQ(PlayGame(io, rooms, objects, people), kExitPlayed);
+  std::ostringstream errors;
+  EXPECT_EQ(PlayGame(io, FolderTexts(QUILLMORE_SHIPPED_DATA), errors), kExitPlayed);
   return out.str();
 }
 

@@ -30,11 +30,8 @@ const char* const kToSean =
 // The shipped data, loaded as the game loads them.
 world ShippedWorld() {
   world game;
-  std::ifstream rooms(std::string(QUILLMORE_SHIPPED_DATA) + "/rooms.txt");
-  std::ifstream people(std::string(QUILLMORE_SHIPPED_DATA) + "/people.txt");
-  std::ifstream objects(std::string(QUILLMORE_SHIPPED_DATA) + "/objects.txt");
   load_report report;
-  EXPECT_TRUE(LoadWorld(game, rooms, people, objects, report));
+  EXPECT_TRUE(LoadWorld(game, FolderTexts(QUILLMORE_SHIPPED_DATA), report));
   EXPECT_TRUE(report.problems.empty());
   return game;
 }
@@ -170,7 +167,7 @@ TEST(WorldValue, KeysTellApartStatesThatDifferInOneListAlone) {
   std::istringstream rooms("Fitzgerald Park\npark\ndetail");
   std::istringstream people("a\nPark\nb\nPark\nc\nPark");
   load_report report;
-  ASSERT_TRUE(later.LoadRooms(rooms, report) &&
+  ASSERT_TRUE(later.LoadRooms(rooms, report, BuiltIn().map.start) &&
               later.LoadPeople(people, report,
                                [](std::string_view) { return entrance{.placedLater = true}; }));
   world abc = later;

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "console/console.h"
+#include "console/read_only_file_system.h"
 #include "game/command_loop.h"
 #include "game/data_files.h"
 #include "game/game.h"
@@ -51,10 +52,8 @@ int main(int argc, char** argv) {
   }
   world game;
   load_report report;
-  std::ifstream rooms = OpenDataFile(FileName(data_file::kRooms));
-  std::ifstream people = OpenDataFile(FileName(data_file::kPeople));
-  std::ifstream objects = OpenDataFile(FileName(data_file::kObjects));
-  if (!LoadWorld(game, rooms, people, objects, report)) {
+  read_only_file_system disk;
+  if (!LoadWorld(game, ReadDataFiles(disk), report)) {
     std::cerr << "quillmore-world-bench: the data files do not load\n";
     return 1;
   }

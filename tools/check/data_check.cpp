@@ -2,16 +2,18 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <set>
 #include <sstream>
 
+#include "console/read_only_file_system.h"
 #include "game/data_files.h"
-#include "story/pub_drinks.h"
+#include "game/game.h"
 #include "story/story.h"
 #include "tools/check/edit_distance.h"
+#include "tools/check/story_check.h"
 #include "world/city_map.h"
 #include "world/world.h"
 
@@ -105,57 +107,57 @@ std::string PathOf(const std::string& folder, const std::string& name) {
   return folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
-file_text ReadDataFile(const std::string& folder, data_file which) {
+file_text FileText(const data_texts& data, data_file which) {
   file_text file;
   file.file = which;
-  std::ifstream in = OpenDataFile(PathOf(folder, FileName(which)).c_str());
-  file.readable = !in.fail();
+  file.readable = data.Of(which).Read();
   if (file.readable) {
-    std::ostringstream text;
-    text << in.rdbuf();
-    file.text = text.str();
+    file.text = data.Of(which).text;
     file.lines = SplitLines(file.text);
   }
   return file;
 }
 
 // The story's people and the objects it names, from its roles.
-std::vector<std::string> StoryPeople() {
+std::vector<std::string> StoryPeople(const story& told) {
   std::vector<std::string> names;
-  for (const role& part : Cast()) {
+  for (const role& part : told.cast) {
     names.emplace_back(part.name);
   }
   return names;
 }
 
-std::vector<std::string> StoryObjects() {
+std::vector<std::string> StoryObjects(const story& told) {
   std::vector<std::string> names;
-  for (const role& part : Cast()) {
+  for (const role& part : told.cast) {
     for (const char* item : {part.wants, part.handsOver}) {
       if (item != nullptr && std::find(names.begin(), names.end(), item) == names.end()) {
         names.emplace_back(item);
       }
     }
   }
-  names.insert(names.end(), std::begin(kPubDrinks), std::end(kPubDrinks));
+  for (const drink& counted : told.drinks) {
+    names.push_back(counted.name);
+  }
   return names;
 }
 
 class checker {
  public:
-  explicit checker(const std::string& folder)
-      : rooms(ReadDataFile(folder, data_file::kRooms)),
-        people(ReadDataFile(folder, data_file::kPeople)),
-        objects(ReadDataFile(folder, data_file::kObjects)) {}
+  explicit checker(const data_texts& data)
+      : rooms(FileText(data, data_file::kRooms)),
+        people(FileText(data, data_file::kPeople)),
+        objects(FileText(data, data_file::kObjects)),
+        told(ReadStoryFiles(data, loaded)) {}
 
   std::vector<finding> Run();
 
  private:
-  using loader = bool (*)(world&, std::istream&, load_report&);
+  using loader = std::function<void(std::istream&)>;
 
   void Report(const file_text& file, int line, const std::string& message);
   void CheckText(const file_text& file);
-  void Load(const file_text& file, loader load);
+  void Load(const file_text& file, const loader& load);
   void ReportLoadProblems();
 
   void CheckMap();
@@ -186,6 +188,7 @@ class checker {
   file_text objects;
   std::unique_ptr<world> game = std::make_unique<world>();
   load_report loaded;
+  std::shared_ptr<story> told;
   std::vector<std::string> peopleNames;
   std::vector<std::string> objectNames;
   // By room slot: whether exits lead there from the start room.
@@ -201,16 +204,20 @@ std::vector<finding> checker::Run() {
     CheckText(*file);
   }
   if (rooms.readable && people.readable && objects.readable) {
-    Load(rooms, [](world& into, std::istream& in, load_report& report) {
-      return into.LoadRooms(in, report);
+    Load(rooms, [this](std::istream& in) { game->LoadRooms(in, loaded, told->map.start); });
+    Load(people, [this](std::istream& in) {
+      game->LoadPeople(in, loaded,
+                       [this](std::string_view name) { return EntranceOf(*told, name); });
     });
-    Load(people, [](world& into, std::istream& in, load_report& report) {
-      return into.LoadPeople(in, report, EntranceOf);
-    });
-    Load(objects, [](world& into, std::istream& in, load_report& report) {
-      return into.LoadObjects(in, report);
-    });
-    game->BuildMap(loaded);
+    Load(objects, [this](std::istream& in) { game->LoadObjects(in, loaded); });
+    if (told->ownMap && game->CurrentRoom() == kNone) {
+      loaded.Add(data_file::kMap, told->map.startLine, story_fault::kUnknownPlace, told->map.start);
+    }
+    game->BuildMap(told->map, loaded, told->ownMap);
+    if (told->ownStory) {
+      CheckStoryNames(*game, *told, loaded);
+    }
+    game->Tell(told);
     for (int slot = 0; slot < game->PeopleCount(); ++slot) {
       peopleNames.push_back(game->PersonAt(slot).name);
     }
@@ -219,11 +226,15 @@ std::vector<finding> checker::Run() {
     }
     ReportLoadProblems();
     FindReachableRooms();
-    CheckMap();
+    if (!told->ownMap) {
+      CheckMap();
+    }
     CheckReachable();
     CheckPeople();
     CheckObjects();
   }
+  const std::vector<finding> story = CheckStory(*game, *told, loaded);
+  findings.insert(findings.end(), story.begin(), story.end());
   std::stable_sort(findings.begin(), findings.end(), [](const finding& a, const finding& b) {
     return a.file != b.file ? a.file < b.file : a.line < b.line;
   });
@@ -252,9 +263,9 @@ void checker::CheckText(const file_text& file) {
 
 // Runs the game's loader on the file. A loader stops after 100 records, so anything it left
 // unread is records it never took.
-void checker::Load(const file_text& file, loader load) {
+void checker::Load(const file_text& file, const loader& load) {
   std::istringstream in(file.text);
-  load(*game, in, loaded);
+  load(in);
   const std::streamoff read = in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in);
   if (read >= 0 && static_cast<std::size_t>(read) < file.text.size()) {
     Report(file, LineAt(file.text, static_cast<std::size_t>(read)),
@@ -292,8 +303,8 @@ void checker::ReportLoadProblems() {
 void checker::CheckMap() {
   std::set<std::string> places;
   std::vector<std::string> inOrder;
-  for (const connection& link : kCityMap) {
-    for (const char* place : {link.first, link.second}) {
+  for (const connection& link : told->map.links) {
+    for (const std::string& place : {link.first, link.second}) {
       if (places.insert(place).second) {
         inOrder.emplace_back(place);
       }
@@ -315,7 +326,7 @@ void checker::CheckMapPlace(const std::string& place, const std::set<std::string
     }
   }
   if (slots.empty()) {
-    const char* why = place == kStartRoom ? ", where the game starts" : "";
+    const char* why = place == told->map.start ? ", where the game starts" : "";
     const std::string missing = "no room's name contains the map place " + Quoted(place) + why;
     const int nearest = NearestUnplacedRoom(place, places);
     if (nearest < 0) {
@@ -393,14 +404,14 @@ void checker::CheckReachable() {
     if (!Reachable(slot) && !explainedRooms.contains(slot)) {
       Report(rooms, starts[slot],
              Quoted(game->RoomAt(slot).name) + " cannot be reached: no exits lead there from " +
-                 Quoted(kStartRoom));
+                 Quoted(told->map.start));
     }
   }
 }
 
 void checker::CheckPeople() {
-  CheckRequiredNames(people, peopleNames, loaded.RecordStarts(data_file::kPeople), StoryPeople(),
-                     "person");
+  CheckRequiredNames(people, peopleNames, loaded.RecordStarts(data_file::kPeople),
+                     StoryPeople(*told), "person");
   CheckShadowedPeople();
   CheckNamedTwice(people, peopleNames, loaded.RecordStarts(data_file::kPeople));
   CheckStoryPlaces();
@@ -423,7 +434,7 @@ void checker::CheckNamedTwice(const file_text& file, const std::vector<std::stri
 // The story's people must stand where the player can reach them, and where their talk says. The
 // story finds each by the first record with the exact name; one missing is reported as such.
 void checker::CheckStoryPlaces() {
-  for (const role& part : Cast()) {
+  for (const role& part : told->cast) {
     const int slot = ExactSlot(peopleNames, part.name);
     if (slot < 0) {
       continue;
@@ -457,8 +468,9 @@ void checker::CheckStoryPlace(const role& part, int slot) {
            who + " stands in " + where + ", but the talk sends the player to " +
                Quoted(part.standsIn));
   } else if (!Reachable(place)) {
-    Report(people, line,
-           who + " stands in " + where + ", which no exits lead to from " + Quoted(kStartRoom));
+    Report(
+        people, line,
+        who + " stands in " + where + ", which no exits lead to from " + Quoted(told->map.start));
   }
 }
 
@@ -474,7 +486,7 @@ void checker::CheckEntrance(const role& part, int slot) {
     return;
   }
   std::string when = " later in the story";
-  for (const role& sender : Cast()) {
+  for (const role& sender : told->cast) {
     if (sender.nextErrand != nullptr && std::string(sender.nextErrand) == part.name) {
       when = " when " + Quoted(sender.name) + " sends the player there";
     }
@@ -487,7 +499,7 @@ void checker::CheckEntrance(const role& part, int slot) {
 // The story finds its people with `FindNPC`, which takes the first name that contains the one
 // it looks for: "Tomas" ahead of "Tom" would be found in Tom's place.
 void checker::CheckShadowedPeople() {
-  for (const std::string& name : StoryPeople()) {
+  for (const std::string& name : StoryPeople(*told)) {
     if (ExactSlot(peopleNames, name) < 0) {
       continue;
     }
@@ -503,8 +515,8 @@ void checker::CheckShadowedPeople() {
 
 void checker::CheckObjects() {
   CheckKeywords();
-  CheckRequiredNames(objects, objectNames, loaded.RecordStarts(data_file::kObjects), StoryObjects(),
-                     "object");
+  CheckRequiredNames(objects, objectNames, loaded.RecordStarts(data_file::kObjects),
+                     StoryObjects(*told), "object");
   CheckNamedTwice(objects, objectNames, loaded.RecordStarts(data_file::kObjects));
   CheckStoryHoldings();
 }
@@ -541,7 +553,7 @@ bool checker::Unplaced(int objectSlot) const {
 // Objects that people hand over must start with them; the objects that the first errands ask for
 // must start in the player's pocket.
 void checker::CheckStoryHoldings() {
-  for (const role& part : Cast()) {
+  for (const role& part : told->cast) {
     if (part.startStage == quest_stage::kOpen && part.wants != nullptr) {
       CheckHolding(part.wants, nullptr);
     }
@@ -596,7 +608,8 @@ void checker::CheckRequiredNames(const file_text& file, const std::vector<std::s
 }  // namespace
 
 std::vector<finding> CheckData(const std::string& folder) {
-  checker check(folder);
+  read_only_file_system disk;
+  checker check(ReadDataFiles(disk, PathOf(folder, "")));
   return check.Run();
 }
 

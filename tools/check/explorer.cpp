@@ -11,7 +11,6 @@
 
 #include "console/console.h"
 #include "game/command_loop.h"
-#include "story/pub_drinks.h"
 #include "story/rules.h"
 #include "story/story.h"
 #include "tools/check/play_graph.h"
@@ -134,7 +133,7 @@ bool LeadsBack(const world& start) {
 following Follow(const world& start, bool drinksMatter) {
   std::vector<std::string> wanted;
   std::vector<std::string> handedOver;
-  for (const role& part : Cast()) {
+  for (const role& part : Cast(start)) {
     if (part.wants != nullptr) {
       wanted.emplace_back(part.wants);
     }
@@ -142,7 +141,10 @@ following Follow(const world& start, bool drinksMatter) {
       handedOver.emplace_back(part.handsOver);
     }
   }
-  const std::vector<std::string> drinks(std::begin(kPubDrinks), std::end(kPubDrinks));
+  std::vector<std::string> drinks;
+  for (const drink& counted : start.Story()->drinks) {
+    drinks.push_back(counted.name);
+  }
   following follow;
   const int count = start.ObjectCount();
   for (int item = 0; item < count; ++item) {
@@ -311,7 +313,7 @@ std::vector<typed_command> explorer::Commands(const world& game) const {
   std::vector<const std::string*> people;
   for (const int member : game.PeopleIn(here)) {
     const std::string& name = game.PersonAt(member).name;
-    const role* part = RoleOf(name);
+    const role* part = RoleOf(game, name);
     if (part != nullptr && !name.empty() && !Hidden(name, people)) {
       if (part->wants != nullptr) {
         const int item = game.FindInInventory(part->wants);
@@ -348,7 +350,7 @@ void explorer::Expand(int from, const world& game) {
       if (outcome == command_loop::report::kWon) {
         unsigned drinks = 0;
         for (const int item : next.Inventory()) {
-          drinks |= PubDrinksIn(next.ObjectAt(item).name);
+          drinks |= PubDrinksIn(next, next.ObjectAt(item).name);
         }
         const bool every = HasAllPubDrinks(next);
         graph.edges.push_back(

@@ -11,6 +11,7 @@
 #include <iostream>
 #include <string>
 
+#include "console/read_only_file_system.h"
 #include "game/data_files.h"
 #include "game/game.h"
 #include "tools/check/data_check.h"
@@ -45,16 +46,10 @@ constexpr int kProblem = 1;
 constexpr int kUnproven = 2;
 constexpr std::size_t kDefaultMaxStates = 1'000'000;
 
-std::string PathOf(const std::string& folder, data_file file) {
-  return folder == "." ? FileName(file) : folder + "/" + FileName(file);
-}
-
 // Loads the data as the game does; false when the game would not start.
 bool Load(const std::string& folder, world& game, load_report& report) {
-  std::ifstream rooms = OpenDataFile(PathOf(folder, data_file::kRooms).c_str());
-  std::ifstream people = OpenDataFile(PathOf(folder, data_file::kPeople).c_str());
-  std::ifstream objects = OpenDataFile(PathOf(folder, data_file::kObjects).c_str());
-  return LoadWorld(game, rooms, people, objects, report);
+  read_only_file_system disk;
+  return LoadWorld(game, ReadDataFiles(disk, folder == "." ? "" : folder), report);
 }
 
 bool WriteWalkthrough(const std::string& path, const play& commands) {

@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "story/pub_drinks.h"
+#include "story/story.h"
 #include "world/name_match.h"
 
 // The fifth reduction (the first four are in explorer.cpp): the pub drinks as things to pick up.
@@ -19,13 +19,25 @@
 
 namespace quillmore {
 
-unsigned PubDrinksIn(const std::string& name) {
-  static_assert(std::size(kPubDrinks) == 5);
-  unsigned drinks = 0;
-  for (std::size_t i = 0; i < std::size(kPubDrinks); ++i) {
-    drinks |= NameContains(name, kPubDrinks[i]) ? 1U << i : 0U;
+namespace {
+
+// One bit a drink.
+constexpr std::size_t kMostDrinks = 31;
+
+}  // namespace
+
+unsigned PubDrinksIn(const world& game, const std::string& name) {
+  const std::vector<drink>& drinks = game.Story()->drinks;
+  unsigned held = 0;
+  for (std::size_t i = 0; i < drinks.size() && i < kMostDrinks; ++i) {
+    held |= NameContains(name, drinks[i].name) ? 1U << i : 0U;
   }
-  return drinks;
+  return held;
+}
+
+unsigned EveryPubDrink(const world& game) {
+  const std::size_t count = std::min(game.Story()->drinks.size(), kMostDrinks);
+  return (1U << count) - 1;
 }
 
 namespace {
@@ -53,8 +65,8 @@ int StartingRoom(const world& start, int item) {
 
 class side_quest {
  public:
-  side_quest(const play_graph& graph, std::vector<collectible> items)
-      : graph(graph), items(std::move(items)), masks(1U << this->items.size()) {
+  side_quest(const play_graph& graph, std::vector<collectible> items, unsigned every)
+      : graph(graph), items(std::move(items)), masks(1U << this->items.size()), every(every) {
     for (unsigned mask = 0; mask < masks; ++mask) {
       unsigned drinks = 0;
       for (std::size_t i = 0; i < this->items.size(); ++i) {
@@ -74,7 +86,7 @@ class side_quest {
   // Whether a win with these drinks picked up, and those the win's own state carries, has
   // every pub drink.
   bool AllDrinks(unsigned mask, const play_graph::edge& win) const {
-    return (covered[mask] | win.drinks) == kEveryPubDrink;
+    return every != 0 && (covered[mask] | win.drinks) == every;
   }
   bool Lies(std::size_t i, int node, unsigned mask) const {
     return items[i].room == graph.nodes[static_cast<std::size_t>(node)].room &&
@@ -88,6 +100,7 @@ class side_quest {
   const play_graph& graph;
   std::vector<collectible> items;
   unsigned masks;
+  unsigned every;
   std::vector<unsigned> covered;
   // By state: how it was first reached; unreached states have a depth of -1.
   std::vector<state> parent;
@@ -230,7 +243,7 @@ bool SideQuestOnGraph(const play_graph& graph, const world& start, const std::ve
   // drinks somebody holds and never hands over are out of reach for good.
   std::vector<collectible> items;
   for (int item = 0; item < start.ObjectCount(); ++item) {
-    const unsigned drinks = PubDrinksIn(start.ObjectAt(item).name);
+    const unsigned drinks = PubDrinksIn(start, start.ObjectAt(item).name);
     const int room = StartingRoom(start, item);
     if (drinks != 0 && !moved[static_cast<std::size_t>(item)] && room >= 0) {
       items.push_back({start.ObjectAt(item).name, drinks, room});
@@ -239,7 +252,7 @@ bool SideQuestOnGraph(const play_graph& graph, const world& start, const std::ve
   if (items.size() > kMostCollectibles) {
     return false;
   }
-  side_quest(graph, items).Run(found.finished, found);
+  side_quest(graph, items, EveryPubDrink(start)).Run(found.finished, found);
   return true;
 }
 

@@ -10,10 +10,10 @@
 
 namespace quillmore {
 
-// The pub drinks whose names an object's name holds, one bit each in the order of kPubDrinks;
-// the game is won with every drink when the objects carried hold all of them.
-unsigned PubDrinksIn(const std::string& name);
-constexpr unsigned kEveryPubDrink = (1U << 5) - 1;
+// The story's drinks whose names an object's name holds, one bit each in the story's order; the
+// game is won with every drink when the objects carried hold all of them, and the story has any.
+unsigned PubDrinksIn(const world& game, const std::string& name);
+unsigned EveryPubDrink(const world& game);
 
 // The side quest's verdicts, found on the graph of a search that left the pub drinks where they
 // lie (see side_quest.cpp for when that is sound). `moved` says, by object, which ones that

@@ -24,7 +24,7 @@ using cell_map = std::map<std::string, map_cell>;
 
 // One end of a connection: a place and the exit that leads from it to the other end.
 struct end {
-  const char* place;
+  std::string place;
   direction exit;
 };
 
@@ -60,7 +60,8 @@ bool IsTaken(const cell_map& cells, map_cell spot) {
 // Opens a new column (or row, for an offset straight north or south) between `place` and the
 // cell `offset` leads it to: the place moves one cell back, and so does every place joined to it
 // on its side of the new line. Only those move, so a place elsewhere keeps its short lines.
-void OpenLine(cell_map& cells, const std::string& place, map_cell offset) {
+void OpenLine(cell_map& cells, const std::string& place, map_cell offset,
+              const std::vector<connection>& links) {
   const bool column = offset.x != 0;
   const int back = (column ? offset.x : offset.y) > 0 ? -1 : 1;
   const map_cell from = cells.at(place);
@@ -72,7 +73,7 @@ void OpenLine(cell_map& cells, const std::string& place, map_cell offset) {
   while (!todo.empty()) {
     const std::string here = todo.back();
     todo.pop_back();
-    for (const connection& link : kCityMap) {
+    for (const connection& link : links) {
       for (const auto& [near, far] :
            {std::pair(link.first, link.second), std::pair(link.second, link.first)}) {
         const auto found = cells.find(far);
@@ -89,13 +90,13 @@ void OpenLine(cell_map& cells, const std::string& place, map_cell offset) {
 }
 
 // Puts `to` in its cell from `from`, if `from` has a cell and `to` has none yet.
-bool Reach(cell_map& cells, end from, end to) {
+bool Reach(cell_map& cells, const end& from, const end& to, const std::vector<connection>& links) {
   if (!cells.contains(from.place) || cells.contains(to.place)) {
     return false;
   }
   const map_cell offset = Offset(from.exit, to.exit);
   while (IsTaken(cells, Moved(cells.at(from.place), offset))) {
-    OpenLine(cells, from.place, offset);
+    OpenLine(cells, from.place, offset, links);
   }
   cells[to.place] = Moved(cells.at(from.place), offset);
   return true;
@@ -117,17 +118,17 @@ std::string Wrapped(const std::string& name) {
   return wrapped + line;
 }
 
-void WritePlaces(std::ostream& out, const cell_map& cells) {
+void WritePlaces(std::ostream& out, const cell_map& cells, const city_map& map) {
   std::map<int, std::map<int, std::string>> rows;  // place by row and column
   std::set<std::string> written;
-  for (const connection& link : kCityMap) {
-    for (const char* place : {link.first, link.second}) {
+  for (const connection& link : map.links) {
+    for (const std::string& place : {link.first, link.second}) {
       if (written.insert(place).second) {
         const map_cell at = cells.at(place);
         rows[at.y][at.x] = place;
         out << "  \"" << place << "\" [label=\"" << Wrapped(place) << "\", group=\"x" << at.x
             << "\"";
-        if (std::string(place) == kStartRoom) {
+        if (place == map.start) {
           out << ", style=bold";
         }
         out << "];\n";
@@ -169,15 +170,15 @@ void WriteConnection(std::ostream& out, const connection& link, const cell_map& 
 
 }  // namespace
 
-std::map<std::string, map_cell> CityMapCells() {
+std::map<std::string, map_cell> CityMapCells(const city_map& map) {
   cell_map cells;
   for (;;) {
     bool reached = false;
-    for (const connection& link : kCityMap) {
+    for (const connection& link : map.links) {
       const end first{link.first, link.way};
       const end second{link.second, link.wayBack};
-      reached = Reach(cells, first, second) || reached;
-      reached = Reach(cells, second, first) || reached;
+      reached = Reach(cells, first, second, map.links) || reached;
+      reached = Reach(cells, second, first, map.links) || reached;
     }
     if (reached) {
       continue;
@@ -189,7 +190,7 @@ std::map<std::string, map_cell> CityMapCells() {
       east = placed.second.x > east ? placed.second.x : east;
     }
     const connection* unplaced = nullptr;
-    for (const connection& link : kCityMap) {
+    for (const connection& link : map.links) {
       if (unplaced == nullptr && !cells.contains(link.first)) {
         unplaced = &link;
       }
@@ -201,8 +202,8 @@ std::map<std::string, map_cell> CityMapCells() {
   }
 }
 
-void WriteCityMapDot(std::ostream& out) {
-  const cell_map cells = CityMapCells();
+void WriteCityMapDot(std::ostream& out, const city_map& map) {
+  const cell_map cells = CityMapCells(map);
   out << "// The city of Quillmore: every place and connection the game links at start. A line is\n"
          "// labelled with its exit at each end; dashed red lines are bent: their way back is not\n"
          "// the opposite direction. Made by quillmore-map; render with dot -Tsvg. The type is\n"
@@ -212,8 +213,8 @@ void WriteCityMapDot(std::ostream& out) {
          "  ranksep=0.4;\n"
          "  node [shape=box, fontname=\"Helvetica\", fontsize=14, margin=\"0.06,0.03\"];\n"
          "  edge [fontname=\"Helvetica\", fontsize=19, labeldistance=1.55, labelangle=45];\n";
-  WritePlaces(out, cells);
-  for (const connection& link : kCityMap) {
+  WritePlaces(out, cells, map);
+  for (const connection& link : map.links) {
     WriteConnection(out, link, cells);
   }
   out << "}\n";

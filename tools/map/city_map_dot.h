@@ -5,6 +5,8 @@
 #include <ostream>
 #include <string>
 
+#include "world/city_map.h"
+
 namespace quillmore {
 
 // A place's cell on the drawn map: x counts columns to the east, y rows to the north.
@@ -17,14 +19,14 @@ struct map_cell {
 
 // The cell of every place, worked out from the exits: each exit leads one cell its way, a bent
 // connection one cell diagonally. Where that cell is taken, a new row or column is opened.
-std::map<std::string, map_cell> CityMapCells();
+std::map<std::string, map_cell> CityMapCells(const city_map& map);
 
-// Writes the game's city map, the very table `BuildMap` links, as a Graphviz graph for dot: one
+// Writes a story's map, the very connections `BuildMap` links, as a Graphviz graph for dot: one
 // box per place, in rows and columns as `CityMapCells` lays them out, and one line per connection.
 // A line names the exit it is at each of its ends: taillabel at the place written first,
 // headlabel at the place written second. Bent connections, whose way back is not the opposite
 // direction, are drawn dashed and red.
-void WriteCityMapDot(std::ostream& out);
+void WriteCityMapDot(std::ostream& out, const city_map& map);
 
 }  // namespace quillmore
 

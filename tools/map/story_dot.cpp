@@ -43,7 +43,7 @@ void Steps(std::ostream& out, const role& part, std::span<const story_step> step
 
 }  // namespace
 
-void WriteStoryDot(std::ostream& out) {
+void WriteStoryDot(std::ostream& out, const story& told) {
   constexpr const char* kWon = "the game is won";
   out << "// The errand chain of Quillmore, drawn from the story's table: who wants what, who "
          "hands\n// over what, and whose errand opens whose. Made by quillmore-map --story; "
@@ -52,7 +52,7 @@ void WriteStoryDot(std::ostream& out) {
       << "  node [fontname=\"Helvetica\", fontsize=13];\n"
       << "  edge [fontname=\"Helvetica\", fontsize=11];\n";
   std::set<std::string> objects;
-  for (const role& part : Cast()) {
+  for (const role& part : told.cast) {
     const bool inTheChain = part.wants != nullptr || part.handsOver != nullptr ||
                             part.nextErrand != nullptr || part.winsGame;
     if (!inTheChain) {
@@ -68,7 +68,7 @@ void WriteStoryDot(std::ostream& out) {
     }
   }
   out << "  " << Quoted(kWon) << " [shape=box, peripheries=2];\n";
-  for (const role& part : Cast()) {
+  for (const role& part : told.cast) {
     if (part.wants != nullptr) {
       Edge(out, part.wants, part.name, "wanted by");
     }
