@@ -8,10 +8,10 @@
 #   the data checker       PREFIX/bin/quillmore-check   /usr/games/quillmore-check
 #   the map tool           PREFIX/bin/quillmore-map     /usr/games/quillmore-map
 #   the game               PREFIX/lib/quillmore/        /usr/lib/games/quillmore/
-#   rooms.txt, people.txt  PREFIX/share/quillmore/      /usr/share/games/quillmore/
-#     and objects.txt
-#   the manuals            PREFIX/share/man/man6/quillmore.6, man1/quillmore-check.1 and
-#                          man1/quillmore-map.1; gzipped in the package
+#   the five data files    PREFIX/share/quillmore/      /usr/share/games/quillmore/
+#   the manuals            PREFIX/share/man/man6/quillmore.6, man1/quillmore-check.1,
+#                          man1/quillmore-map.1 and man5/quillmore-story.5; gzipped in the
+#                          package
 #   copyright, changelog                                /usr/share/doc/quillmore/
 #
 # The game reads its data from the working directory; the launcher moves into the data folder,
@@ -22,7 +22,8 @@
 # which only cpack installs.
 
 set(QUILLMORE_DATA_FILES ${CMAKE_SOURCE_DIR}/data/rooms.txt ${CMAKE_SOURCE_DIR}/data/people.txt
-                         ${CMAKE_SOURCE_DIR}/data/objects.txt)
+                         ${CMAKE_SOURCE_DIR}/data/objects.txt ${CMAKE_SOURCE_DIR}/data/map.txt
+                         ${CMAKE_SOURCE_DIR}/data/story.txt)
 
 # Makes the launcher of a layout, in OUT: bin, lib and data are the launcher's folder, the
 # game's and the data's, all relative to the prefix.
@@ -45,6 +46,7 @@ install(TARGETS quillmore RUNTIME DESTINATION lib/quillmore COMPONENT prefix)
 install(FILES ${QUILLMORE_DATA_FILES} DESTINATION share/quillmore COMPONENT prefix)
 install(FILES ${CMAKE_SOURCE_DIR}/docs/quillmore-check.1 ${CMAKE_SOURCE_DIR}/docs/quillmore-map.1
         DESTINATION share/man/man1 COMPONENT prefix)
+install(FILES ${CMAKE_SOURCE_DIR}/docs/quillmore-story.5 DESTINATION share/man/man5 COMPONENT prefix)
 install(CODE "
   file(READ [[${CMAKE_SOURCE_DIR}/docs/quillmore.6]] page)
   string(REPLACE [[${QUILLMORE_MANUAL_DATA_LINE}]]
@@ -64,9 +66,10 @@ string(REPLACE "${QUILLMORE_MANUAL_DATA_LINE}" ".ds Qd /usr/share/games/quillmor
 file(CONFIGURE OUTPUT ${deb_dir}/quillmore.6 CONTENT "${page}" @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/docs/quillmore-check.1 ${deb_dir}/quillmore-check.1 COPYONLY)
 configure_file(${CMAKE_SOURCE_DIR}/docs/quillmore-map.1 ${deb_dir}/quillmore-map.1 COPYONLY)
+configure_file(${CMAKE_SOURCE_DIR}/docs/quillmore-story.5 ${deb_dir}/quillmore-story.5 COPYONLY)
 configure_file(${CMAKE_SOURCE_DIR}/cmake/debian/changelog ${deb_dir}/changelog COPYONLY)
 set(deb_gzipped)
-foreach(file quillmore.6 quillmore-check.1 quillmore-map.1 changelog)
+foreach(file quillmore.6 quillmore-check.1 quillmore-map.1 quillmore-story.5 changelog)
   add_custom_command(OUTPUT ${deb_dir}/${file}.gz
     COMMAND gzip -9nkf ${file}
     DEPENDS ${deb_dir}/${file}
@@ -84,6 +87,7 @@ install(FILES ${QUILLMORE_DATA_FILES} DESTINATION share/games/quillmore ${deb_co
 install(FILES ${deb_dir}/quillmore.6.gz DESTINATION share/man/man6 ${deb_component})
 install(FILES ${deb_dir}/quillmore-check.1.gz ${deb_dir}/quillmore-map.1.gz
         DESTINATION share/man/man1 ${deb_component})
+install(FILES ${deb_dir}/quillmore-story.5.gz DESTINATION share/man/man5 ${deb_component})
 install(FILES ${CMAKE_SOURCE_DIR}/cmake/debian/copyright ${deb_dir}/changelog.gz
         DESTINATION share/doc/quillmore ${deb_component})
 

@@ -1,5 +1,6 @@
 #include "game/game.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "console/console.h"
@@ -86,6 +87,11 @@ bool LoadWorld(world& game, const data_texts& data, load_report& report) {
   if (loaded && told->ownStory) {
     CheckStoryNames(game, *told, report);
   }
+  // The first problem is the first in the files' order.
+  std::stable_sort(report.storyProblems.begin(), report.storyProblems.end(),
+                   [](const story_problem& a, const story_problem& b) {
+                     return a.file != b.file ? a.file < b.file : a.line < b.line;
+                   });
   game.Tell(told);
   return loaded && report.storyProblems.empty();
 }

@@ -19,7 +19,7 @@ constexpr const char* kSaid[] = {
     "\"{}\" is the full name of nobody in people.txt",
     "{} is already taken by another connection",
     "the way back, {}, is already taken by another connection",
-    "\"{}\" is brought in, but stands in no place",
+    "\"{}\" is brought in, but no person of the story of that full name stands in a place",
     "cannot be read",
     "\"{}\" says nothing when talked to: no person of story.txt has that full name",
     "no stage can reach this say: a say before it always answers first",

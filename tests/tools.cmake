@@ -26,7 +26,7 @@ endforeach()
 add_test(NAME install/launcher-plays-from-any-folder
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/install/play-installed ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR})
 
-foreach(page quillmore.6 quillmore-check.1 quillmore-map.1)
+foreach(page quillmore.6 quillmore-check.1 quillmore-map.1 quillmore-story.5)
   add_test(NAME manual/${page}-renders-without-warnings
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/manual/render ${CMAKE_SOURCE_DIR}/docs/${page})
   set_tests_properties(manual/${page}-renders-without-warnings PROPERTIES SKIP_RETURN_CODE 77)

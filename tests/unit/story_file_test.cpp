@@ -1,0 +1,138 @@
+// A folder's own map.txt and story.txt: read exactly, played as written, and refused with the
+// file and line of the first problem, nothing played, when they do not fit the other files.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "game/data_files.h"
+#include "game/game.h"
+#include "test_world.h"
+
+namespace quillmore {
+namespace {
+
+const char* const kRooms =
+    "Harbour\nstone harbour\ngulls\nLighthouse\nwhite tower\ndark lamp\nBoat shed\ntar\nnets";
+const char* const kPeople = "Nora the fisher\nBoat shed\nKeeper\nLighthouse\nCaptain\nHarbour";
+const char* const kObjects = "lamp oil\ndented tin\nNPC\nNora\nglass of rum\ndark rum\nBoat shed";
+const char* const kMap =
+    "# the harbour\nstart Harbour\nfrom Harbour go north to Lighthouse\n"
+    "from Harbour go east to Boat shed, back north\n";
+// Texts as an author writes them: a blank kept at the start and at the end of a line, a line
+// that runs on into the next text, and a carriage return before a line feed.
+const char* const kStory =
+    "opening\n> You wake on the pier.\n\nending\n>\n> You won!\n>\nevery drink\n> And the rum.\n"
+    "drink glass of rum\n  from Boat shed\n"
+    "person Nora the fisher\r\n  starts open\n  hands over lamp oil\n  next errand Keeper\n"
+    "  after talk\n    finish errand\n"
+    "  say when open\n  > Take the keeper some oil? \n  >\n  ask\n    a) Yes.\n    b) No.\n"
+    "    otherwise Eh?\n    answer a\n    > Here.\n      moves the story on\n    answer b\n"
+    "    >  Suit yourself.\n  say when done\n  > Go on.\n  >\n"
+    "person Keeper\n  wants lamp oil\n  after gift\n    bring in Captain\n"
+    "  say when gift received\n  > Light at last!\n    clears gift\n  say\n  > ::stares::\n"
+    "person Captain\n  stands in Harbour\n  out of sight\n  wins the game\n  say\n  > Aboard!\n";
+
+data_texts Folder(const std::string& map, const std::string& story) {
+  data_texts data = ThreeFiles(kRooms, kPeople, kObjects);
+  data.Of(data_file::kMap) = {{}, map};
+  data.Of(data_file::kStory) = {{}, story};
+  return data;
+}
+
+struct played {
+  int status;
+  std::string out;
+  std::string errors;
+};
+
+played Play(const data_texts& data, const std::string& typed) {
+  string_console screen(typed);
+  std::ostringstream errors;
+  const int status = PlayGame(screen.io, data, errors);
+  return {status, screen.Written(), errors.str()};
+}
+
+TEST(StoryFile, AFolderOfItsOwnPlaysItsStoryAsWritten) {
+  const played game = Play(
+      Folder(kMap, kStory),
+      "e\nget glass of rum\nt Nora\nx\na\nn\nn\ngive lamp oil\nKeeper\nt Keeper\ns\nt Captain\n\n");
+  EXPECT_EQ(game.errors, "");
+  EXPECT_EQ(game.status, kExitPlayed);
+  for (const char* said :
+       {"You wake on the pier.\n", "Take the keeper some oil? \n\nResponse: \na) Yes.\nb) No.\n",
+        "Eh?\n", "Here.\nYou have recieved lamp oil.\n", "Light at last!\n",
+        "Aboard!\n\nYou won!\n\nAnd the rum.\nPress any key"}) {
+    EXPECT_NE(game.out.find(said), std::string::npos) << said << "\n---\n" << game.out;
+  }
+  // The way back of the bent connection: north from the shed.
+  EXPECT_NE(game.out.find("\nHarbour\nstone harbour\n"), std::string::npos);
+}
+
+TEST(StoryFile, AFolderWithOnlyOneOfTheTwoFilesPlaysTheBuiltInOther) {
+  data_texts data = Folder(kMap, kStory);
+  data.Of(data_file::kStory).error = std::make_error_code(std::errc::no_such_file_or_directory);
+  // The built-in story knows nobody here: its people are only names, and the game goes on.
+  const played game = Play(data, "t Nora\n");
+  EXPECT_EQ(game.errors, "");
+  EXPECT_NE(game.out.find("Fuzziness blurs into vision."), std::string::npos);
+  // The built-in map starts where these rooms have no place: said in the game's own words.
+  data = Folder(kMap, kStory);
+  data.Of(data_file::kMap).error = std::make_error_code(std::errc::no_such_file_or_directory);
+  const played cork = Play(data, "");
+  EXPECT_EQ(cork.errors, "");
+  EXPECT_EQ(cork.out, "No match for given place name. Cannot create pointer.\n");
+  EXPECT_EQ(cork.status, kExitBadData);
+}
+
+// Each problem of a folder's own files: the line on standard error, nothing written, status 255.
+TEST(StoryFile, TheFirstProblemIsSaidWithItsFileAndLineAndNothingIsPlayed) {
+  const std::string person = "person Keeper\n  say\n  > Hi.\n";
+  struct broken {
+    std::string map;
+    std::string story;
+    const char* said;
+  };
+  const broken cases[] = {
+      {"start Harbour\nfrom Harbour go up to Lighthouse", person,
+       "map.txt:2: \"up\" is no way: north, south, east or west"},
+      {"start Harbour\nfrom Harbour go north to Lighthose", person,
+       "map.txt:2: no room's name contains \"Lighthose\""},
+      {"start Harbor\n", person, "map.txt:1: no room's name contains \"Harbor\""},
+      {"from Harbour go north to Lighthouse\n", person, "map.txt: no start place"},
+      {"start Harbour\nfrom Harbour go north to Lighthouse\nfrom Harbour go north to Boat shed",
+       person, "map.txt:3: \"Harbour\" north is already taken by another connection"},
+      {"start Harbour\nfrom Harbour go north to Lighthouse\nfrom Boat shed go north to Lighthouse",
+       person,
+       "map.txt:3: the way back, \"Lighthouse\" south, is already taken by another connection"},
+      {kMap, "persn Keeper\n", "story.txt:1: cannot read \"persn Keeper\" here"},
+      {kMap, "> Hello\n", "story.txt:1: a text line where no text belongs: \"Hello\""},
+      {kMap, person + "  say when opened\n",
+       "story.txt:4: \"opened\" is no stage: idle, open, "
+       "waiting or done, or for a gift none, received or "
+       "follow-up"},
+      {kMap, person + "  ask\n    a) Yes.\n    otherwise Eh?\n",
+       "story.txt:4: the question has no \"b)\" line"},
+      {kMap, "person Keeper the old\n",
+       "story.txt:1: \"Keeper the old\" is the full name of "
+       "nobody in people.txt"},
+      {kMap, person + "  next errand Norah\n", "story.txt:4: no person's name contains \"Norah\""},
+      {kMap, person + "  wants lamp\n", "story.txt:4: no object's name is or contains \"lamp\""},
+      {kMap, person + "  stands in Pier\n", "story.txt:4: no room's name contains \"Pier\""},
+      {kMap, "drink glass of gin\n",
+       "story.txt:1: no object's name is or contains \"glass of gin\""},
+      {kMap, person + "  after talk\n    bring in Nora the fisher\n",
+       "story.txt:5: \"Nora the fisher\" is brought in, but no person of the story of that full "
+       "name stands in a place"},
+      {kMap, person + person, "story.txt:4: \"Keeper\" is given twice"},
+  };
+  for (const broken& files : cases) {
+    const played game = Play(Folder(files.map, files.story), "");
+    EXPECT_EQ(game.errors, std::string(files.said) + "\n");
+    EXPECT_EQ(game.out, "") << files.said;
+    EXPECT_EQ(game.status, kExitBadData) << files.said;
+  }
+}
+
+}  // namespace
+}  // namespace quillmore
