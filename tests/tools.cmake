@@ -63,6 +63,11 @@ foreach(set ${DATA_SETS})
   set_tests_properties(walkthrough/${name} PROPERTIES LABELS search)
 endforeach()
 
+# The example story is sound, and the checker's walkthroughs win it in its own folder.
+add_test(NAME example/gullhaven
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check/example-story-wins $<TARGET_FILE:quillmore-check>
+          $<TARGET_FILE:quillmore> ${CMAKE_SOURCE_DIR}/examples/gullhaven)
+
 # The package and the benchmark measure a plain build: the sanitizers' runtime would be packaged,
 # and Valgrind cannot run beside it.
 if(NOT QUILLMORE_SANITIZE)
