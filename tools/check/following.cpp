@@ -20,12 +20,13 @@
 // is. Neither kind changes any command's outcome: the search leaves them where they are.
 //
 // Read, and what can hide it. The story reads an object in three ways: a person wants it (its
-// name equal to the wanted one), a hand-over takes it (its name holds the text), and, for the
-// side quest, the player carries it at the win (its name holds a pub drink's). An object within
-// reach is followed when the story reads it, or when it holds an object that is read: then it
-// can come first in a list and be picked in that one's place. An object that holds no followed
-// one (holding is passed on: what holds a hider holds what the hider holds) is picked by no
-// whole name the search types, and its place changes no pick of a followed object; getting or
+// name equal to the wanted one), a hand-over takes it (a person holds it from the start and its
+// name holds the text; the player gives people only what they want, which is read already),
+// and, for the side quest, the player carries it at the win (its name holds a pub drink's). An
+// object within reach is followed when the story reads it, or when it holds an object that is read:
+// then it can come first in a list and be picked in that one's place. An object that holds no
+// followed one (holding is passed on: what holds a hider holds what the hider holds) is picked by
+// no whole name the search types, and its place changes no pick of a followed object; getting or
 // dropping it changes only its own place. The search leaves it where it lies.
 //
 // Order. The search types whole names, and only where the name picks the object it names,
@@ -184,12 +185,20 @@ following Follow(const world& start, bool drinksMatter) {
   const auto name = [&start](int item) -> const std::string& { return start.ObjectAt(item).name; };
   following follow;
   follow.dropEverything = !LeadsBack(start);
+  std::vector<bool> held(static_cast<std::size_t>(count), false);
+  for (int holder = 0; holder < start.PeopleCount(); ++holder) {
+    for (const int item : start.HeldBy(holder)) {
+      held[static_cast<std::size_t>(item)] = true;
+    }
+  }
   for (int item = 0; item < count; ++item) {
     const bool handed = ContainsAny(name(item), texts.handedOver);
     const bool wanted =
         std::find(texts.wanted.begin(), texts.wanted.end(), name(item)) != texts.wanted.end();
     const bool drink = drinksMatter && ContainsAny(name(item), texts.drinks);
-    follow.read.push_back(within[static_cast<std::size_t>(item)] && (wanted || handed || drink));
+    const bool handedOver = handed && held[static_cast<std::size_t>(item)];
+    follow.read.push_back(within[static_cast<std::size_t>(item)] &&
+                          (wanted || handedOver || drink));
     follow.handedOrder.push_back(handed);
   }
   for (int item = 0; item < count; ++item) {
