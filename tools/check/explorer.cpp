@@ -122,6 +122,7 @@ class explorer {
   play_graph graph;
   std::unordered_map<std::string, int> seen;
   // Room for Key's work, kept between calls.
+  mutable std::string scratch;
   mutable std::vector<int> pairs;
   mutable std::vector<int> holders;
   std::deque<std::pair<int, world>> toExpand;
@@ -132,8 +133,8 @@ class explorer {
 // A whole name picks the object it names exactly when nothing that holds that name comes before
 // it, so that is all of a list's order that a command the search types can tell.
 std::string explorer::Key(const world& game) const {
-  std::string key;
-  key.reserve(512);
+  std::string& key = scratch;
+  key.clear();
   const auto add = [&key](int byte) { key.push_back(static_cast<char>(byte)); };
   add(game.CurrentRoom());
   for (int someone = 0; someone < game.PeopleCount(); ++someone) {
@@ -198,7 +199,7 @@ std::string explorer::Key(const world& game) const {
     }
     std::sort(key.begin() + static_cast<std::ptrdiff_t>(first), key.end());
   }
-  return key;
+  return key;  // a copy of the exact size: keys are kept for every state
 }
 
 // Whether an object comes before one it holds in its list, so that taking it out opens a pick.
