@@ -57,11 +57,24 @@ constexpr direction kDirections[kDirectionCount] = {direction::kNorth, direction
 // kTableSize; an object's place is a room's slot, kTableSize and up for a person's, or the
 // inventory at twice kTableSize.
 constexpr char kEndOfList = 127;
+constexpr char kOtherPeople = 126;  // a room's people differ from the start's: they follow
 constexpr char kNowhere = static_cast<char>(250);
 constexpr char kLeftPlay = static_cast<char>(251);
 // How many pairs of names a search that did not finish tells of.
 constexpr std::size_t kMostTiedNamesTold = 5;
-static_assert(kTableSize < kEndOfList);
+static_assert(kTableSize < kOtherPeople);
+
+// Whether two lists hold the same members in the same order.
+bool SameList(slot_list first, slot_list second) {
+  auto other = second.begin();
+  for (const int member : first) {
+    if (!(other != second.end()) || *other != member) {
+      return false;
+    }
+    ++other;
+  }
+  return !(other != second.end());
+}
 
 // Whether some name of `earlier` contains `name`: then nothing the player types picks it.
 bool Hidden(const std::string& name, const std::vector<const std::string*>& earlier) {
@@ -111,7 +124,7 @@ class explorer {
   std::string Key(const world& game) const;
   std::vector<typed_command> Commands(const world& game) const;
   bool HoldsOneBehind(slot_list members, int item) const;
-  void Expand(int from, const world& game);
+  void Expand(int from, const world& game, const std::string& here);
   void Add(int from, int action, world&& next, std::string&& key);
   void Note(const world& game);
 
@@ -125,7 +138,13 @@ class explorer {
   mutable std::string scratch;
   mutable std::vector<int> pairs;
   mutable std::vector<int> holders;
-  std::deque<std::pair<int, world>> toExpand;
+  // States to expand, with their keys, which `seen` holds and keeps in place.
+  struct waiting {
+    int node;
+    world game;
+    const std::string* key;
+  };
+  std::deque<waiting> toExpand;
   exploration* found = nullptr;
 };
 // Where the player is, each person's stages, who stands where in what order, where each object
@@ -137,10 +156,16 @@ std::string explorer::Key(const world& game) const {
   key.clear();
   const auto add = [&key](int byte) { key.push_back(static_cast<char>(byte)); };
   add(game.CurrentRoom());
+  // Few people's stages and places ever change: only those that differ from the start's are kept.
   for (int someone = 0; someone < game.PeopleCount(); ++someone) {
-    add(static_cast<int>(game.QuestStage(someone)));
-    add(static_cast<int>(game.GiftStage(someone)));
+    if (game.QuestStage(someone) != start.QuestStage(someone) ||
+        game.GiftStage(someone) != start.GiftStage(someone)) {
+      add(someone);
+      add(static_cast<int>(game.QuestStage(someone)));
+      add(static_cast<int>(game.GiftStage(someone)));
+    }
   }
+  add(kEndOfList);
   std::array<char, kTableSize> places;
   places.fill(kNowhere);
   // The pairs "a before b, a holds b" of a list, by name, sorted.
@@ -171,10 +196,13 @@ std::string explorer::Key(const world& game) const {
     add(kEndOfList);
   };
   for (int place = 0; place < game.RoomCount(); ++place) {
-    for (const int member : game.PeopleIn(place)) {
-      add(member);
+    if (!SameList(game.PeopleIn(place), start.PeopleIn(place))) {
+      add(kOtherPeople);
+      for (const int member : game.PeopleIn(place)) {
+        add(member);
+      }
+      add(kEndOfList);
     }
-    add(kEndOfList);
     for (const int item : game.ObjectsIn(place)) {
       if (follow.Gone(game, item, place)) {
         places[static_cast<std::size_t>(item)] = kLeftPlay;
@@ -268,8 +296,7 @@ std::vector<typed_command> explorer::Commands(const world& game) const {
   return commands;
 }
 
-void explorer::Expand(int from, const world& game) {
-  const std::string here = Key(game);
+void explorer::Expand(int from, const world& game, const std::string& here) {
   graph.nodes[static_cast<std::size_t>(from)].firstEdge = static_cast<int>(graph.edges.size());
   for (typed_command command : Commands(game)) {
     const bool talk = command.front().rfind("talk ", 0) == 0;
@@ -313,7 +340,7 @@ void explorer::Add(int from, int action, world&& next, std::string&& key) {
     const int depth = graph.nodes[static_cast<std::size_t>(from)].depth + 1;
     graph.nodes.push_back({from, action, depth, next.CurrentRoom()});
     Note(next);
-    toExpand.emplace_back(at->second, std::move(next));
+    toExpand.push_back({at->second, std::move(next), &at->first});
   }
 }
 
@@ -333,13 +360,13 @@ bool explorer::Run(exploration& into) {
   into.objectsReached.assign(static_cast<std::size_t>(start.ObjectCount()), false);
   into.peopleMet.assign(static_cast<std::size_t>(start.PeopleCount()), false);
   graph.nodes.push_back({-1, -1, 0, start.CurrentRoom()});
-  seen.emplace(Key(start), 0);
+  const auto first = seen.emplace(Key(start), 0).first;
   Note(start);
-  toExpand.emplace_back(0, start);
+  toExpand.push_back({0, start, &first->first});
   while (!toExpand.empty() && graph.nodes.size() <= maxStates) {
-    auto [at, game] = std::move(toExpand.front());
+    const waiting next = std::move(toExpand.front());
     toExpand.pop_front();
-    Expand(at, game);
+    Expand(next.node, next.game, *next.key);
   }
   return toExpand.empty();
 }
