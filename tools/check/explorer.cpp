@@ -123,7 +123,7 @@ class explorer {
  private:
   std::string Key(const world& game) const;
   std::vector<typed_command> Commands(const world& game) const;
-  bool HoldsOneBehind(slot_list members, int item) const;
+  bool OpensPick(slot_list members, int item) const;
   void Expand(int from, const world& game, const std::string& here);
   void Add(int from, int action, world&& next, std::string&& key);
   void Note(const world& game);
@@ -230,14 +230,26 @@ std::string explorer::Key(const world& game) const {
   return key;  // a copy of the exact size: keys are kept for every state
 }
 
-// Whether an object comes before one it holds in its list, so that taking it out opens a pick.
-bool explorer::HoldsOneBehind(slot_list members, int item) const {
+// Whether taking an object out of its list opens a pick: it comes before an object it holds,
+// and, for a hider, nothing before it holds that object too (then taking that one out first
+// comes to the same, and the search keeps to that order).
+bool explorer::OpensPick(slot_list members, int item) const {
+  const bool firstOnly = follow.pureHider[static_cast<std::size_t>(item)] != 0;
+  std::vector<int>& before = holders;
+  before.clear();
   bool behind = false;
-  for (const int carried : members) {
-    if (behind && follow.Holds(item, carried)) {
-      return true;
+  for (const int member : members) {
+    if (behind && follow.Holds(item, member)) {
+      const bool blockedEarlier = std::any_of(
+          before.begin(), before.end(), [&](int earlier) { return follow.Holds(earlier, member); });
+      if (!firstOnly || !blockedEarlier) {
+        return true;
+      }
     }
-    behind = behind || carried == item;
+    behind = behind || member == item;
+    if (!behind) {
+      before.push_back(member);
+    }
   }
   return false;
 }
@@ -255,7 +267,7 @@ std::vector<typed_command> explorer::Commands(const world& game) const {
   for (const int item : game.ObjectsIn(here)) {
     const std::string& name = game.ObjectAt(item).name;
     const auto at = static_cast<std::size_t>(item);
-    const bool worthGetting = follow.read[at] != 0 || HoldsOneBehind(game.ObjectsIn(here), item);
+    const bool worthGetting = follow.pureHider[at] == 0 || OpensPick(game.ObjectsIn(here), item);
     if (follow.moved[at] != 0 && worthGetting && !name.empty() && !Hidden(name, earlier) &&
         !follow.Gone(game, item, here)) {
       commands.push_back({"get " + name});
@@ -266,11 +278,11 @@ std::vector<typed_command> explorer::Commands(const world& game) const {
   for (const int item : game.Inventory()) {
     const std::string& name = game.ObjectAt(item).name;
     const auto at = static_cast<std::size_t>(item);
-    if (follow.dropped[at] != 0 && follow.read[at] != 0 && !name.empty() &&
+    if (follow.dropped[at] != 0 && follow.readCarried[at] != 0 && !name.empty() &&
         !Hidden(name, earlier)) {
       commands.push_back({"get " + name});  // picked up again: to the front
     }
-    const bool opens = follow.dropped[at] != 0 && HoldsOneBehind(game.Inventory(), item);
+    const bool opens = follow.dropped[at] != 0 && OpensPick(game.Inventory(), item);
     if ((opens || (follow.dropEverything && follow.moved[at] != 0)) && !name.empty() &&
         !Hidden(name, carried)) {
       commands.push_back({"drop " + name});

@@ -43,14 +43,21 @@
 //
 // Getting again. A pick of a carried object puts it first, which only puts it before what it
 // holds (it already comes before all that hold it, or its name would not have picked it): that
-// takes picks away. The search picks up again only objects the story reads; a hider, never.
+// takes picks away. The search picks up again only objects the story reads where the player has
+// them (wanted, or a pub drink); a hider, never.
 //
-// Hiders. A hider that the story does not read and whose name holds no pub drink matters only
-// where it comes first: before an object it holds, in the same list. Getting it from a room
-// where it comes before none of those opens no pick there and puts it before what it holds among
-// the carried objects, which only takes picks away: the search does not. Lying in a room where
-// nothing it holds lies, it can matter again only if one of those is dropped there; when none of
-// them is ever dropped (none holds a followed object), it never does. Such a hider has left
+// Hiders. A hider that the story does not read where the player has it, and whose name holds no
+// pub drink, matters there only where it comes first: before an object it holds, in the same
+// list. (A hand-over reads only what people hold, and the player can give people nothing but
+// what they want: an object the story reads only as handed over is such a hider once handed.)
+// Getting it from a room where it comes before none of those opens no pick there and puts it before
+// what it holds among the carried objects, which only takes picks away: the search does not. Where
+// several such hiders come before one object, taking out any but the first opens nothing yet;
+// taking them out in their order comes to the same state of the story in as many commands, and the
+// order of two hiders that hold no name of each other tells no pick apart. So the search gets and
+// drops such a hider only when no object before it holds what it opens the way to. Lying in a room
+// where nothing it holds lies, it can matter again only if one of those is dropped there; when none
+// of them is ever dropped (none holds a followed object), it never does. Such a hider has left
 // play: the search offers no command on it, and the key does not tell which room it lies in.
 
 namespace quillmore {
@@ -199,6 +206,7 @@ following Follow(const world& start, bool drinksMatter) {
     const bool handedOver = handed && held[static_cast<std::size_t>(item)];
     follow.read.push_back(within[static_cast<std::size_t>(item)] &&
                           (wanted || handedOver || drink));
+    follow.readCarried.push_back(within[static_cast<std::size_t>(item)] && (wanted || drink));
     follow.handedOrder.push_back(handed);
   }
   for (int item = 0; item < count; ++item) {
@@ -231,10 +239,11 @@ following Follow(const world& start, bool drinksMatter) {
     const bool neverDropped = std::none_of(hidden.begin(), hidden.end(), [&follow](int other) {
       return follow.dropped[static_cast<std::size_t>(other)] != 0;
     });
-    follow.mayLeave.push_back(follow.moved[static_cast<std::size_t>(item)] != 0 &&
-                              follow.read[static_cast<std::size_t>(item)] == 0 &&
-                              !ContainsAny(name(item), texts.drinks) && neverDropped &&
-                              !follow.dropEverything);
+    const bool pure = follow.moved[static_cast<std::size_t>(item)] != 0 &&
+                      follow.readCarried[static_cast<std::size_t>(item)] == 0 &&
+                      !ContainsAny(name(item), texts.drinks);
+    follow.pureHider.push_back(pure);
+    follow.mayLeave.push_back(pure && neverDropped && !follow.dropEverything);
   }
   GroupNamesakes(start, follow);
   return follow;

@@ -14,9 +14,11 @@ namespace quillmore {
 struct following {
   // By object; bytes rather than bits, since the key reads them for every state.
   std::vector<char> read;         // the story reads it: wanted, handed over, a pub drink
+  std::vector<char> readCarried;  // the story reads it where the player has it: not handed over
   std::vector<char> moved;        // objects the search gets, gives and hands over
   std::vector<char> dropped;      // followed, and its name holds another followed one's
   std::vector<char> handedOrder;  // objects a hand-over may take: their order in held items
+  std::vector<char> pureHider;    // where the player has it, only a hider: holds no pub drink
   std::vector<char> mayLeave;     // a hider that can leave play (see Gone)
   // By object: the followed objects of other names that its name holds.
   std::vector<std::vector<int>> hides;
