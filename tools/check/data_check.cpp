@@ -14,7 +14,9 @@
 #include "story/story.h"
 #include "tools/check/edit_distance.h"
 #include "tools/check/story_check.h"
+#include "tools/check/unicode_form.h"
 #include "world/city_map.h"
+#include "world/name_match.h"
 #include "world/world.h"
 
 // The checker parses no record itself. Each file goes through the game's own loader into a real
@@ -142,6 +144,78 @@ std::vector<std::string> StoryObjects(const story& told) {
   return names;
 }
 
+// Whether the story names the object only as wanted, which takes the exact name, and never as
+// a hand-over or a drink, which take any name that contains it.
+bool OnlyWanted(const story& told, const std::string& name) {
+  const bool handed = std::any_of(told.cast.begin(), told.cast.end(), [&name](const role& part) {
+    return part.handsOver != nullptr && name == part.handsOver;
+  });
+  const bool counted = std::any_of(told.drinks.begin(), told.drinks.end(),
+                                   [&name](const drink& one) { return name == one.name; });
+  return !handed && !counted;
+}
+
+// How a fault that others follow from is mended, to tell which lines follow from it: the line
+// put in place of another (the keyword meant, the map place a room name misses), or every
+// carriage return of the file taken out.
+struct mend {
+  data_file file;
+  int line;              // of the finding
+  std::string message;   // of the finding
+  int replacedLine = 0;  // 0: take out the carriage returns
+  std::string replacement;
+};
+
+// Whether a location line comes near enough to a keyword to be meant as one: the same letters
+// in another case, with blanks, in another order, or one letter off.
+bool NearKeyword(const std::string& location, const std::string& keyword) {
+  const std::string folded = Folded(location);
+  const std::string wanted = Folded(keyword);
+  std::string sortedFolded = folded;
+  std::string sortedWanted = wanted;
+  std::sort(sortedFolded.begin(), sortedFolded.end());
+  std::sort(sortedWanted.begin(), sortedWanted.end());
+  return location != keyword && (sortedFolded == sortedWanted || EditsBetween(folded, wanted) <= 1);
+}
+
+bool StoryName(const story& told, const std::string& name) {
+  const std::vector<std::string> people = StoryPeople(told);
+  const std::vector<std::string> objects = StoryObjects(told);
+  return std::find(people.begin(), people.end(), name) != people.end() ||
+         std::find(objects.begin(), objects.end(), name) != objects.end();
+}
+
+// Said where two texts differ although they look the same.
+const char kOtherForm[] =
+    " only in Unicode's composed form (an accented letter written as one character in one, as a "
+    "letter and a combining accent in the other): save the files in one form, NFC";
+
+// Where a location or holder finds nothing as written: the first of `names` that contains it in
+// Unicode's composed form, said so, or nothing.
+std::string MatchesComposed(const std::vector<std::string>& names, const std::string& text) {
+  const std::string composed = Composed(text);
+  for (const std::string& name : names) {
+    if (NameContains(Composed(name), composed)) {
+      return "; it matches " + Quoted(name) + kOtherForm;
+    }
+  }
+  return "";
+}
+
+// Among the names that are none the story needs, the one nearest to `name`, if any is near.
+int NearestName(const story& told, const std::vector<std::string>& names, const std::string& name) {
+  int nearest = -1;
+  std::size_t fewest = name.size() + 1;
+  for (std::size_t slot = 0; slot < names.size(); ++slot) {
+    const std::size_t edits = EditsBetween(names[slot], name);
+    if (edits < fewest && Near(edits, name) && !StoryName(told, names[slot])) {
+      fewest = edits;
+      nearest = static_cast<int>(slot);
+    }
+  }
+  return nearest;
+}
+
 class checker {
  public:
   explicit checker(const data_texts& data)
@@ -151,6 +225,7 @@ class checker {
         told(ReadStoryFiles(data, loaded)) {}
 
   std::vector<finding> Run();
+  const std::vector<mend>& Mends() const { return mends; }
 
  private:
   using loader = std::function<void(std::istream&)>;
@@ -177,6 +252,7 @@ class checker {
   void CheckObjects();
   void CheckKeywords();
   void CheckStoryHoldings();
+  void CheckOverlaps();
   void CheckHolding(const char* item, const char* holder);
   void CheckRequiredNames(const file_text& file, const std::vector<std::string>& names,
                           const std::vector<int>& starts, const std::vector<std::string>& required,
@@ -189,6 +265,7 @@ class checker {
   std::unique_ptr<world> game = std::make_unique<world>();
   load_report loaded;
   std::shared_ptr<story> told;
+  std::vector<std::string> roomNames;
   std::vector<std::string> peopleNames;
   std::vector<std::string> objectNames;
   // By room slot: whether exits lead there from the start room.
@@ -197,6 +274,7 @@ class checker {
   // the map links neither, and they are not reported as out of reach as well.
   std::set<int> explainedRooms;
   std::vector<finding> findings;
+  std::vector<mend> mends;
 };
 
 std::vector<finding> checker::Run() {
@@ -218,6 +296,9 @@ std::vector<finding> checker::Run() {
       CheckStoryNames(*game, *told, loaded);
     }
     game->Tell(told);
+    for (int slot = 0; slot < game->RoomCount(); ++slot) {
+      roomNames.push_back(game->RoomAt(slot).name);
+    }
     for (int slot = 0; slot < game->PeopleCount(); ++slot) {
       peopleNames.push_back(game->PersonAt(slot).name);
     }
@@ -249,16 +330,29 @@ void checker::Report(const file_text& file, int line, const std::string& message
   }
 }
 
+// Carriage returns are one fault of the file, told once at the first line that has one.
 void checker::CheckText(const file_text& file) {
   if (!file.readable) {
     Report(file, 0, "missing or unreadable");
     return;
   }
+  int first = 0;
+  int count = 0;
   for (int number = 1; number <= file.LineCount(); ++number) {
     if (file.lines[number - 1].find('\r') != std::string::npos) {
-      Report(file, number, "carriage return: save the file with plain line feeds");
+      first = first == 0 ? number : first;
+      ++count;
     }
   }
+  if (count == 0) {
+    return;
+  }
+  const std::string message =
+      count == 1 ? "carriage return: save the file with plain line feeds"
+                 : "carriage returns on " + std::to_string(count) +
+                       " lines, the first here: save the file with plain line feeds";
+  Report(file, first, message);
+  mends.push_back({file.file, first, message, 0, ""});
 }
 
 // Runs the game's loader on the file. A loader stops after 100 records, so anything it left
@@ -282,14 +376,21 @@ void checker::ReportLoadProblems() {
                          Folded(found.text) == Folded(kCarriedByPlayer);
     switch (found.what) {
       case problem::kPersonPlace:
-        Report(file, found.line, "location " + Quoted(found.text) + " is in no room's name");
+        Report(file, found.line,
+               "location " + Quoted(found.text) + " is in no room's name" +
+                   MatchesComposed(roomNames, found.text));
         break;
       case problem::kObjectHolder:
-        Report(file, found.line, "holder " + Quoted(found.text) + " is in no person's name");
+        Report(file, found.line,
+               "holder " + Quoted(found.text) + " is in no person's name" +
+                   MatchesComposed(peopleNames, found.text));
         break;
       case problem::kObjectPlace:
-        if (!keyword) {  // reported as a keyword in the wrong case
-          Report(file, found.line, "location " + Quoted(found.text) + " is in no room's name");
+        if (!keyword && !NearKeyword(found.text, kHeldByPerson) &&
+            !NearKeyword(found.text, kCarriedByPlayer)) {  // reported as a keyword
+          Report(file, found.line,
+                 "location " + Quoted(found.text) + " is in no room's name" +
+                     MatchesComposed(roomNames, found.text));
         }
         break;
       case problem::kNoFile:
@@ -333,8 +434,10 @@ void checker::CheckMapPlace(const std::string& place, const std::set<std::string
       Report(rooms, 0, missing);
     } else {
       explainedRooms.insert(nearest);
-      Report(rooms, starts[nearest],
-             missing + "; did you mean " + Quoted(game->RoomAt(nearest).name) + "?");
+      const std::string message =
+          missing + "; did you mean " + Quoted(game->RoomAt(nearest).name) + "?";
+      Report(rooms, starts[nearest], message);
+      mends.push_back({data_file::kRooms, starts[nearest], message, starts[nearest], place});
     }
     return;
   }
@@ -518,6 +621,7 @@ void checker::CheckShadowedPeople() {
 
 void checker::CheckObjects() {
   CheckKeywords();
+  CheckOverlaps();
   if (!told->ownStory) {
     CheckRequiredNames(objects, objectNames, loaded.RecordStarts(data_file::kObjects),
                        StoryObjects(*told), "object");
@@ -526,17 +630,62 @@ void checker::CheckObjects() {
   CheckStoryHoldings();
 }
 
-// A location line meant as a keyword but written otherwise is read as a place.
+// A location line meant as a keyword but written otherwise is read as a place; a room of that
+// name would make it one.
 void checker::CheckKeywords() {
   for (const int start : loaded.RecordStarts(data_file::kObjects)) {
     const int locationLine = start + 2;
     const std::string location = objects.Line(locationLine);
-    const std::string folded = Folded(location);
     const bool keyword = location == kHeldByPerson || location == kCarriedByPlayer;
-    if (!keyword && (folded == Folded(kHeldByPerson) || folded == Folded(kCarriedByPlayer))) {
-      Report(objects, locationLine,
-             Quoted(location) + " is read as a place: the keywords NPC and USER must be in " +
-                 "capitals, alone on the line");
+    if (keyword || location.empty() || game->RoomByName(location) != kNone) {
+      continue;
+    }
+    for (const char* keyword : {kHeldByPerson, kCarriedByPlayer}) {
+      if (Folded(location) == Folded(keyword)) {
+        const std::string message = Quoted(location) +
+                                    " is read as a place: the keywords NPC and USER must be in " +
+                                    "capitals, alone on the line";
+        Report(objects, locationLine, message);
+        mends.push_back({data_file::kObjects, locationLine, message, locationLine, keyword});
+      } else if (NearKeyword(location, keyword)) {
+        const std::string message = Quoted(location) + " is read as a place: did you mean the " +
+                                    "keyword " + keyword + ", in capitals, alone on the line?";
+        Report(objects, locationLine, message);
+        mends.push_back({data_file::kObjects, locationLine, message, locationLine, keyword});
+      }
+    }
+  }
+}
+
+// A name that holds a story object's, or is held in one, makes a typed name pick whichever of the
+// two comes first where both are. That is no fault, but it is worth knowing.
+void checker::CheckOverlaps() {
+  const std::vector<std::string> story = StoryObjects(*told);
+  const std::vector<int>& starts = loaded.RecordStarts(data_file::kObjects);
+  for (std::size_t slot = 0; slot < objectNames.size(); ++slot) {
+    const std::string& name = objectNames[slot];
+    if (name.empty() || std::find(story.begin(), story.end(), name) != story.end()) {
+      continue;
+    }
+    for (const std::string& wanted : story) {
+      std::string message;
+      if (OnlyWanted(*told, wanted) && ExactSlot(objectNames, wanted) < 0) {
+        continue;  // a wanted name no object has is reported as such: none can be both
+      }
+      if (NameContains(name, wanted)) {
+        message = Quoted(name) + " holds the story's " + Quoted(wanted) + ": where both are, " +
+                  Quoted(wanted) + " typed picks whichever comes first; only " + Quoted(name) +
+                  " picks this one alone";
+      } else if (NameContains(wanted, name)) {
+        message = Quoted(name) + " is held in the story's " + Quoted(wanted) +
+                  ": where both are, " + Quoted(name) +
+                  " typed picks whichever comes first; only " + Quoted(wanted) +
+                  " picks the story's alone";
+      }
+      if (!message.empty() && starts[slot] <= objects.LineCount()) {
+        findings.push_back({data_file::kObjects, starts[slot], message, false, true});
+        break;
+      }
     }
   }
 }
@@ -599,23 +748,99 @@ void checker::CheckRequiredNames(const file_text& file, const std::vector<std::s
       continue;
     }
     const auto near = std::find_if(names.begin(), names.end(), [&](const std::string& other) {
-      return Folded(other) == Folded(name);
+      return Folded(other) == Folded(name) || Composed(other) == Composed(name);
     });
     if (near == names.end()) {
-      Report(file, 0, std::string("no ") + what + " is named " + Quoted(name));
+      const int nearest = NearestName(*told, names, name);
+      const std::string missing = std::string("no ") + what + " is named " + Quoted(name);
+      if (nearest < 0) {
+        Report(file, 0, missing);
+      } else {
+        Report(
+            file, starts[static_cast<std::size_t>(nearest)],
+            missing + "; did you mean " + Quoted(names[static_cast<std::size_t>(nearest)]) + "?");
+      }
     } else {
+      const bool composed = Composed(*near) == Composed(name);
       Report(file, starts[near - names.begin()],
-             Quoted(*near) + " must be named exactly " + Quoted(name));
+             Quoted(*near) + " must be named exactly " + Quoted(name) +
+                 (composed ? std::string(": the two match") + kOtherForm : ""));
     }
   }
 }
 
 }  // namespace
 
+namespace {
+
+// The data with the fault mended in its file.
+data_texts Mended(data_texts data, const mend& cause) {
+  std::string& text = data.Of(cause.file).text;
+  const bool lineFeedLast = !text.empty() && text.back() == '\n';
+  std::vector<std::string> lines = SplitLines(text);
+  if (cause.replacedLine > 0) {
+    lines[static_cast<std::size_t>(cause.replacedLine - 1)] = cause.replacement;
+  } else {
+    for (std::string& line : lines) {
+      line.erase(std::remove(line.begin(), line.end(), '\r'), line.end());
+    }
+  }
+  text.clear();
+  for (std::size_t at = 0; at < lines.size(); ++at) {
+    text += lines[at] + (at + 1 < lines.size() || lineFeedLast ? "\n" : "");
+  }
+  return data;
+}
+
+bool SameFinding(const finding& a, const finding& b) {
+  return a.file == b.file && a.line == b.line && a.message == b.message;
+}
+
+}  // namespace
+
+// Each fault that others may follow from is mended alone, and the findings that go away with
+// it, causes aside, are folded under it.
 std::vector<finding> CheckData(const std::string& folder) {
   read_only_file_system disk;
-  checker check(ReadDataFiles(disk, PathOf(folder, "")));
-  return check.Run();
+  const data_texts files = ReadDataFiles(disk, PathOf(folder, ""));
+  checker check(files);
+  std::vector<finding> found = check.Run();
+  const std::vector<mend>& causes = check.Mends();
+  std::vector<bool> isCause(found.size(), false);
+  for (std::size_t i = 0; i < found.size(); ++i) {
+    isCause[i] = std::any_of(causes.begin(), causes.end(), [&](const mend& cause) {
+      return SameFinding(found[i], {cause.file, cause.line, cause.message});
+    });
+  }
+  std::vector<bool> follows(found.size(), false);
+  std::vector<int> followers(causes.size(), 0);
+  for (std::size_t c = 0; c < causes.size(); ++c) {
+    const std::vector<finding> after = checker(Mended(files, causes[c])).Run();
+    for (std::size_t i = 0; i < found.size(); ++i) {
+      const bool gone = std::none_of(after.begin(), after.end(), [&](const finding& other) {
+        return SameFinding(found[i], other);
+      });
+      if (!follows[i] && !isCause[i] && gone) {
+        follows[i] = true;
+        ++followers[c];
+      }
+    }
+  }
+  std::vector<finding> kept;
+  for (std::size_t i = 0; i < found.size(); ++i) {
+    for (std::size_t c = 0; c < causes.size(); ++c) {
+      const int count = followers[c];
+      if (count > 0 && SameFinding(found[i], {causes[c].file, causes[c].line, causes[c].message})) {
+        found[i].message += " (and " + std::to_string(count) +
+                            (count == 1 ? " line that follows" : " lines that follow") +
+                            " from it)";
+      }
+    }
+    if (!follows[i]) {
+      kept.push_back(found[i]);
+    }
+  }
+  return kept;
 }
 
 std::string FormatFinding(const std::string& folder, const finding& found) {

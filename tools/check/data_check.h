@@ -15,10 +15,14 @@ struct finding {
   int line;
   std::string message;
   bool wholeGame = false;
+  bool note = false;  // worth knowing, but no problem: it alone does not fail the check
 };
 
 // Reads the three data files of `folder` the way the game does, through the game's own loaders
 // and lookups, and returns everything that would make the game misbehave, in file and line order.
+// A fault that others follow from (a keyword written otherwise, carriage returns) comes with the
+// number of lines that follow from it, and those lines are left out: they are the ones that go
+// away when the fault alone is mended.
 std::vector<finding> CheckData(const std::string& folder);
 
 // "FOLDER/FILE:LINE: MESSAGE"; without "./" for the working directory, and without the line

@@ -43,6 +43,7 @@ class reporter {
   void WaysToLose(const std::vector<lost_way>& ways, const std::string& what,
                   const std::string& none);
   void Cost();
+  void Unfinished();
   bool Reachable(int item) const;
 
   const exploration& found;
@@ -55,13 +56,33 @@ exploration_findings reporter::Run() {
   result.unproven = !found.finished;
   Verdicts();
   Unreached();
-  if (found.finished) {
+  // A game that cannot be won has nothing left to lose, and is not said to be safe.
+  if (found.finished && found.shortestWin) {
     WaysToLose(found.deadEnds, "the game can no longer be won", "no command can lose the game");
+  }
+  if (found.finished && found.shortestWinWithDrinks) {
     WaysToLose(found.sideQuestEnds, "every pub drink can no longer be carried at the win",
                "no command can lose the side quest");
   }
   Cost();
+  if (!found.finished) {
+    Unfinished();
+  }
   return result;
+}
+
+void reporter::Unfinished() {
+  std::string hard;
+  for (const auto& [longer, shorter] : found.tiedNames) {
+    hard += (hard.empty() ? "" : ", ") + Quoted(longer) + " holds " + Quoted(shorter);
+  }
+  result.last.push_back({{},
+                         0,
+                         "the search did not finish: it stopped after " + Thousands(found.states) +
+                             " states, so only what is said above is proven" +
+                             (hard.empty() ? "" : "; the names that made it large: " + hard) +
+                             "; --max-states raises the limit",
+                         true});
 }
 
 void reporter::Verdicts() {

@@ -17,8 +17,9 @@ namespace quillmore {
 // cost. Findings of the whole game have no file.
 struct exploration_findings {
   std::vector<finding> findings;
-  bool lost = false;      // the game cannot be won, or a command can lose it or the side quest
-  bool unproven = false;  // the search stopped at its limit
+  std::vector<finding> last;  // what must come last: that the search did not finish
+  bool lost = false;          // the game cannot be won, or a command can lose it or the side quest
+  bool unproven = false;      // the search stopped at its limit
 };
 exploration_findings Report(const exploration& found, const world& start,
                             const load_report& loaded);

@@ -13,6 +13,7 @@
 #include "game/command_loop.h"
 #include "story/rules.h"
 #include "story/story.h"
+#include "tools/check/following.h"
 #include "tools/check/play_graph.h"
 #include "tools/check/side_quest.h"
 #include "world/direction.h"
@@ -32,32 +33,17 @@
 // search types whole names, and leaves out the items nothing can pick.
 //
 // The states of play are far too many to visit whole, because every object can be carried
-// anywhere and lists can be in any order. These reductions keep the search small, each sound by
-// the argument beside it, none hiding a win or a dead end:
+// anywhere and lists can be in any order. The search follows only the objects that can change
+// what the story does, keeps only the order that can change a pick, drops only what can open a
+// pick, and forgets where a hider lies once it can hide nothing there: following.cpp gives each
+// rule and why it hides no win and no dead end. One more:
 //
-// 1. Order. By the rule above, which item of a list can be picked depends only on which names
-//    contain one another. So the order of a room's objects and of the inventory is kept only
-//    among objects whose name contains, or is contained in, another object's name. The story's
-//    hand-overs take the first held object whose name contains what is handed over, so the order
-//    of a person's held objects is kept among objects whose names contain such a text. People
-//    move only when the story brings one in, and their order is kept whole.
-// 2. Objects that matter to nothing. An object that nobody wants, that no hand-over takes,
-//    that is no pub drink (in the search for the side quest) and whose name neither contains nor
-//    is contained in another object's name changes no command's outcome but its own getting and
-//    dropping: the search leaves it where it lies.
-// 3. Drops. Nothing in the game asks for an object not to be carried, and an object that
-//    contains no other's name and is contained in none blocks no pick. When every room the
-//    player can reach leads back to where the game starts (the map links both ways), a dropped
-//    object can always be fetched again: a drop neither wins nor loses anything, and no winning
-//    play is shorter for one. So only objects whose names contain one another are dropped.
-//    When a room cannot lead back, every object the search follows is dropped as well.
-// 4. Copies. Objects of one name are one as far as the game can tell: every rule reads names,
-//    never slots. So a state keeps where the copies of a name are, not which copy is where.
+// Copies. Objects of one name are one as far as the game can tell: every rule reads names,
+// never slots. So a state keeps where the copies of a name are, not which copy is where.
 //
-// A fifth, for the pub drinks, is in side_quest.cpp. The checker tests the condition of the
-// third and the fifth on every data set and searches without them where they fail; the others
-// need none beyond the names, which the search reads from the data. Where a limit of states is
-// hit, nothing is claimed beyond what was found.
+// The pub drinks have a rule of their own, in side_quest.cpp. The checker tests the condition of
+// each rule on every data set and searches without the rule where it fails. Where a limit of
+// states is hit, nothing is claimed beyond what was found.
 
 namespace quillmore {
 
@@ -70,112 +56,29 @@ constexpr direction kDirections[kDirectionCount] = {direction::kNorth, direction
 // kTableSize; an object's place is a room's slot, kTableSize and up for a person's, or the
 // inventory at twice kTableSize.
 constexpr char kEndOfList = 127;
+constexpr char kOtherPeople = 126;  // a room's people differ from the start's: they follow
 constexpr char kNowhere = static_cast<char>(250);
-static_assert(kTableSize < kEndOfList);
+constexpr char kLeftPlay = static_cast<char>(251);
+// How many pairs of names a search that did not finish tells of.
+constexpr std::size_t kMostTiedNamesTold = 5;
+static_assert(kTableSize < kOtherPeople);
+
+// Whether two lists hold the same members in the same order.
+bool SameList(slot_list first, slot_list second) {
+  auto other = second.begin();
+  for (const int member : first) {
+    if (!(other != second.end()) || *other != member) {
+      return false;
+    }
+    ++other;
+  }
+  return !(other != second.end());
+}
 
 // Whether some name of `earlier` contains `name`: then nothing the player types picks it.
 bool Hidden(const std::string& name, const std::vector<const std::string*>& earlier) {
   return std::any_of(earlier.begin(), earlier.end(),
                      [&name](const std::string* before) { return NameContains(*before, name); });
-}
-
-// What the search follows of a world: which objects it moves, and whose order it keeps.
-struct following {
-  // By object; bytes rather than bits, since the key reads them for every state.
-  std::vector<char> moved;        // objects the search gets, gives and hands over
-  std::vector<char> nameTied;     // objects whose names contain one another's: order and drops
-  std::vector<char> handedOrder;  // objects a hand-over may take: their order in held items
-  bool dropEverything = false;    // a room the player can reach does not lead back
-  // The objects the search moves, those of one name together: copies of a name are one as
-  // far as the game can tell, so only where the copies are counts, not which copy is where.
-  std::vector<std::vector<int>> namesakes;
-  std::vector<int> firstOfName;  // by object: the first object of its name
-};
-
-bool ContainsAny(const std::string& name, const std::vector<std::string>& texts) {
-  return std::any_of(texts.begin(), texts.end(),
-                     [&name](const std::string& text) { return NameContains(name, text); });
-}
-
-// Whether every room the player can reach from the start leads back to it.
-bool LeadsBack(const world& start) {
-  const int rooms = start.RoomCount();
-  const auto spread = [&](bool backwards) {
-    std::vector<bool> seen(static_cast<std::size_t>(rooms), false);
-    std::vector<int> toVisit{start.CurrentRoom()};
-    seen[static_cast<std::size_t>(start.CurrentRoom())] = true;
-    while (!toVisit.empty()) {
-      const int here = toVisit.back();
-      toVisit.pop_back();
-      for (int other = 0; other < rooms; ++other) {
-        for (const direction way : kDirections) {
-          const int from = backwards ? other : here;
-          const int to = backwards ? here : other;
-          if (start.RoomAt(from).GetExit(way) == to && !seen[static_cast<std::size_t>(other)]) {
-            seen[static_cast<std::size_t>(other)] = true;
-            toVisit.push_back(other);
-          }
-        }
-      }
-    }
-    return seen;
-  };
-  const std::vector<bool> ahead = spread(false);
-  const std::vector<bool> back = spread(true);
-  for (int place = 0; place < rooms; ++place) {
-    if (ahead[static_cast<std::size_t>(place)] && !back[static_cast<std::size_t>(place)]) {
-      return false;
-    }
-  }
-  return true;
-}
-
-following Follow(const world& start, bool drinksMatter) {
-  std::vector<std::string> wanted;
-  std::vector<std::string> handedOver;
-  for (const role& part : Cast(start)) {
-    if (part.wants != nullptr) {
-      wanted.emplace_back(part.wants);
-    }
-    if (part.handsOver != nullptr) {
-      handedOver.emplace_back(part.handsOver);
-    }
-  }
-  std::vector<std::string> drinks;
-  for (const drink& counted : start.Story()->drinks) {
-    drinks.push_back(counted.name);
-  }
-  following follow;
-  const int count = start.ObjectCount();
-  for (int item = 0; item < count; ++item) {
-    const std::string& name = start.ObjectAt(item).name;
-    bool tied = false;
-    for (int other = 0; other < count; ++other) {
-      const std::string& otherName = start.ObjectAt(other).name;
-      tied = tied || (name != otherName &&
-                      (NameContains(name, otherName) || NameContains(otherName, name)));
-    }
-    const bool handed = ContainsAny(name, handedOver);
-    const bool read = std::find(wanted.begin(), wanted.end(), name) != wanted.end() || handed ||
-                      (drinksMatter && ContainsAny(name, drinks));
-    follow.moved.push_back(read || tied);
-    follow.nameTied.push_back(tied);
-    follow.handedOrder.push_back(handed);
-  }
-  follow.dropEverything = !LeadsBack(start);
-  std::map<std::string, std::size_t> group;
-  std::map<std::string, int> first;
-  for (int item = 0; item < count; ++item) {
-    follow.firstOfName.push_back(first.emplace(start.ObjectAt(item).name, item).first->second);
-    if (follow.moved[static_cast<std::size_t>(item)]) {
-      const auto [at, added] = group.emplace(start.ObjectAt(item).name, follow.namesakes.size());
-      if (added) {
-        follow.namesakes.emplace_back();
-      }
-      follow.namesakes[at->second].push_back(item);
-    }
-  }
-  return follow;
 }
 
 // Plays typed lines on a world through the game's own command loop, saying nothing.
@@ -219,7 +122,8 @@ class explorer {
  private:
   std::string Key(const world& game) const;
   std::vector<typed_command> Commands(const world& game) const;
-  void Expand(int from, const world& game);
+  bool OpensPick(slot_list members, int item) const;
+  void Expand(int from, const world& game, const std::string& here);
   void Add(int from, int action, world&& next, std::string&& key);
   void Note(const world& game);
 
@@ -229,54 +133,124 @@ class explorer {
   player typist;
   play_graph graph;
   std::unordered_map<std::string, int> seen;
-  std::deque<std::pair<int, world>> toExpand;
+  // Room for Key's work, kept between calls.
+  mutable std::string scratch;
+  mutable std::vector<int> pairs;
+  mutable std::vector<int> holders;
+  // States to expand, with their keys, which `seen` holds and keeps in place.
+  struct waiting {
+    int node;
+    world game;
+    const std::string* key;
+  };
+  std::deque<waiting> toExpand;
   exploration* found = nullptr;
 };
 // Where the player is, each person's stages, who stands where in what order, where each object
-// the search follows is, and the order of those whose order matters.
+// the search follows is, and, in each list, which followed objects come before one they hold.
+// A whole name picks the object it names exactly when nothing that holds that name comes before
+// it, so that is all of a list's order that a command the search types can tell.
 std::string explorer::Key(const world& game) const {
-  // At most one byte for the room, two for each person's stages, one for each person, object
-  // and object's place in the lists, and one to end each list: 1 + 4 * 100 + 2 * 100 + 2 * 100
-  // + 1 bytes, with room to spare.
-  std::array<char, 1024> key;
-  std::size_t length = 0;
-  const auto add = [&key, &length](int byte) { key[length++] = static_cast<char>(byte); };
+  std::string& key = scratch;
+  key.clear();
+  const auto add = [&key](int byte) { key.push_back(static_cast<char>(byte)); };
   add(game.CurrentRoom());
+  // Few people's stages and places ever change: only those that differ from the start's are kept.
   for (int someone = 0; someone < game.PeopleCount(); ++someone) {
-    add(static_cast<int>(game.QuestStage(someone)));
-    add(static_cast<int>(game.GiftStage(someone)));
+    if (game.QuestStage(someone) != start.QuestStage(someone) ||
+        game.GiftStage(someone) != start.GiftStage(someone)) {
+      add(someone);
+      add(static_cast<int>(game.QuestStage(someone)));
+      add(static_cast<int>(game.GiftStage(someone)));
+    }
   }
+  add(kEndOfList);
   std::array<char, kTableSize> places;
   places.fill(kNowhere);
-  const auto list = [&](slot_list members, int where, const std::vector<char>& ordered) {
+  // The pairs "a before b, a holds b" of a list, by name, sorted.
+  const auto order = [&](slot_list members, int where) {
+    pairs.clear();
+    holders.clear();
     for (const int item : members) {
-      places[static_cast<std::size_t>(item)] = static_cast<char>(where);
-      if (ordered[static_cast<std::size_t>(item)] != 0) {
-        add(follow.firstOfName[static_cast<std::size_t>(item)]);
+      const auto at = static_cast<std::size_t>(item);
+      if (follow.moved[at] == 0 || places[at] == kLeftPlay) {
+        continue;
       }
+      places[at] = static_cast<char>(where);
+      for (const int before : holders) {
+        if (follow.Holds(before, item)) {
+          pairs.push_back(follow.firstOfName[at] * kTableSize +
+                          follow.firstOfName[static_cast<std::size_t>(before)]);
+        }
+      }
+      if (!follow.hides[at].empty()) {
+        holders.push_back(item);
+      }
+    }
+    std::sort(pairs.begin(), pairs.end());
+    for (const int pair : pairs) {
+      add(pair / kTableSize);
+      add(pair % kTableSize);
     }
     add(kEndOfList);
   };
   for (int place = 0; place < game.RoomCount(); ++place) {
-    for (const int member : game.PeopleIn(place)) {
-      add(member);
+    if (!SameList(game.PeopleIn(place), start.PeopleIn(place))) {
+      add(kOtherPeople);
+      for (const int member : game.PeopleIn(place)) {
+        add(member);
+      }
+      add(kEndOfList);
     }
-    add(kEndOfList);
-    list(game.ObjectsIn(place), place, follow.nameTied);
+    for (const int item : game.ObjectsIn(place)) {
+      if (follow.Gone(game, item, place)) {
+        places[static_cast<std::size_t>(item)] = kLeftPlay;
+      }
+    }
+    order(game.ObjectsIn(place), place);
   }
   for (int holder = 0; holder < game.PeopleCount(); ++holder) {
-    list(game.HeldBy(holder), kTableSize + holder, follow.handedOrder);
+    for (const int item : game.HeldBy(holder)) {
+      places[static_cast<std::size_t>(item)] = static_cast<char>(kTableSize + holder);
+      if (follow.handedOrder[static_cast<std::size_t>(item)] != 0) {
+        add(follow.firstOfName[static_cast<std::size_t>(item)]);
+      }
+    }
+    add(kEndOfList);
   }
-  list(game.Inventory(), 2 * kTableSize, follow.nameTied);
+  order(game.Inventory(), 2 * kTableSize);
   for (const std::vector<int>& copies : follow.namesakes) {
-    const std::size_t first = length;
+    const std::size_t first = key.size();
     for (const int item : copies) {
       add(places[static_cast<std::size_t>(item)]);
     }
-    std::sort(key.begin() + static_cast<std::ptrdiff_t>(first),
-              key.begin() + static_cast<std::ptrdiff_t>(length));
+    std::sort(key.begin() + static_cast<std::ptrdiff_t>(first), key.end());
   }
-  return {key.data(), length};
+  return key;  // a copy of the exact size: keys are kept for every state
+}
+
+// Whether taking an object out of its list opens a pick: it comes before an object it holds,
+// and, for a hider, nothing before it holds that object too (then taking that one out first
+// comes to the same, and the search keeps to that order).
+bool explorer::OpensPick(slot_list members, int item) const {
+  const bool firstOnly = follow.pureHider[static_cast<std::size_t>(item)] != 0;
+  std::vector<int>& before = holders;
+  before.clear();
+  bool behind = false;
+  for (const int member : members) {
+    if (behind && follow.Holds(item, member)) {
+      const bool blockedEarlier = std::any_of(
+          before.begin(), before.end(), [&](int earlier) { return follow.Holds(earlier, member); });
+      if (!firstOnly || !blockedEarlier) {
+        return true;
+      }
+    }
+    behind = behind || member == item;
+    if (!behind) {
+      before.push_back(member);
+    }
+  }
+  return false;
 }
 
 std::vector<typed_command> explorer::Commands(const world& game) const {
@@ -291,7 +265,10 @@ std::vector<typed_command> explorer::Commands(const world& game) const {
   std::vector<const std::string*> earlier;
   for (const int item : game.ObjectsIn(here)) {
     const std::string& name = game.ObjectAt(item).name;
-    if (follow.moved[static_cast<std::size_t>(item)] && !name.empty() && !Hidden(name, earlier)) {
+    const auto at = static_cast<std::size_t>(item);
+    const bool worthGetting = follow.pureHider[at] == 0 || OpensPick(game.ObjectsIn(here), item);
+    if (follow.moved[at] != 0 && worthGetting && !name.empty() && !Hidden(name, earlier) &&
+        !follow.Gone(game, item, here)) {
       commands.push_back({"get " + name});
     }
     earlier.push_back(&name);
@@ -299,12 +276,14 @@ std::vector<typed_command> explorer::Commands(const world& game) const {
   std::vector<const std::string*> carried;
   for (const int item : game.Inventory()) {
     const std::string& name = game.ObjectAt(item).name;
-    const bool tied = follow.nameTied[static_cast<std::size_t>(item)];
-    if (tied && !name.empty() && !Hidden(name, earlier)) {
+    const auto at = static_cast<std::size_t>(item);
+    if (follow.dropped[at] != 0 && follow.readCarried[at] != 0 && !name.empty() &&
+        !Hidden(name, earlier)) {
       commands.push_back({"get " + name});  // picked up again: to the front
     }
-    if ((tied || (follow.dropEverything && follow.moved[static_cast<std::size_t>(item)])) &&
-        !name.empty() && !Hidden(name, carried)) {
+    const bool opens = follow.dropped[at] != 0 && OpensPick(game.Inventory(), item);
+    if ((opens || (follow.dropEverything && follow.moved[at] != 0)) && !name.empty() &&
+        !Hidden(name, carried)) {
       commands.push_back({"drop " + name});
     }
     earlier.push_back(&name);
@@ -328,8 +307,7 @@ std::vector<typed_command> explorer::Commands(const world& game) const {
   return commands;
 }
 
-void explorer::Expand(int from, const world& game) {
-  const std::string here = Key(game);
+void explorer::Expand(int from, const world& game, const std::string& here) {
   graph.nodes[static_cast<std::size_t>(from)].firstEdge = static_cast<int>(graph.edges.size());
   for (typed_command command : Commands(game)) {
     const bool talk = command.front().rfind("talk ", 0) == 0;
@@ -373,7 +351,7 @@ void explorer::Add(int from, int action, world&& next, std::string&& key) {
     const int depth = graph.nodes[static_cast<std::size_t>(from)].depth + 1;
     graph.nodes.push_back({from, action, depth, next.CurrentRoom()});
     Note(next);
-    toExpand.emplace_back(at->second, std::move(next));
+    toExpand.push_back({at->second, std::move(next), &at->first});
   }
 }
 
@@ -393,13 +371,13 @@ bool explorer::Run(exploration& into) {
   into.objectsReached.assign(static_cast<std::size_t>(start.ObjectCount()), false);
   into.peopleMet.assign(static_cast<std::size_t>(start.PeopleCount()), false);
   graph.nodes.push_back({-1, -1, 0, start.CurrentRoom()});
-  seen.emplace(Key(start), 0);
+  const auto first = seen.emplace(Key(start), 0).first;
   Note(start);
-  toExpand.emplace_back(0, start);
+  toExpand.push_back({0, start, &first->first});
   while (!toExpand.empty() && graph.nodes.size() <= maxStates) {
-    auto [at, game] = std::move(toExpand.front());
+    const waiting next = std::move(toExpand.front());
     toExpand.pop_front();
-    Expand(at, game);
+    Expand(next.node, next.game, *next.key);
   }
   return toExpand.empty();
 }
@@ -411,6 +389,7 @@ exploration Explore(const world& start, std::size_t maxStates) {
   exploration found;
   const following follow = Follow(start, false);
   found.dropsTried = follow.dropEverything;
+  found.tiedNames = TiedNames(start, follow, kMostTiedNamesTold);
   explorer search(start, follow, maxStates);
   found.finished = search.Run(found);
   const play_graph& graph = search.Graph();
@@ -419,7 +398,9 @@ exploration Explore(const world& start, std::size_t maxStates) {
   if (found.finished) {
     found.deadEnds = graph.Closers(graph.CanWin(false));
   }
-  if (!SideQuestOnGraph(graph, start, follow.moved, found)) {
+  // With no win at all there is none with every drink either, and no side quest to lose.
+  const bool neverWon = found.finished && !found.shortestWin;
+  if (!neverWon && !SideQuestOnGraph(graph, start, follow.moved, found)) {
     // The drinks take part in the story: the side quest needs a search that follows them.
     exploration withDrinks;
     const following all = Follow(start, true);

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "world/world.h"
@@ -38,6 +39,9 @@ struct exploration {
   std::vector<bool> roomsReached;       // by slot: the player stood there in some play
   std::vector<bool> objectsReached;     // the player carried it in some play
   std::vector<bool> peopleMet;          // stood in the player's room in some play
+  // Pairs of object names, the first holding the second, that the search had to keep apart:
+  // what made it large.
+  std::vector<std::pair<std::string, std::string>> tiedNames;
 };
 
 // Plays every command a player can type, in every state of play reachable from `start`, with
