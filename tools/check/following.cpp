@@ -220,7 +220,8 @@ following Follow(const world& start, bool drinksMatter) {
   }
   follow.hides.resize(static_cast<std::size_t>(count));
   follow.count = count;
-  follow.holdsTable.assign(static_cast<std::size_t>(count * count), 0);
+  const auto cells = static_cast<std::size_t>(count);
+  follow.holdsTable.assign(cells * cells, 0);
   for (int item = 0; item < count; ++item) {
     for (int other = 0; other < count; ++other) {
       if (follow.moved[static_cast<std::size_t>(item)] == 0 ||
@@ -229,7 +230,9 @@ following Follow(const world& start, bool drinksMatter) {
       }
       if (Holds(name(item), name(other))) {
         follow.hides[static_cast<std::size_t>(item)].push_back(other);
-        follow.holdsTable[static_cast<std::size_t>(item * count + other)] = 1;
+        const std::size_t pair =
+            static_cast<std::size_t>(item) * cells + static_cast<std::size_t>(other);
+        follow.holdsTable[pair] = 1;
       }
     }
     follow.dropped.push_back(!follow.hides[static_cast<std::size_t>(item)].empty());
