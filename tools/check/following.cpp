@@ -43,8 +43,8 @@
 //
 // Getting again. A pick of a carried object puts it first, which only puts it before what it
 // holds (it already comes before all that hold it, or its name would not have picked it): that
-// takes picks away. The search picks up again only objects the story reads where the player has
-// them (wanted, or a pub drink); a hider, never.
+// takes picks away and opens none. The search still does it for objects the story reads where the
+// player has them (wanted, or a pub drink), which costs little; for a hider, never.
 //
 // Hiders. A hider that the story does not read where the player has it, and whose name holds no
 // pub drink, matters there only where it comes first: before an object it holds, in the same
