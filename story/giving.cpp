@@ -32,7 +32,8 @@ bool WantsObject(const world& game, std::string_view objectText, int receiver) {
   const int item = game.FindInInventory(objectText);
   const role* part = RoleOf(game, game.PersonAt(receiver).name);
   return item != kNone && part != nullptr && part->wants != nullptr &&
-         game.ObjectAt(item).name == part->wants;
+         game.ObjectAt(item).name == part->wants &&
+         (!part->wantsOnceOpen || game.QuestStage(receiver) == quest_stage::kOpen);
 }
 
 }  // namespace quillmore

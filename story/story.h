@@ -48,6 +48,7 @@ struct role {
   const char* handsOver = nullptr;              // handed to the player after a successful talk
   std::span<const story_step> afterTalk = {};   // after a successful talk and the hand-over
   const char* wants = nullptr;                  // the one object the person accepts
+  bool wantsOnceOpen = false;                   // and only while his or her errand is open
   std::span<const story_step> afterGift = {};   // after an accepted gift finished the errand
   const char* nextErrand = nullptr;             // whose errand opens when this one is done
   const char* standsIn = nullptr;               // where the talk or the story puts the person

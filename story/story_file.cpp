@@ -59,12 +59,16 @@ struct draft_role {
   std::vector<draft_step> afterGift;
   named handsOver;
   named wants;
+  bool wantsOnceOpen = false;
   named nextErrand;
   named standsIn;
   std::optional<quest_stage> start;
   bool outOfSight = false;
   bool winsGame = false;
 };
+
+// After the object a person wants: he or she takes it only while the errand is open.
+constexpr std::string_view kOnceOpen = ", once open";
 
 std::optional<quest_stage> StageNamed(std::string_view word) {
   constexpr std::pair<std::string_view, quest_stage> kStages[] = {
@@ -191,7 +195,9 @@ class story_reader {
       Begin();
       person->outOfSight = true;
     } else if (TakeKeyword(rest, "wants")) {
-      Once(person->wants, rest);
+      person->wantsOnceOpen = rest.ends_with(kOnceOpen);
+      Once(person->wants,
+           rest.substr(0, rest.size() - (person->wantsOnceOpen ? kOnceOpen.size() : 0)));
     } else if (TakeKeyword(rest, "hands over")) {
       Once(person->handsOver, rest);
     } else if (TakeKeyword(rest, "next errand")) {
@@ -419,6 +425,7 @@ class story_maker {
     made.handsOver = Used(draft.handsOver, name_kind::kObject);
     made.afterTalk = Steps(draft.afterTalk);
     made.wants = Used(draft.wants, name_kind::kWholeObject);
+    made.wantsOnceOpen = draft.wantsOnceOpen;
     made.afterGift = Steps(draft.afterGift);
     made.nextErrand = Used(draft.nextErrand, name_kind::kPerson);
     made.standsIn = Used(draft.standsIn, name_kind::kPlace);

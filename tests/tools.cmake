@@ -10,6 +10,10 @@ add_test(NAME map/committed-graph-is-current
 # docs/story.dot, from which docs/story.svg is drawn, is the story's table as it is today.
 add_test(NAME map/committed-story-is-current
   COMMAND bash -c "$<TARGET_FILE:quillmore-map> --story | diff -u ${CMAKE_SOURCE_DIR}/docs/story.dot -")
+# Given a folder, the map tool draws that folder's map and errand chain (tests/map-of-a-folder).
+add_test(NAME map/draws-the-folders-own-story
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/map-of-a-folder $<TARGET_FILE:quillmore-map>
+          ${CMAKE_SOURCE_DIR}/data)
 # As dot lays docs/map.dot out for the picture, no line crosses another place's box and every
 # exit points its way (tools/map/check-layout). Skipped without Graphviz.
 add_test(NAME map/committed-graph-lays-out-cleanly

@@ -391,11 +391,13 @@ int main() {
   bool replaying = !replay.empty();
   PageBegins(replaying ? 1 : 0);
 
-  const data_texts shipped{{{{}, std::string(kShippedRooms)},
-                            {{}, std::string(kShippedPeople)},
-                            {{}, std::string(kShippedObjects)},
-                            {{}, std::string(kShippedMap)},
-                            {{}, std::string(kShippedStory)}}};
+  // The five files of data/, in their order.
+  const std::string_view inOrder[kDataFileCount] = {kShippedRooms, kShippedPeople, kShippedObjects,
+                                                    kShippedMap, kShippedStory};
+  data_texts shipped;
+  for (const data_file which : kDataFiles) {
+    shipped.Of(which).text = inOrder[static_cast<int>(which)];
+  }
   // Each undo plays the game again, from the typing kept, to where the player then stands.
   int status = kExitPlayed;
   for (bool first = true;; first = false) {

@@ -15,7 +15,7 @@ void ReadConnection(std::string_view rest, int line, city_map& map, load_report&
   const std::size_t go = rest.find(" go ");
   const std::size_t to = go == std::string_view::npos ? go : rest.find(" to ", go + 4);
   if (to == std::string_view::npos || go == 0) {
-    Complain(report, line, story_fault::kUnknownLine, "from");
+    Complain(report, line, story_fault::kUnknownLine, "from " + std::string(rest));
     return;
   }
   const std::string_view wayWord = rest.substr(go + 4, to - go - 4);
@@ -36,7 +36,7 @@ void ReadConnection(std::string_view rest, int line, city_map& map, load_report&
     return;
   }
   if (second.empty()) {
-    Complain(report, line, story_fault::kUnknownLine, "from");
+    Complain(report, line, story_fault::kUnknownLine, "from " + std::string(rest));
     return;
   }
   map.links.push_back({std::string(rest.substr(0, go)), *way, std::string(second), *wayBack, line});

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tools/check/unicode_form.h"
+
 namespace quillmore {
 namespace {
 
@@ -19,6 +21,20 @@ TEST(EditsToContain, CountsTheEditsToTheNearestRunOfLettersInTheName) {
   EXPECT_EQ(EditsToContain("abXcd", "abcd"), 1u);
   EXPECT_EQ(EditsToContain("abcd", "abXcd"), 1u);
   EXPECT_EQ(EditsToContain("a", "aa"), 1u);
+}
+
+// How near a name comes to one the story needs, whole; and two spellings of one accented letter,
+// which look the same, compare equal only in the composed form.
+TEST(EditsBetween, CountsTheEditsFromOneWholeNameToTheOther) {
+  EXPECT_EQ(EditsBetween("Sarah-Jane", "Sara-Jane"), 1u);
+  EXPECT_EQ(EditsBetween("napkn", "napkin"), 1u);
+  EXPECT_EQ(EditsBetween("napkin with a note", "napkin"), 12u);  // held in it is no near miss
+  EXPECT_EQ(EditsBetween("", "Tom"), 3u);
+  EXPECT_EQ(EditsBetween("NCP", "NPC"), 2u);
+  EXPECT_NE(std::string("Caf\xc3\xa9"), std::string("Cafe\xcc\x81"));
+  EXPECT_EQ(Composed("Caf\xc3\xa9"), Composed("Cafe\xcc\x81"));
+  EXPECT_EQ(Composed("Cafe\xcc\x81"), "Caf\xc3\xa9");
+  EXPECT_EQ(Composed("\xff not UTF-8"), "\xff not UTF-8");
 }
 
 }  // namespace

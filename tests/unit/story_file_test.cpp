@@ -69,6 +69,16 @@ TEST(StoryFile, AFolderOfItsOwnPlaysItsStoryAsWritten) {
   EXPECT_NE(game.out.find("\nHarbour\nstone harbour\n"), std::string::npos);
 }
 
+TEST(StoryFile, AnObjectWantedOnceOpenIsTakenOnlyWhileTheErrandIsOpen) {
+  const std::string keeper = "person Keeper\n  wants glass of rum, once open\n";
+  const std::string walk = "e\nget glass of rum\nn\nn\ngive glass of rum\nKeeper\n";
+  EXPECT_NE(Play(Folder(kMap, keeper), walk).out.find("Um, I have no use for that."),
+            std::string::npos);
+  EXPECT_NE(Play(Folder(kMap, keeper + "  starts open\n"), walk)
+                .out.find("You gave Keeper the glass of rum."),
+            std::string::npos);
+}
+
 TEST(StoryFile, AFolderWithOnlyOneOfTheTwoFilesPlaysTheBuiltInOther) {
   data_texts data = Folder(kMap, kStory);
   data.Of(data_file::kStory).error = std::make_error_code(std::errc::no_such_file_or_directory);

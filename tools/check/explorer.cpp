@@ -52,9 +52,9 @@ namespace {
 constexpr const char* kMoves[kDirectionCount] = {"n", "s", "e", "w"};
 constexpr direction kDirections[kDirectionCount] = {direction::kNorth, direction::kSouth,
                                                     direction::kEast, direction::kWest};
-// In a state's key: the end of a list, and the place of an object in no list. Slots are below
-// kTableSize; an object's place is a room's slot, kTableSize and up for a person's, or the
-// inventory at twice kTableSize.
+// In a state's key: the end of a list, the place of an object in no list, and that of a hider
+// that has left play. Slots are below kTableSize; an object's place is a room's slot,
+// kTableSize and up for a person's, or the inventory at twice kTableSize.
 constexpr char kEndOfList = 127;
 constexpr char kOtherPeople = 126;  // a room's people differ from the start's: they follow
 constexpr char kNowhere = static_cast<char>(250);

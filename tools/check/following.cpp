@@ -42,8 +42,8 @@
 //
 // Getting again. A pick of a carried object puts it first, which only puts it before what it
 // holds (it already comes before all that hold it, or its name would not have picked it): that
-// takes picks away. The search picks up again only objects the story reads where the player has
-// them (wanted, or a pub drink); a hider, never.
+// takes picks away and opens none. The search still does it for objects the story reads where the
+// player has them (wanted, or a pub drink), which costs little; for a hider, never.
 //
 // Hiders. A hider that the story does not read where the player has it, and whose name holds no
 // pub drink, matters there only where it comes first: before an object it holds, in the same
@@ -224,7 +224,8 @@ following Follow(const world& start, bool drinksMatter) {
   }
   follow.hides.resize(static_cast<std::size_t>(count));
   follow.count = count;
-  follow.holdsTable.assign(static_cast<std::size_t>(count * count), 0);
+  const auto cells = static_cast<std::size_t>(count);
+  follow.holdsTable.assign(cells * cells, 0);
   for (int item = 0; item < count; ++item) {
     for (int other = 0; other < count; ++other) {
       if (follow.moved[static_cast<std::size_t>(item)] == 0 ||
@@ -233,7 +234,9 @@ following Follow(const world& start, bool drinksMatter) {
       }
       if (Holds(name(item), name(other))) {
         follow.hides[static_cast<std::size_t>(item)].push_back(other);
-        follow.holdsTable[static_cast<std::size_t>(item * count + other)] = 1;
+        const std::size_t pair =
+            static_cast<std::size_t>(item) * cells + static_cast<std::size_t>(other);
+        follow.holdsTable[pair] = 1;
       }
     }
     follow.dropped.push_back(!follow.hides[static_cast<std::size_t>(item)].empty());

@@ -35,7 +35,8 @@ struct following {
   bool Gone(const world& game, int item, int place) const;
   // Whether both are followed and the first one's name holds the second's.
   bool Holds(int a, int b) const {
-    return holdsTable[static_cast<std::size_t>(a * count + b)] != 0;
+    const auto row = static_cast<std::size_t>(a) * static_cast<std::size_t>(count);
+    return holdsTable[row + static_cast<std::size_t>(b)] != 0;
   }
 };
 

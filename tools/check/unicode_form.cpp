@@ -11,7 +11,13 @@ std::string Composed(const std::string& text) {
   if (U_FAILURE(status)) {
     return text;
   }
-  const icu::UnicodeString composed = nfc->normalize(icu::UnicodeString::fromUTF8(text), status);
+  const icu::UnicodeString read = icu::UnicodeString::fromUTF8(text);
+  std::string readBack;
+  read.toUTF8String(readBack);
+  if (readBack != text) {
+    return text;  // no valid UTF-8: ICU put a replacement character in
+  }
+  const icu::UnicodeString composed = nfc->normalize(read, status);
   if (U_FAILURE(status)) {
     return text;
   }
