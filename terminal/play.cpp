@@ -1,8 +1,6 @@
 #include "terminal/play.h"
 
 #include <clocale>
-#include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <iostream>
 #include <istream>
@@ -35,6 +33,9 @@ constexpr const char* kLastGameKept = "Your last game here is kept: quillmore --
 constexpr const char* kTakesItUp = " takes it up.";
 constexpr const char* kGamesOnlyAtATerminal =
     "Games are only kept at a terminal, so a new one begins.";
+constexpr const char* kNoStateFolder =
+    "Games are kept under $XDG_STATE_HOME or $HOME, and neither names a folder, so a new one "
+    "begins.";
 constexpr const char* kTranscriptsOnlyAtATerminal =
     "Transcripts are only kept at a terminal, so none is written.";
 
@@ -47,24 +48,19 @@ std::FILE* EditorOutput(platform& system) {
   return system.IsTerminal(kStandardError) ? stderr : nullptr;
 }
 
-std::tm Now() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return local;
-}
-
 // What the game begins with: the game taken up, or a new one, said in one line when it is not
 // what the player may expect. Returns whether there is typing to replay.
-bool Begin(const options& chosen, progress* keep, console& io, std::string& replay) {
+bool Begin(const options& chosen, platform& system, progress* keep, console& io,
+           std::string& replay) {
   std::string notice;
   if (chosen.resume && keep == nullptr) {
-    notice = kGamesOnlyAtATerminal;
+    const bool atATerminal = system.IsTerminal(kStandardInput);
+    notice = atATerminal && StateFolder(system).empty() ? kNoStateFolder : kGamesOnlyAtATerminal;
   } else if (chosen.resume) {
     replay = chosen.resumeFrom.empty() ? keep->TakeUp(notice)
-                                       : keep->TakeUp(NamedFile(chosen.resumeFrom), notice);
+                                       : keep->TakeUp(NamedFile(system, chosen.resumeFrom), notice);
   } else if (keep != nullptr && !keep->LastGame().empty()) {
-    notice = kLastGameKept + TypeableName(keep->LastGame()) + kTakesItUp;
+    notice = kLastGameKept + TypeableName(system, keep->LastGame()) + kTakesItUp;
   }
   if (!notice.empty()) {
     io.Line(notice);
@@ -82,12 +78,12 @@ int Play(const options& chosen, platform& system, file_system& disk, std::istrea
   comforts.editorOutput = EditorOutput(system);
   comforts.edit = !chosen.plain && inputIsTerminal && comforts.editorOutput != nullptr;
   comforts.wrap = !chosen.plain && system.IsTerminal(kStandardOutput);
-  const fs::path state = progress::StateFolder();
+  const fs::path state = StateFolder(system);
   std::optional<progress> keep;
   std::optional<transcript> record;
   if (comforts.edit && !state.empty()) {
     std::error_code error;
-    keep.emplace(disk, state, fs::current_path(error), DataFilesKey());
+    keep.emplace(disk, state, system.WorkingFolder(), DataFilesKey());
     comforts.keep = &*keep;
     comforts.historyFile = state / "history";
     std::filesystem::create_directories(state, error);
@@ -95,9 +91,9 @@ int Play(const options& chosen, platform& system, file_system& disk, std::istrea
     std::setlocale(LC_CTYPE, "");  // so that the editor knows the terminal's characters
   }
   if (comforts.edit && !chosen.transcriptFile.empty()) {
-    record.emplace(disk, NamedFile(chosen.transcriptFile));
+    record.emplace(disk, NamedFile(system, chosen.transcriptFile));
   } else if (comforts.edit && !state.empty()) {
-    record.emplace(disk, state / "transcripts", Now());
+    record.emplace(disk, state / "transcripts", system.Now());
   }
   comforts.record = record ? &*record : nullptr;
   terminal player(comforts);
@@ -115,7 +111,7 @@ int Play(const options& chosen, platform& system, file_system& disk, std::istrea
     dataHere = rooms && objects && people;
     console io(player.Input(in), out, needsPlayer ? &player : nullptr);
     if (first) {
-      replaying = Begin(chosen, keep ? &*keep : nullptr, io, replay);
+      replaying = Begin(chosen, system, keep ? &*keep : nullptr, io, replay);
       if (!chosen.transcriptFile.empty() && !record) {
         io.Line(kTranscriptsOnlyAtATerminal);
       }

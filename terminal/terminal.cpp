@@ -1,8 +1,10 @@
 #include "terminal/terminal.h"
 
-#include <cstdlib>
+#include <charconv>
+#include <system_error>
 
 #include "console/completion.h"
+#include "console/visible_text.h"
 #include "game/narration.h"
 #include "game/talk.h"
 #include "terminal/line_editor.h"
@@ -15,6 +17,7 @@ namespace {
 
 constexpr const char* kPrompt = "> ";
 constexpr int kFallbackWidth = 80;
+constexpr int kWidestColumns = 1000;  // beyond it COLUMNS is a mistake, not a terminal
 // Said after the game's goodbye where progress is kept.
 constexpr const char* kQuitGameKept =
     "(Your game is kept as it stood before you quit: quillmore -c takes it up.)";
@@ -101,7 +104,7 @@ bool terminal::NextInput(std::string& line) {
   played.Add(line, waitingFor);
   std::string notice;
   if (chosen.keep != nullptr && !chosen.keep->Record(line, notice)) {
-    io->Line(notice);
+    Notice(notice);
   }
   return true;
 }
@@ -109,7 +112,7 @@ bool terminal::NextInput(std::string& line) {
 void terminal::Rewrite() {
   std::string notice;
   if (chosen.keep != nullptr && !chosen.keep->Rewrite(played.Text(), notice)) {
-    io->Line(notice);
+    Notice(notice);
   }
 }
 
@@ -130,6 +133,13 @@ void terminal::Shown(std::string_view text) {
 void terminal::KeepTranscript() {
   std::string notice;
   if (chosen.record != nullptr && !chosen.record->Keep(notice)) {
+    Notice(notice);
+  }
+}
+
+// What cannot be kept is said once; the calls after it fail in silence.
+void terminal::Notice(const std::string& notice) {
+  if (!notice.empty()) {
     io->Line(notice);
   }
 }
@@ -143,6 +153,7 @@ bool terminal::ReadTyped(std::string& line) {
   if (!editor->ReadLine(prompt, line)) {
     return false;
   }
+  line = TypedAsText(line);
   Shown(prompt + line);
   DropTrailingBlanks(line);
   return true;
@@ -153,6 +164,7 @@ bool terminal::ReadTyped(std::string& line) {
 bool terminal::ReadAnswer(std::string& line) {
   std::string typed;
   for (KeepTranscript(); editor->ReadLine(Prompt(), typed, false); KeepTranscript()) {
+    typed = TypedAsText(typed);
     Shown(Prompt() + typed);
     if (AnswerLine(typed, line)) {
       return true;
@@ -206,9 +218,13 @@ int terminal::LineWidth() {
   if (width > 0) {
     return width;
   }
-  const char* columns = std::getenv("COLUMNS");
-  const int fromEnvironment = columns != nullptr ? std::atoi(columns) : 0;
-  return fromEnvironment > 0 ? fromEnvironment : kFallbackWidth;
+  const std::string columns = chosen.system->Environment("COLUMNS");
+  int fromEnvironment = 0;
+  const auto [end, error] =
+      std::from_chars(columns.data(), columns.data() + columns.size(), fromEnvironment);
+  const bool sane = error == std::errc() && end == columns.data() + columns.size() &&
+                    fromEnvironment >= 1 && fromEnvironment <= kWidestColumns;
+  return sane ? fromEnvironment : kFallbackWidth;
 }
 
 }  // namespace quillmore

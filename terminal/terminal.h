@@ -63,6 +63,7 @@ class terminal : public front_end {
   class typed_input;
   bool NextInput(std::string& line);
   void Rewrite();
+  void Notice(const std::string& notice);
   bool ReadTyped(std::string& line);
   bool ReadAnswer(std::string& line);
   std::string Prompt() const;
