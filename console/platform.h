@@ -42,6 +42,8 @@ class platform {
   //
   // The value of an environment variable; empty when it is not set.
   virtual std::string Environment(const char* /*name*/) { return {}; }
+  // Unsets an environment variable, for the libraries the game calls that read it too.
+  virtual void Unset(const char* /*name*/) {}
   // The folder the game was started in.
   virtual std::filesystem::path WorkingFolder() { return {}; }
   // The local time now.

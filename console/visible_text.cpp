@@ -31,11 +31,13 @@ std::string Visible(std::string_view text) {
 }
 
 std::string TypedAsText(std::string_view line) {
-  std::string typed(line);
-  for (char& byte : typed) {
-    byte = byte == '\t' ? ' ' : byte;
+  const bool ended = line.ends_with('\n');
+  std::string typed(line.substr(0, line.size() - (ended ? 1 : 0)));
+  std::string text;
+  for (const char byte : typed) {
+    text.append(byte == '\t' ? " " : byte == '\n' ? "^J" : Visible(std::string_view(&byte, 1)));
   }
-  return Visible(typed);
+  return ended ? text + '\n' : text;
 }
 
 bool HasControlBytes(std::string_view text) {

@@ -13,8 +13,9 @@ namespace quillmore {
 std::string Visible(std::string_view text);
 
 // A line typed at a terminal as the game is to read it: a tab is a blank, and every other control
-// byte, a carriage return typed with Ctrl-V included, is shown as Visible shows it, so that one
-// line typed is one line read, and all of it is text.
+// byte is shown as Visible shows it, and a line end before the last (a carriage return typed with
+// Ctrl-V, which the terminal turns into one) as ^J, so that one line typed is one line read, and
+// all of it is text.
 std::string TypedAsText(std::string_view line);
 
 // Whether `text` holds a control byte that Visible would show otherwise.

@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "console/console.h"
 #include "game/data_files.h"
@@ -36,6 +37,8 @@ constexpr const char* kGamesOnlyAtATerminal =
 constexpr const char* kNoStateFolder =
     "Games are kept under $XDG_STATE_HOME or $HOME, and neither names a folder, so a new one "
     "begins.";
+constexpr const char* kReplayEnds =
+    "The game taken up ends as it is played again (a q or a win in it), so a new one begins.";
 constexpr const char* kTranscriptsOnlyAtATerminal =
     "Transcripts are only kept at a terminal, so none is written.";
 
@@ -65,7 +68,8 @@ bool Begin(const options& chosen, platform& system, progress* keep, console& io,
   if (!notice.empty()) {
     io.Line(notice);
   }
-  return chosen.resume && keep != nullptr && notice.empty();
+  // A game another terminal holds is played on in a copy, after a line that says so.
+  return chosen.resume && keep != nullptr && (notice.empty() || !replay.empty());
 }
 
 }  // namespace
@@ -82,12 +86,10 @@ int Play(const options& chosen, platform& system, file_system& disk, std::istrea
   std::optional<progress> keep;
   std::optional<transcript> record;
   if (comforts.edit && !state.empty()) {
-    std::error_code error;
     keep.emplace(disk, state, system.WorkingFolder(), DataFilesKey());
     comforts.keep = &*keep;
     comforts.historyFile = state / "history";
-    std::filesystem::create_directories(state, error);
-    std::filesystem::permissions(state, std::filesystem::perms::owner_all, error);
+    disk.MakeFolder(state);        // for the history; progress says so when it cannot keep a game
     std::setlocale(LC_CTYPE, "");  // so that the editor knows the terminal's characters
   }
   if (comforts.edit && !chosen.transcriptFile.empty()) {
@@ -102,6 +104,7 @@ int Play(const options& chosen, platform& system, file_system& disk, std::istrea
   // Each undo plays the game again, from the typing kept, to where the player then stands.
   std::string replay;
   bool replaying = false;
+  std::string ended;  // why the game taken up was not
   bool dataHere = false;
   int status = kExitPlayed;
   for (bool first = true;; first = false) {
@@ -116,10 +119,19 @@ int Play(const options& chosen, platform& system, file_system& disk, std::istrea
         io.Line(kTranscriptsOnlyAtATerminal);
       }
     }
+    if (!ended.empty()) {
+      io.Line(std::exchange(ended, std::string()));
+    }
     if (replaying) {
       io.Replay(std::move(replay));
     }
     status = PlayGame(io, rooms, objects, people);
+    if (player.TakeEndedReplay()) {
+      keep->Forget();  // only a game taken up is replayed before the player types
+      ended = kReplayEnds;
+      replaying = false;
+      continue;
+    }
     replaying = player.TakeUndo(replay);
     if (!replaying) {
       player.KeepTranscript();

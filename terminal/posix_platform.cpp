@@ -46,6 +46,10 @@ std::string posix_platform::Environment(const char* name) {
   return value != nullptr ? value : "";
 }
 
+void posix_platform::Unset(const char* name) {
+  unsetenv(name);
+}
+
 std::filesystem::path posix_platform::WorkingFolder() {
   std::error_code
       error;  // a folder removed under the game has no name: then relative names stay so

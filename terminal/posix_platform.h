@@ -16,6 +16,7 @@ class posix_platform : public platform {
   void LeaveSingleKeyMode(int fd) override;
   std::size_t ReadSome(int fd, char* into, std::size_t most) override;
   std::string Environment(const char* name) override;
+  void Unset(const char* name) override;
   std::filesystem::path WorkingFolder() override;
   std::tm Now() override;
 

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <system_error>
+#include <utility>
 
 #include "console/completion.h"
 #include "console/visible_text.h"
@@ -17,10 +18,28 @@ namespace {
 
 constexpr const char* kPrompt = "> ";
 constexpr int kFallbackWidth = 80;
-constexpr int kWidestColumns = 1000;  // beyond it COLUMNS is a mistake, not a terminal
+constexpr int kWidestColumns = 1000;  // beyond it COLUMNS or LINES is a mistake, not a terminal
 // Said after the game's goodbye where progress is kept.
 constexpr const char* kQuitGameKept =
     "(Your game is kept as it stood before you quit: quillmore -c takes it up.)";
+
+// A count of columns or rows from the environment, when it is one within reason; else 0.
+int SaneSize(const std::string& text) {
+  int size = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), size);
+  const bool whole = error == std::errc() && end == text.data() + text.size();
+  return whole && size >= 1 && size <= kWidestColumns ? size : 0;
+}
+
+// The line editor's terminal library takes COLUMNS and LINES as they are where the terminal
+// cannot tell its size, and a size of billions crashes it: only one within reason is left.
+void LeaveSaneSizes(platform& system) {
+  for (const char* name : {"COLUMNS", "LINES"}) {
+    if (!system.Environment(name).empty() && SaneSize(system.Environment(name)) == 0) {
+      system.Unset(name);
+    }
+  }
+}
 
 }  // namespace
 
@@ -49,6 +68,7 @@ class terminal::typed_input : public std::streambuf {
 
 terminal::terminal(comforts chosen) : chosen(std::move(chosen)) {
   if (this->chosen.edit) {
+    LeaveSaneSizes(*this->chosen.system);
     editor = std::make_unique<line_editor>(
         stdin, this->chosen.editorOutput, this->chosen.historyFile, [this](std::string_view line) {
           return io != nullptr ? io->Complete(line) : completion{};
@@ -114,6 +134,13 @@ void terminal::Rewrite() {
   if (chosen.keep != nullptr && !chosen.keep->Rewrite(played.Text(), notice)) {
     Notice(notice);
   }
+}
+
+bool terminal::TakeEndedReplay() {
+  if (replayEnded) {
+    played.Clear();
+  }
+  return std::exchange(replayEnded, false);
 }
 
 bool terminal::TakeUndo(std::string& replay) {
@@ -194,8 +221,14 @@ hints terminal::Hints() {
 }
 
 // A won game has nothing left to continue. A quit one is kept as it stood before the command
-// that quit, as if the player had closed the terminal then.
+// that quit, as if the player had closed the terminal then. A game taken up that ends as it is
+// replayed is left as it was, and ends at once, without a word or a key.
 void terminal::GameOver(ending how) {
+  if (io->Replaying()) {
+    replayEnded = true;
+    io->EndInput();
+    return;
+  }
   if (chosen.keep == nullptr) {
     return;
   }
@@ -218,13 +251,8 @@ int terminal::LineWidth() {
   if (width > 0) {
     return width;
   }
-  const std::string columns = chosen.system->Environment("COLUMNS");
-  int fromEnvironment = 0;
-  const auto [end, error] =
-      std::from_chars(columns.data(), columns.data() + columns.size(), fromEnvironment);
-  const bool sane = error == std::errc() && end == columns.data() + columns.size() &&
-                    fromEnvironment >= 1 && fromEnvironment <= kWidestColumns;
-  return sane ? fromEnvironment : kFallbackWidth;
+  const int fromEnvironment = SaneSize(chosen.system->Environment("COLUMNS"));
+  return fromEnvironment > 0 ? fromEnvironment : kFallbackWidth;
 }
 
 }  // namespace quillmore
