@@ -1,6 +1,7 @@
 #include "terminal/progress.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -9,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "fault_injection_file_system.h"
 #include "game/save_format.h"
 #include "terminal/posix_file_system.h"
 
@@ -238,6 +240,101 @@ TEST_F(Progress, SaysSoWhenItCannotWriteAtAll) {
   notice.clear();
   EXPECT_FALSE(game.Record("n\n", notice));
   EXPECT_EQ(notice, "");  // said once
+}
+
+// Two terminals on one game, as two progresses on one disk: the second plays a copy, and nothing
+// either typed is lost or mixed, whatever the first does meanwhile.
+TEST(OneGameOneWriter, ASecondTerminalPlaysACopyAndNoHeldGameIsRemoved) {
+  fault_injection_file_system disk;
+  const fs::path state = "/state";
+  std::string notice;
+  progress first(disk, state, "/games/data", kTheData);
+  ASSERT_TRUE(first.Record("s\n", notice));
+  const fs::path held = first.LastGame();
+  progress second(disk, state, "/games/data", kTheData);
+  EXPECT_EQ(second.TakeUp(notice), "s\n");
+  EXPECT_EQ(notice, held.string() +
+                        " is being played in another terminal, so you play on in a "
+                        "copy of your own.");
+  ASSERT_TRUE(second.Record("look\n", notice));
+  ASSERT_TRUE(first.Record("e\n", notice));
+  EXPECT_NE(second.LastGame(), held);
+  // Undo in the first rewrites its file, still held: a third terminal gets a copy too.
+  ASSERT_TRUE(first.Rewrite("s\nw\n", notice));
+  progress third(disk, state, "/games/data", kTheData);
+  EXPECT_EQ(third.TakeUp(held, notice), "s\nw\n");
+  EXPECT_NE(notice, "");
+  // Five short games begun beside it remove older ones, never the game held.
+  for (int game = 0; game < 6; ++game) {
+    progress beside(disk, state, "/games/data", kTheData);
+    ASSERT_TRUE(beside.Record("n\n", notice));
+  }
+  ASSERT_TRUE(first.Record("n\n", notice));
+  std::string text;
+  ASSERT_FALSE(disk.Read(held, text, progress::kMostSaved));
+  EXPECT_EQ(ReadSave(text, {.current = kTheData}).typed, "s\nw\nn\n");
+}
+
+// What a hostile or careless player leaves where saves are read: none hangs the game, reads
+// without end, is followed, written or overwritten, and each is said in one line.
+TEST_F(Progress, FilesThatAreNoSavesAreLeftAsTheyWereAndSaidSoInALine) {
+  std::string notice;
+  progress game(disk, state, "/games/data", kTheData);
+  EXPECT_EQ(game.TakeUp("/dev/zero", notice), "");
+  EXPECT_EQ(notice,
+            "/dev/zero is no file of its own (a folder, a pipe or a device), so a new one "
+            "begins.");
+  fs::create_directories(state / "games");
+  const fs::path pipe = state / "games" / (HashKey("/games/data") + "-9.save");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_EQ(game.TakeUp(pipe, notice), "");
+  EXPECT_EQ(notice.find(" is no file of its own"), pipe.string().size()) << notice;
+  EXPECT_EQ(Continued(kTheData, notice), "");  // the newest name, but no game
+  EXPECT_EQ(notice, "There is no unfinished game to continue here, so a new one begins.");
+  const fs::path large = state / "large.save";
+  std::ofstream(large) << SaveHeader(kTheData) << std::string(progress::kMostSaved, 's') << "\n";
+  EXPECT_EQ(game.TakeUp(large, notice), "");
+  EXPECT_EQ(notice, large.string() + " is larger than any saved game (1 MB), so a new one begins.");
+  // A link among the games is not followed: the file it leads to stays as it was.
+  const fs::path target = state / "elsewhere.save";
+  std::ofstream(target) << SaveHeader(kTheData) << "s\n";
+  const fs::path link = state / "games" / (HashKey("/games/data") + "-10.save");
+  fs::create_symlink(target, link);
+  EXPECT_EQ(Continued(kTheData, notice), "");
+  EXPECT_EQ(game.TakeUp(link, notice), "s\n");  // named in full, it is read, and copied
+  ASSERT_TRUE(game.Record("n\n", notice));
+  EXPECT_EQ(Typed(target), SaveHeader(kTheData) + "s\n");
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(game.LastGame().filename(), HashKey("/games/data") + "-11.save");
+}
+
+// Another data folder's game, a number at the top of the range and what a killed game left.
+TEST_F(Progress, GamesAreNeitherMixedNorOverwrittenNorLeftBehind) {
+  std::string notice;
+  fs::path other;
+  {
+    progress there(disk, state, "/other/data", kTheData);
+    ASSERT_TRUE(there.Record("s\n", notice));
+    other = there.LastGame();
+  }
+  {
+    progress here(disk, state, "/games/data", kTheData);
+    EXPECT_EQ(here.TakeUp(other, notice), "s\n");
+    ASSERT_TRUE(here.Record("n\n", notice));
+  }
+  EXPECT_EQ(Typed(other), SaveHeader(kTheData, "/other/data") + "s\n");
+  EXPECT_EQ(Continued(kTheData, notice), "s\nn\n");
+  const std::string prefix = HashKey("/games/data") + "-";
+  const fs::path top = state / "games" / (prefix + "18446744073709551615.save");
+  std::ofstream(top) << SaveHeader(kTheData) << "w\n";
+  std::ofstream(state / "games" / "new-1") << "half a game";
+  {
+    progress next(disk, state, "/games/data", kTheData);
+    EXPECT_FALSE(fs::exists(state / "games" / "new-1"));
+    ASSERT_TRUE(next.Record("e\n", notice));
+    EXPECT_EQ(next.LastGame().filename(), prefix + "2.save");
+  }
+  EXPECT_EQ(Typed(top), SaveHeader(kTheData) + "w\n");
 }
 
 }  // namespace
