@@ -77,11 +77,9 @@ std::error_code Hold(int fd, const fs::path& file) {
   }
   struct stat held {};
   struct stat named {};
-  if (fstat(fd, &held) != 0 || lstat(file.c_str(), &named) != 0 || held.st_ino != named.st_ino ||
-      held.st_dev != named.st_dev) {
-    return Error(file_system::kHeldElsewhere);
-  }
-  return {};
+  const bool same = fstat(fd, &held) == 0 && lstat(file.c_str(), &named) == 0 &&
+                    held.st_ino == named.st_ino && held.st_dev == named.st_dev;
+  return same ? std::error_code() : Error(file_system::kHeldElsewhere);
 }
 
 // Opens a file to add to it, held, without waiting on a pipe and without following a link.
@@ -149,9 +147,7 @@ std::error_code posix_file_system::Read(const fs::path& file, std::string& text,
     text.append(buffer, static_cast<std::size_t>(count));
   }
   error = error ? error : Checked(count >= 0);
-  if (!error && text.size() > most) {
-    error = Error(kTooLarge);  // it grew while it was read
-  }
+  error = error || text.size() <= most ? error : Error(kTooLarge);  // it grew while it was read
   if (error) {
     text.clear();
   }

@@ -135,7 +135,7 @@ std::error_code transcript::OpenInFolder() {
   std::error_code error = disk.MakeFolder(folder);
   std::vector<std::string> names;
   std::string name;
-  for (int tries = 0; !error && tries < kTriesForANumber; ++tries) {
+  for (int tries = 0; !error && open == nullptr && tries < kTriesForANumber; ++tries) {
     std::vector<file_system::entry> files;
     error = disk.List(folder, files);
     names.clear();
@@ -147,14 +147,9 @@ std::error_code transcript::OpenInFolder() {
     name = TranscriptName(last + 1, started);
     file = folder / name;
     error = error ? error : disk.Create(file, open);
-    if (error != std::errc::file_exists) {
-      break;
-    }
-    error.clear();
+    error = error == std::errc::file_exists ? std::error_code() : error;
   }
-  if (!error && open == nullptr) {
-    error = std::make_error_code(std::errc::file_exists);
-  }
+  error = error || open != nullptr ? error : std::make_error_code(std::errc::file_exists);
   if (!error) {
     error = disk.SyncFolder(folder);
   }

@@ -22,7 +22,7 @@ TEST(FileNames, AreTakenAsTheShellWouldFromWhereThePlayerStarted) {
   EXPECT_EQ(TypeableName(system, "/home/player/.local/state/quillmore/games/1.save"),
             "~/.local/state/quillmore/games/1.save");
   EXPECT_EQ(TypeableName(system, "/home/playerx/1.save"), "/home/playerx/1.save");
-  EXPECT_EQ(TypeableName(system, "/tmp/\x1b]0;owned\a.save"), "/tmp/^[]0;owned^G.save");
+  EXPECT_EQ(TypeableName(system, "/tmp/\x1b]0;owned\a\x7f.save"), "/tmp/^[]0;owned^G^?.save");
   // Without the launcher, a name is the working folder's; without a home, ~ is a folder's name.
   system.environment = {{"HOME", "relative"}};
   EXPECT_EQ(NamedFile(system, "~/a.save"), fs::path("/games/data/~/a.save"));

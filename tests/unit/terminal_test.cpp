@@ -35,5 +35,21 @@ TEST(Terminal, WrapsAtTheTerminalsWidthElseAtASaneColumnsElseAt80) {
   EXPECT_EQ(WidthOf(system, true), 80);
 }
 
+// A front end that keeps nothing on disk, as the page, has no environment, folder or clock.
+TEST(Platform, WithoutFilesHasNoEnvironmentFolderOrClock) {
+  class no_files : public platform {
+   public:
+    bool IsTerminal(int /*fd*/) override { return false; }
+    int TerminalWidth(int /*fd*/) override { return 0; }
+    bool EnterSingleKeyMode(int /*fd*/) override { return false; }
+    void LeaveSingleKeyMode(int /*fd*/) override {}
+    std::size_t ReadSome(int /*fd*/, char* /*into*/, std::size_t /*most*/) override { return 0; }
+  } page;
+  page.Unset("HOME");
+  EXPECT_EQ(page.Environment("HOME"), "");
+  EXPECT_EQ(page.WorkingFolder(), "");
+  EXPECT_EQ(page.Now().tm_year, 0);
+}
+
 }  // namespace
 }  // namespace quillmore
