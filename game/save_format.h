@@ -58,7 +58,7 @@ struct save_reading {
   std::string typed;
 };
 
-save_reading ReadSave(std::string_view text, const data_keys& ours);
+save_reading ReadSave(std::string_view saved, const data_keys& ours);
 
 }  // namespace quillmore
 

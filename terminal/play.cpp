@@ -129,6 +129,7 @@ int Play(const options& chosen, platform& system, file_system& disk, std::istrea
     if (player.TakeEndedReplay()) {
       keep->Forget();  // only a game taken up is replayed before the player types
       ended = kReplayEnds;
+      replay.clear();
       replaying = false;
       continue;
     }

@@ -119,6 +119,7 @@ std::vector<std::string> progress::Games(bool all) const {
   }
   std::sort(numbered.begin(), numbered.end());
   std::vector<std::string> names;
+  names.reserve(numbered.size());
   for (auto& [number, name] : numbered) {
     names.push_back(std::move(name));
   }
