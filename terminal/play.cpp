@@ -57,7 +57,7 @@ bool Begin(const options& chosen, platform& system, progress* keep, console& io,
            std::string& replay) {
   std::string notice;
   if (chosen.resume && keep == nullptr) {
-    const bool atATerminal = system.IsTerminal(kStandardInput);
+    const bool atATerminal = !chosen.plain && system.IsTerminal(kStandardInput);
     notice = atATerminal && StateFolder(system).empty() ? kNoStateFolder : kGamesOnlyAtATerminal;
   } else if (chosen.resume) {
     replay = chosen.resumeFrom.empty() ? keep->TakeUp(notice)
