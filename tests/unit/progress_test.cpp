@@ -328,6 +328,7 @@ TEST_F(Progress, GamesAreNeitherMixedNorOverwrittenNorLeftBehind) {
   const fs::path top = state / "games" / (prefix + "18446744073709551615.save");
   std::ofstream(top) << SaveHeader(kTheData) << "w\n";
   std::ofstream(state / "games" / "new-1") << "half a game";
+  std::ofstream(state / "games" / (prefix + "notes")) << "no game's name";
   {
     progress next(disk, state, "/games/data", kTheData);
     EXPECT_FALSE(fs::exists(state / "games" / "new-1"));

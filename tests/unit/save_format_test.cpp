@@ -69,6 +69,7 @@ TEST(ReadSave, TellsOtherDataFromWhatIsNoSave) {
            SaveHeader(kOurs) + "s\n" + std::string(1, '\0') + "\n",
            SaveHeader(kOurs) + "get \x1b]0;title\x07\n",
            SaveHeader(kOurs) + "look\rq\n",
+           SaveHeader(kOurs) + "s\n\r",
        }) {
     EXPECT_EQ(ReadSave(text, kKeys).verdict, save_verdict::kUnreadable) << text;
     EXPECT_EQ(ReadSave(text, kKeys).typed, "") << text;

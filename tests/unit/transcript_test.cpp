@@ -28,15 +28,12 @@ std::vector<std::string> Names(fault_injection_file_system& disk) {
 
 TEST(Transcripts, TheNewestAreKeptByNumberAndNothingElseIsTouched) {
   EXPECT_EQ(TranscriptName(12, At(7, 23)), "12-2026-12-07-230000.txt");
-  const std::vector<std::string> names = {"2-2026-12-07-230000.txt",
-                                          "notes.txt",
-                                          "10-2026-12-01-090000.txt",
-                                          "1-2026-12-08-230000.txt",
-                                          "2026-12-07-230000.txt",
-                                          "3-2026-1-7.txt",
-                                          "4-2026-12-06-120000.txt.b",
-                                          "x-2026-12-06-120000.txt",
-                                          "99999999999999999999-2026-12-06-120000.txt"};
+  const std::vector<std::string> names = {
+      "2-2026-12-07-230000.txt",   "notes.txt",
+      "10-2026-12-01-090000.txt",  "1-2026-12-08-230000.txt",
+      "2026-12-07-230000.txt",     "3-2026-1-7.txt",
+      "4-2026-12-06-120000.txt.b", "x-2026-12-06-120000.txt",
+      "5-2026-1x-06-120000.txt",   "99999999999999999999-2026-12-06-120000.txt"};
   // A clock set back gives a later transcript an earlier time: the number still says which.
   EXPECT_EQ(OldTranscripts(names, "10-2026-12-01-090000.txt", 2),
             (std::vector<std::string>{"1-2026-12-08-230000.txt"}));
