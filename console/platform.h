@@ -15,9 +15,9 @@ constexpr int kStandardError = 2;
 
 // What a front end asks of the operating system, in one small interface: about the terminal the
 // player sits at, the environment, the working folder and the clock. The native game supplies the
-// system's own calls (isatty, termios, ioctl, getenv), the game under Node supplies Node's, and a
-// test may supply its own, with a clock that stands still. Descriptors are those of the standard
-// streams.
+// system's own calls (isatty, termios, ioctl, the environment), the game under Node supplies
+// Node's, and a test may supply its own, with a clock that stands still. Descriptors are those of
+// the standard streams.
 class platform {
  public:
   platform() = default;
