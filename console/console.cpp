@@ -161,6 +161,10 @@ void console::Replay(std::string typed) {
   muted = true;
 }
 
+void console::EndInput() {
+  in->setstate(std::ios::eofbit | std::ios::failbit);
+}
+
 void console::OnCaughtUp(std::function<void()> show) {
   showWhereThePlayerStands = std::move(show);
 }

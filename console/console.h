@@ -80,6 +80,11 @@ class console {
   // in the middle of a command.
   void Replay(std::string typed);
   void OnCaughtUp(std::function<void()> show);
+  // Whether the console is still replaying the typing of an earlier run.
+  bool Replaying() const { return muted; }
+  // Ends the input: every later read fails, and a replay never catches up. For a front end whose
+  // replay ended the game, which is then no game to go on with.
+  void EndInput();
 
   // Completing: what the player may type to finish `line`, where the game waits now.
   using completer = std::function<completion(wanted what, std::string_view line)>;

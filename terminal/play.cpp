@@ -1,14 +1,13 @@
 #include "terminal/play.h"
 
 #include <clocale>
-#include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <iostream>
 #include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "console/console.h"
 #include "game/data_files.h"
@@ -35,6 +34,11 @@ constexpr const char* kLastGameKept = "Your last game here is kept: quillmore --
 constexpr const char* kTakesItUp = " takes it up.";
 constexpr const char* kGamesOnlyAtATerminal =
     "Games are only kept at a terminal, so a new one begins.";
+constexpr const char* kNoStateFolder =
+    "Games are kept under $XDG_STATE_HOME or $HOME, and neither names a folder, so a new one "
+    "begins.";
+constexpr const char* kReplayEnds =
+    "The game taken up ends as it is played again (a q or a win in it), so a new one begins.";
 constexpr const char* kTranscriptsOnlyAtATerminal =
     "Transcripts are only kept at a terminal, so none is written.";
 
@@ -47,29 +51,25 @@ std::FILE* EditorOutput(platform& system) {
   return system.IsTerminal(kStandardError) ? stderr : nullptr;
 }
 
-std::tm Now() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return local;
-}
-
 // What the game begins with: the game taken up, or a new one, said in one line when it is not
 // what the player may expect. Returns whether there is typing to replay.
-bool Begin(const options& chosen, progress* keep, console& io, std::string& replay) {
+bool Begin(const options& chosen, platform& system, progress* keep, console& io,
+           std::string& replay) {
   std::string notice;
   if (chosen.resume && keep == nullptr) {
-    notice = kGamesOnlyAtATerminal;
+    const bool atATerminal = !chosen.plain && system.IsTerminal(kStandardInput);
+    notice = atATerminal && StateFolder(system).empty() ? kNoStateFolder : kGamesOnlyAtATerminal;
   } else if (chosen.resume) {
     replay = chosen.resumeFrom.empty() ? keep->TakeUp(notice)
-                                       : keep->TakeUp(NamedFile(chosen.resumeFrom), notice);
+                                       : keep->TakeUp(NamedFile(system, chosen.resumeFrom), notice);
   } else if (keep != nullptr && !keep->LastGame().empty()) {
-    notice = kLastGameKept + TypeableName(keep->LastGame()) + kTakesItUp;
+    notice = kLastGameKept + TypeableName(system, keep->LastGame()) + kTakesItUp;
   }
   if (!notice.empty()) {
     io.Line(notice);
   }
-  return chosen.resume && keep != nullptr && notice.empty();
+  // A game another terminal holds is played on in a copy, after a line that says so.
+  return chosen.resume && keep != nullptr && (notice.empty() || !replay.empty());
 }
 
 }  // namespace
@@ -82,22 +82,20 @@ int Play(const options& chosen, platform& system, file_system& disk, std::istrea
   comforts.editorOutput = EditorOutput(system);
   comforts.edit = !chosen.plain && inputIsTerminal && comforts.editorOutput != nullptr;
   comforts.wrap = !chosen.plain && system.IsTerminal(kStandardOutput);
-  const fs::path state = progress::StateFolder();
+  const fs::path state = StateFolder(system);
   std::optional<progress> keep;
   std::optional<transcript> record;
   if (comforts.edit && !state.empty()) {
-    std::error_code error;
-    keep.emplace(disk, state, fs::current_path(error), DataFilesKey());
+    keep.emplace(disk, state, system.WorkingFolder(), DataFilesKey());
     comforts.keep = &*keep;
     comforts.historyFile = state / "history";
-    std::filesystem::create_directories(state, error);
-    std::filesystem::permissions(state, std::filesystem::perms::owner_all, error);
+    disk.MakeFolder(state);        // for the history; progress says so when it cannot keep a game
     std::setlocale(LC_CTYPE, "");  // so that the editor knows the terminal's characters
   }
   if (comforts.edit && !chosen.transcriptFile.empty()) {
-    record.emplace(disk, NamedFile(chosen.transcriptFile));
+    record.emplace(disk, NamedFile(system, chosen.transcriptFile));
   } else if (comforts.edit && !state.empty()) {
-    record.emplace(disk, state / "transcripts", Now());
+    record.emplace(disk, state / "transcripts", system.Now());
   }
   comforts.record = record ? &*record : nullptr;
   terminal player(comforts);
@@ -106,6 +104,7 @@ int Play(const options& chosen, platform& system, file_system& disk, std::istrea
   // Each undo plays the game again, from the typing kept, to where the player then stands.
   std::string replay;
   bool replaying = false;
+  std::string ended;  // why the game taken up was not
   bool dataHere = false;
   int status = kExitPlayed;
   for (bool first = true;; first = false) {
@@ -115,15 +114,25 @@ int Play(const options& chosen, platform& system, file_system& disk, std::istrea
     dataHere = rooms && objects && people;
     console io(player.Input(in), out, needsPlayer ? &player : nullptr);
     if (first) {
-      replaying = Begin(chosen, keep ? &*keep : nullptr, io, replay);
+      replaying = Begin(chosen, system, keep ? &*keep : nullptr, io, replay);
       if (!chosen.transcriptFile.empty() && !record) {
         io.Line(kTranscriptsOnlyAtATerminal);
       }
+    }
+    if (!ended.empty()) {
+      io.Line(std::exchange(ended, std::string()));
     }
     if (replaying) {
       io.Replay(std::move(replay));
     }
     status = PlayGame(io, rooms, objects, people);
+    if (player.TakeEndedReplay()) {
+      keep->Forget();  // only a game taken up is replayed before the player types
+      ended = kReplayEnds;
+      replay.clear();
+      replaying = false;
+      continue;
+    }
     replaying = player.TakeUndo(replay);
     if (!replaying) {
       player.KeepTranscript();

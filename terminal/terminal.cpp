@@ -1,8 +1,11 @@
 #include "terminal/terminal.h"
 
-#include <cstdlib>
+#include <charconv>
+#include <system_error>
+#include <utility>
 
 #include "console/completion.h"
+#include "console/visible_text.h"
 #include "game/narration.h"
 #include "game/talk.h"
 #include "terminal/line_editor.h"
@@ -15,9 +18,28 @@ namespace {
 
 constexpr const char* kPrompt = "> ";
 constexpr int kFallbackWidth = 80;
+constexpr int kWidestColumns = 1000;  // beyond it COLUMNS or LINES is a mistake, not a terminal
 // Said after the game's goodbye where progress is kept.
 constexpr const char* kQuitGameKept =
     "(Your game is kept as it stood before you quit: quillmore -c takes it up.)";
+
+// A count of columns or rows from the environment, when it is one within reason; else 0.
+int SaneSize(const std::string& text) {
+  int size = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), size);
+  const bool whole = error == std::errc() && end == text.data() + text.size();
+  return whole && size >= 1 && size <= kWidestColumns ? size : 0;
+}
+
+// The line editor's terminal library takes COLUMNS and LINES as they are where the terminal
+// cannot tell its size, and a size of billions crashes it: only one within reason is left.
+void LeaveSaneSizes(platform& system) {
+  for (const char* name : {"COLUMNS", "LINES"}) {
+    if (!system.Environment(name).empty() && SaneSize(system.Environment(name)) == 0) {
+      system.Unset(name);
+    }
+  }
+}
 
 }  // namespace
 
@@ -46,6 +68,7 @@ class terminal::typed_input : public std::streambuf {
 
 terminal::terminal(comforts chosen) : chosen(std::move(chosen)) {
   if (this->chosen.edit) {
+    LeaveSaneSizes(*this->chosen.system);
     editor = std::make_unique<line_editor>(
         stdin, this->chosen.editorOutput, this->chosen.historyFile, [this](std::string_view line) {
           return io != nullptr ? io->Complete(line) : completion{};
@@ -101,7 +124,7 @@ bool terminal::NextInput(std::string& line) {
   played.Add(line, waitingFor);
   std::string notice;
   if (chosen.keep != nullptr && !chosen.keep->Record(line, notice)) {
-    io->Line(notice);
+    Notice(notice);
   }
   return true;
 }
@@ -109,8 +132,15 @@ bool terminal::NextInput(std::string& line) {
 void terminal::Rewrite() {
   std::string notice;
   if (chosen.keep != nullptr && !chosen.keep->Rewrite(played.Text(), notice)) {
-    io->Line(notice);
+    Notice(notice);
   }
+}
+
+bool terminal::TakeEndedReplay() {
+  if (replayEnded) {
+    played.Clear();
+  }
+  return std::exchange(replayEnded, false);
 }
 
 bool terminal::TakeUndo(std::string& replay) {
@@ -130,6 +160,13 @@ void terminal::Shown(std::string_view text) {
 void terminal::KeepTranscript() {
   std::string notice;
   if (chosen.record != nullptr && !chosen.record->Keep(notice)) {
+    Notice(notice);
+  }
+}
+
+// What cannot be kept is said once; the calls after it fail in silence.
+void terminal::Notice(const std::string& notice) {
+  if (!notice.empty()) {
     io->Line(notice);
   }
 }
@@ -143,6 +180,7 @@ bool terminal::ReadTyped(std::string& line) {
   if (!editor->ReadLine(prompt, line)) {
     return false;
   }
+  line = TypedAsText(line);
   Shown(prompt + line);
   DropTrailingBlanks(line);
   return true;
@@ -153,6 +191,7 @@ bool terminal::ReadTyped(std::string& line) {
 bool terminal::ReadAnswer(std::string& line) {
   std::string typed;
   for (KeepTranscript(); editor->ReadLine(Prompt(), typed, false); KeepTranscript()) {
+    typed = TypedAsText(typed);
     Shown(Prompt() + typed);
     if (AnswerLine(typed, line)) {
       return true;
@@ -182,8 +221,14 @@ hints terminal::Hints() {
 }
 
 // A won game has nothing left to continue. A quit one is kept as it stood before the command
-// that quit, as if the player had closed the terminal then.
+// that quit, as if the player had closed the terminal then. A game taken up that ends as it is
+// replayed is left as it was, and ends at once, without a word or a key.
 void terminal::GameOver(ending how) {
+  if (io->Replaying()) {
+    replayEnded = true;
+    io->EndInput();
+    return;
+  }
   if (chosen.keep == nullptr) {
     return;
   }
@@ -206,8 +251,7 @@ int terminal::LineWidth() {
   if (width > 0) {
     return width;
   }
-  const char* columns = std::getenv("COLUMNS");
-  const int fromEnvironment = columns != nullptr ? std::atoi(columns) : 0;
+  const int fromEnvironment = SaneSize(chosen.system->Environment("COLUMNS"));
   return fromEnvironment > 0 ? fromEnvironment : kFallbackWidth;
 }
 

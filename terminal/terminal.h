@@ -58,11 +58,15 @@ class terminal : public front_end {
   bool TakeUndo(std::string& replay);
   // Writes what is left of the transcript, as the game ends.
   void KeepTranscript();
+  // Once the game has returned: true when it ended while it replayed a game taken up, which is
+  // then no game to go on with; the typing is forgotten.
+  bool TakeEndedReplay();
 
  private:
   class typed_input;
   bool NextInput(std::string& line);
   void Rewrite();
+  void Notice(const std::string& notice);
   bool ReadTyped(std::string& line);
   bool ReadAnswer(std::string& line);
   std::string Prompt() const;
@@ -75,6 +79,7 @@ class terminal : public front_end {
   std::unique_ptr<typed_input> typed;
   std::unique_ptr<std::istream> edited;
   typing played;  // every line the game read in this game
+  bool replayEnded = false;
 };
 
 }  // namespace quillmore

@@ -25,8 +25,9 @@ class transcript {
 
   // A transcript in the file chosen, added to its end when there is one.
   transcript(file_system& disk, std::filesystem::path chosen);
-  // A transcript of its own in `folder`, named after when the game started; the oldest there
-  // beyond the newest `kept` are removed.
+  // A transcript of its own in `folder`, under the next number there and named after when the
+  // game started; the oldest there beyond the newest `kept` are removed. Transcripts are ordered
+  // by their numbers, so that a clock set back or a time zone changed removes none too soon.
   transcript(file_system& disk, std::filesystem::path folder, const std::tm& started,
              std::size_t kept = kKept);
   transcript(const transcript&) = delete;
@@ -52,12 +53,13 @@ class transcript {
   bool failed = false;
 };
 
-// The name of a transcript of a game started at `started`, in local time: 2026-12-07-231502.txt.
-// `copy` above 1 tells it from others of the same second: 2026-12-07-231502-2.txt.
-std::string TranscriptName(const std::tm& started, unsigned copy = 1);
+// The name of the transcript numbered `number`, of a game started at `started`, in local time:
+// 12-2026-12-07-231502.txt.
+std::string TranscriptName(unsigned long number, const std::tm& started);
 
 // Of the files in a transcripts folder, those to remove so that only the newest `kept`
-// transcripts are left: only names TranscriptName makes, the oldest first, never `current`.
+// transcripts are left: only names TranscriptName makes, the lowest numbers first, never
+// `current`.
 std::vector<std::string> OldTranscripts(std::vector<std::string> names, std::string_view current,
                                         std::size_t kept);
 
