@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "console/file_system.h"
+#include "game/store.h"
 
 namespace quillmore {
 
@@ -23,7 +24,7 @@ namespace quillmore {
 // so that a power cut leaves the old file or the new one, never a mixture. A won game's file is
 // removed, since there is nothing left to continue. Every file is reached through `disk`, which
 // must outlive the progress.
-class progress {
+class progress : public store {
  public:
   static constexpr std::size_t kGamesKept = 5;
 
@@ -31,8 +32,6 @@ class progress {
   // files) say which game this is.
   progress(file_system& disk, const std::filesystem::path& state,
            const std::filesystem::path& dataFolder, std::string_view dataKey);
-  progress(const progress&) = delete;
-  progress& operator=(const progress&) = delete;
 
   // The file of the last game played on this data folder, whatever its data; empty when none.
   std::filesystem::path LastGame() const;
@@ -46,12 +45,12 @@ class progress {
   std::string TakeUp(const std::filesystem::path& saved, std::string& notice);
   // Records what the player typed; once this returns true, it survives a power cut. False when
   // it could not be written; `notice` then says why, and nothing more is recorded.
-  bool Record(std::string_view typed, std::string& notice);
+  bool Record(std::string_view typed, std::string& notice) override;
   // Puts `typed` in the place of all that was recorded, as undo does; a power cut leaves the one
   // or the other. Nothing typed is no game to keep: its file is removed.
-  bool Rewrite(std::string_view typed, std::string& notice);
+  bool Rewrite(std::string_view typed, std::string& notice) override;
   // The game was won: its file is removed, and nothing typed after it is recorded.
-  void Finish();
+  void Finish() override;
 
   // Where progress, transcripts and the history of commands are kept: $XDG_STATE_HOME/quillmore,
   // by default ~/.local/state/quillmore; empty when neither variable is set.

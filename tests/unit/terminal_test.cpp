@@ -39,27 +39,18 @@ class columns_set {
   std::optional<std::string> saved;
 };
 
-int WidthOf(fixed_terminal& system, bool wrap) {
-  terminal::comforts comforts;
-  comforts.system = &system;
-  comforts.wrap = wrap;
-  terminal player(comforts);
-  return player.LineWidth();
-}
-
 TEST(Terminal, WrapsAtTheTerminalsWidthElseAtColumnsElseAt80) {
   fixed_terminal system;
   system.width = 100;
   {
     const columns_set columns("60");
-    EXPECT_EQ(WidthOf(system, true), 100);
+    EXPECT_EQ(LineWidth(system), 100);
     system.width = 0;  // a terminal that cannot tell
-    EXPECT_EQ(WidthOf(system, true), 60);
-    EXPECT_EQ(WidthOf(system, false), 0);  // standard output is no terminal
+    EXPECT_EQ(LineWidth(system), 60);
   }
   for (const char* columns : {static_cast<const char*>(nullptr), "", "wide", "0"}) {
     const columns_set unusable(columns);
-    EXPECT_EQ(WidthOf(system, true), 80) << (columns != nullptr ? columns : "unset");
+    EXPECT_EQ(LineWidth(system), 80) << (columns != nullptr ? columns : "unset");
   }
 }
 
