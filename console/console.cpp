@@ -155,7 +155,7 @@ bool console::Answer(read& reading) {
 void console::Resume() {
   while (suspended && Answer(*waitsAt)) {
     waitsAt = nullptr;
-    std::exchange(suspended, {}).resume();
+    game_loop::RunFrom(std::exchange(suspended, {}));
   }
 }
 

@@ -9,7 +9,6 @@
 #include <coroutine>
 namespace quillmore::co {
 using std::coroutine_handle;
-using std::noop_coroutine;
 using std::suspend_always;
 }  // namespace quillmore::co
 #else
@@ -17,12 +16,30 @@ using std::suspend_always;
 #pragma clang diagnostic ignored "-Wdeprecated-experimental-coroutine"
 namespace quillmore::co {
 using std::experimental::coroutine_handle;
-using std::experimental::noop_coroutine;
 using std::experimental::suspend_always;
 }  // namespace quillmore::co
 #endif
 
 namespace quillmore {
+
+// The game runs in one loop, whatever the depth of the parts awaiting one another: a part that
+// awaits another hands over to it here, and a part that ends hands back to the one that awaited
+// it. (Handing over by a tail call would need WebAssembly's tail calls, which older browsers
+// lack.)
+class game_loop {
+ public:
+  // Runs the game from `part` until it waits at a read or ends.
+  static void RunFrom(co::coroutine_handle<> part) {
+    next = part;
+    while (next) {
+      std::exchange(next, {}).resume();
+    }
+  }
+  static void HandOver(co::coroutine_handle<> part) { next = part; }
+
+ private:
+  static inline co::coroutine_handle<> next;
+};
 
 // A part of the game that may wait for the player: a coroutine that starts when it is awaited,
 // or when its owner resumes it, and hands control back at every read it cannot answer yet
@@ -41,10 +58,7 @@ class task {
     co::suspend_always initial_suspend() noexcept { return {}; }
     struct ends {
       bool await_ready() noexcept { return false; }
-      co::coroutine_handle<> await_suspend(handle done) noexcept {
-        const co::coroutine_handle<> next = done.promise().awaiting;
-        return next ? next : co::noop_coroutine();
-      }
+      void await_suspend(handle done) noexcept { game_loop::HandOver(done.promise().awaiting); }
       void await_resume() noexcept {}
     };
     ends final_suspend() noexcept { return {}; }
@@ -68,14 +82,14 @@ class task {
 
   // Awaited, it runs in the awaiting part's place until it ends.
   bool await_ready() const { return false; }
-  co::coroutine_handle<> await_suspend(co::coroutine_handle<> caller) {
+  void await_suspend(co::coroutine_handle<> caller) {
     frame.promise().awaiting = caller;
-    return frame;
+    game_loop::HandOver(frame);
   }
   T await_resume() { return std::move(frame.promise().value); }
 
   // For its owner: runs it from the start, until it first waits or ends.
-  void Start() { frame.resume(); }
+  void Start() { game_loop::RunFrom(frame); }
   bool Done() const { return frame.done(); }
   const T& Result() const { return frame.promise().value; }
 

@@ -6,10 +6,14 @@
 #include "game/end_of_game.h"
 #include "game/narration.h"
 #include "game/opening.h"
+#include "game/options.h"
 #include "story/story.h"
 #include "world/world.h"
 
 namespace quillmore {
+
+static_assert(kPlay != kExitPlayed && kPlay != kExitBadData,
+              "kPlay is no status a game exits with");
 
 bool LoadWorld(world& game, std::istream& rooms, std::istream& people, std::istream& objects,
                load_report& report) {

@@ -173,7 +173,7 @@ void session::Shown(std::string_view text) {
 }
 
 void PlayPiped(session& played, platform& system) {
-  constexpr std::size_t kMostRead = 1 << 16;
+  constexpr std::size_t kMostRead = 4096;  // as much as the C library reads at a time
   std::string input(kMostRead, '\0');
   while (!played.Over()) {
     if (played.Waiting() == wanted::kKey) {

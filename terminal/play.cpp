@@ -11,6 +11,7 @@
 #include "game/data_files.h"
 #include "game/session.h"
 #include "terminal/file_names.h"
+#include "terminal/libedit.h"
 #include "terminal/line_editor.h"
 #include "terminal/progress.h"
 #include "terminal/terminal.h"
@@ -84,7 +85,8 @@ void Begin(const options& chosen, progress* keep, session& played) {
 // a resize. Piped play has none of them.
 int Play(const options& chosen, platform& system, file_system& disk, std::ostream& out) {
   std::FILE* editorOutput = EditorOutput(system);
-  const bool edit = !chosen.plain && system.IsTerminal(kStandardInput) && editorOutput != nullptr;
+  const bool edit = !chosen.plain && system.IsTerminal(kStandardInput) && editorOutput != nullptr &&
+                    libedit::Load() != nullptr;
   const bool wrap = !chosen.plain && system.IsTerminal(kStandardOutput);
   const fs::path state = edit ? progress::StateFolder() : fs::path();
   std::optional<progress> keep;

@@ -58,41 +58,43 @@ std::string page_save::TakeUp(std::string& notice) {
     notice = "Your saved game could not be read, so a new one begins.";
   }
   if (!notice.empty()) {
-    Clear();
+    Finish();
     return {};
   }
   typed = std::move(read.typed);
   return typed;
 }
 
-void page_save::Record(std::string_view line, std::string& notice) {
-  if (!failed) {
-    typed.append(line);
-    Store(notice);
+bool page_save::Record(std::string_view line, std::string& notice) {
+  if (failed) {
+    return false;
   }
+  typed.append(line);
+  return Store(notice);
 }
 
-void page_save::Rewrite(std::string_view text, std::string& notice) {
+bool page_save::Rewrite(std::string_view text, std::string& notice) {
   if (failed) {
-    return;
+    return false;
   }
   typed.assign(text);
   if (text.empty()) {
-    Clear();
-  } else {
-    Store(notice);
+    Finish();
+    return true;
   }
+  return Store(notice);
 }
 
-void page_save::Store(std::string& notice) {
+bool page_save::Store(std::string& notice) {
   const std::string text = SaveHeader(current) + typed;
   if (StoreText(text.data(), static_cast<int>(text.size())) == 0) {
     failed = true;
     notice = "Your progress cannot be kept in this browser.";
   }
+  return !failed;
 }
 
-void page_save::Clear() {
+void page_save::Finish() {
   typed.clear();
   Unstore();
 }

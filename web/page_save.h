@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "game/save_format.h"
+#include "game/store.h"
 
 namespace quillmore {
 
@@ -14,7 +15,7 @@ namespace quillmore {
 // read, answers included, but not the key of the key wait. Each change stores the whole text
 // with one setItem, which replaces the old text whole or not at all. A won game, and New game,
 // remove it.
-class page_save {
+class page_save : public store {
  public:
   explicit page_save(const data_keys& ours);
 
@@ -24,15 +25,15 @@ class page_save {
   std::string TakeUp(std::string& notice);
   // Adds a line the game read. When it cannot be kept, `notice` says so, once, and nothing more
   // is kept of this game.
-  void Record(std::string_view line, std::string& notice);
+  bool Record(std::string_view line, std::string& notice) override;
   // Puts `text` in the place of all the typing kept, as undo does; nothing typed is no game to
   // keep. Says so in `notice`, as Record does, when it cannot be kept.
-  void Rewrite(std::string_view text, std::string& notice);
+  bool Rewrite(std::string_view text, std::string& notice) override;
   // Removes the game kept.
-  void Clear();
+  void Finish() override;
 
  private:
-  void Store(std::string& notice);
+  bool Store(std::string& notice);
 
   std::string current;
   std::string firstPageFormat;
