@@ -33,8 +33,8 @@ class session : private front_end {
     hints shown = hints::kNone;  // which of the game's hints the player is shown
     store* keep = nullptr;       // the save; none: nothing is kept
     transcript_store* record = nullptr;  // the transcript; none: none is kept
-    std::string quitKept;                // said after the goodbye when a quit game is kept
-    std::function<int()> width;          // the columns to wrap at, asked at every line end; 0: none
+    std::string quitKept = {};           // said after the goodbye when a quit game is kept
+    std::function<int()> width = {};     // the columns to wrap at, asked at every line end; 0: none
   };
 
   session(std::ostream& out, setup chosen);

@@ -2,7 +2,7 @@
 // the names to tap on a touch screen, the key wait at the end of a won game, and the buttons:
 // New game, Undo, Save transcript, Download save and Open save. Each game is a fresh instance
 // of the WebAssembly module (createQuillmore, built with MODULARIZE), which calls
-//   quillmoreWrite(bytes)     with output, at every flush
+//   quillmoreWrite(bytes)     with output, whenever the game waits
 //   quillmoreWaits(wanted)    whenever the game waits: for "command", "object", "person",
 //                             "answer" or "key"
 //   quillmoreRetyped(wanted, bytes) with each line of an opened save as the game reads it

@@ -9,9 +9,7 @@
 
 #include <emscripten.h>
 
-#include <ostream>
 #include <sstream>
-#include <streambuf>
 #include <string>
 
 #include "console/completion.h"
@@ -21,7 +19,7 @@
 #include "web/shipped_data.h"
 
 // The page's side (page.js), called on the module:
-//   quillmoreWrite(bytes)     takes output, at every flush
+//   quillmoreWrite(bytes)     takes output, whenever the game waits
 //   quillmoreWaits(wanted)    the game waits for "command", "object", "person", "answer" or "key"
 //   quillmoreRetyped(wanted, bytes) a line of an opened save, as the game reads it
 //   quillmoreBegins(continued) before the game writes: whether it goes on from the save kept
@@ -60,36 +58,15 @@ namespace quillmore {
 
 namespace {
 
-// What the game writes: buffered here and handed to the page on every flush.
-class page_output : public std::streambuf {
- public:
-  page_output() { setp(buffer, buffer + sizeof buffer); }
-
- protected:
-  int_type overflow(int_type c) override {
-    Send();
-    if (!traits_type::eq_int_type(c, traits_type::eof())) {
-      *pptr() = traits_type::to_char_type(c);
-      pbump(1);
-    }
-    return traits_type::not_eof(c);
+// What the game writes, handed to the page whenever the game waits and before a retyped line.
+std::ostringstream output;
+void Send() {
+  const std::string text = output.str();
+  output.str({});
+  if (!text.empty()) {
+    PageWrite(text.data(), static_cast<int>(text.size()));
   }
-  int sync() override {
-    Send();
-    return 0;
-  }
-
- private:
-  void Send() {
-    const int length = static_cast<int>(pptr() - pbase());
-    if (length > 0) {
-      PageWrite(pbase(), length);
-      setp(buffer, buffer + sizeof buffer);
-    }
-  }
-
-  char buffer[1024];
-};
+}
 
 // Said after the game's goodbye, when there is a game to keep.
 constexpr const char* kQuitGameKept =
@@ -129,6 +106,7 @@ bool Handed(int length, std::string& bytes) {
 
 // Tells the page what the game now waits for, or that it has ended.
 int Told() {
+  Send();
   if (playing->Over()) {
     PageGameOver(playing->Status());
   } else {
@@ -143,6 +121,7 @@ void Retype(std::string_view typed) {
     const std::size_t end = typed.find('\n');
     const std::string_view line = typed.substr(0, end == std::string_view::npos ? end : end + 1);
     typed.remove_prefix(line.size());
+    Send();
     PageRetyped(NameOf(playing->Waiting()), line.data(), static_cast<int>(line.size()));
     playing->Retype(line);
   }
@@ -222,13 +201,11 @@ EMSCRIPTEN_KEEPALIVE int quillmore_key() {
 
 int main() {
   using namespace quillmore;
-  static page_output output;
-  static std::ostream out(&output);
   static const std::string dataKey = DataKey(kShippedRooms, kShippedPeople, kShippedObjects);
   ours = {.current = dataKey, .firstPageFormat = kShippedDataKey};
   static page_save save(ours);
   static session played(
-      out, {.typed = true, .shown = hints::kPage, .keep = &save, .quitKept = kQuitGameKept});
+      output, {.typed = true, .shown = hints::kPage, .keep = &save, .quitKept = kQuitGameKept});
   playing = &played;
 
   // What the game begins with: a save the player opened, a new game, or the game kept.
