@@ -3,6 +3,8 @@
 
 #include <istream>
 
+#include "console/task.h"
+
 namespace quillmore {
 
 class console;
@@ -19,9 +21,18 @@ constexpr int kExitBadData = -1;
 bool LoadWorld(world& game, std::istream& rooms, std::istream& people, std::istream& objects,
                load_report& report);
 
-// Plays one whole game on the console with the three data files: loads them, links the map,
-// writes the opening and runs the command loop. Returns the exit status.
+// Plays one whole game on a console over a stream with the three data files: loads them, links
+// the map, writes the opening and runs the command loop. Returns the exit status.
 int PlayGame(console& io, std::istream& rooms, std::istream& objects, std::istream& people);
+
+// LoadWorld, and says on the console what loading met.
+bool LoadAndSay(world& game, console& io, std::istream& rooms, std::istream& people,
+                std::istream& objects);
+
+// The game on a loaded world, as its host drives it (task.h): writes the opening and plays
+// commands until the player quits or wins or input ends. The front end is told how a game
+// ended; a won game then waits for its key. Returns the exit status.
+task<int> Play(world& game, console& io);
 
 }  // namespace quillmore
 

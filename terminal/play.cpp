@@ -3,16 +3,15 @@
 #include <clocale>
 #include <filesystem>
 #include <iostream>
-#include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
-#include <utility>
 
-#include "console/console.h"
 #include "game/data_files.h"
-#include "game/game.h"
+#include "game/session.h"
 #include "terminal/file_names.h"
+#include "terminal/libedit.h"
+#include "terminal/line_editor.h"
 #include "terminal/progress.h"
 #include "terminal/terminal.h"
 #include "terminal/transcript.h"
@@ -51,11 +50,16 @@ std::FILE* EditorOutput(platform& system) {
   return system.IsTerminal(kStandardError) ? stderr : nullptr;
 }
 
+// Said after the game's goodbye where progress is kept.
+constexpr const char* kQuitGameKept =
+    "(Your game is kept as it stood before you quit: quillmore -c takes it up.)";
+
 // What the game begins with: the game taken up, or a new one, said in one line when it is not
-// what the player may expect. Returns whether there is typing to replay.
-bool Begin(const options& chosen, platform& system, progress* keep, console& io,
-           std::string& replay) {
+// what the player may expect. A game another terminal holds is played on in a copy, after a line
+// that says so.
+void Begin(const options& chosen, platform& system, progress* keep, session& played) {
   std::string notice;
+  std::string replay;
   if (chosen.resume && keep == nullptr) {
     const bool atATerminal = !chosen.plain && system.IsTerminal(kStandardInput);
     notice = atATerminal && StateFolder(system).empty() ? kNoStateFolder : kGamesOnlyAtATerminal;
@@ -66,83 +70,69 @@ bool Begin(const options& chosen, platform& system, progress* keep, console& io,
     notice = kLastGameKept + TypeableName(system, keep->LastGame()) + kTakesItUp;
   }
   if (!notice.empty()) {
-    io.Line(notice);
+    played.Note(notice);
   }
-  // A game another terminal holds is played on in a copy, after a line that says so.
-  return chosen.resume && keep != nullptr && (notice.empty() || !replay.empty());
+  if (chosen.resume && keep != nullptr && (notice.empty() || !replay.empty())) {
+    played.Continue(std::move(replay));
+  }
 }
 
 }  // namespace
 
-int Play(const options& chosen, platform& system, file_system& disk, std::istream& in,
-         std::ostream& out) {
-  terminal::comforts comforts;
-  comforts.system = &system;
-  const bool inputIsTerminal = system.IsTerminal(kStandardInput);
-  comforts.editorOutput = EditorOutput(system);
-  comforts.edit = !chosen.plain && inputIsTerminal && comforts.editorOutput != nullptr;
-  comforts.wrap = !chosen.plain && system.IsTerminal(kStandardOutput);
-  const fs::path state = StateFolder(system);
+// The comforts are each for where the stream concerned is a terminal: lines typed at it are
+// edited, with history and completion, and kept as progress and in a transcript, and the game's
+// hints are shown; lines written to it are wrapped at word boundaries to its width, which follows
+// a resize. Piped play has none of them.
+int Play(const options& chosen, platform& system, file_system& disk, std::ostream& out) {
+  std::FILE* editorOutput = EditorOutput(system);
+  const bool edit = !chosen.plain && system.IsTerminal(kStandardInput) && editorOutput != nullptr &&
+                    libedit::Load() != nullptr;
+  const bool wrap = !chosen.plain && system.IsTerminal(kStandardOutput);
+  const fs::path state = edit ? StateFolder(system) : fs::path();
   std::optional<progress> keep;
   std::optional<transcript> record;
-  if (comforts.edit && !state.empty()) {
+  if (!state.empty()) {
     keep.emplace(disk, state, system.WorkingFolder(), DataFilesKey());
-    comforts.keep = &*keep;
-    comforts.historyFile = state / "history";
-    disk.MakeFolder(state);        // for the history; progress says so when it cannot keep a game
+    disk.MakeFolder(state);  // for the history; progress says so when it cannot keep a game
     std::setlocale(LC_CTYPE, "");  // so that the editor knows the terminal's characters
   }
-  if (comforts.edit && !chosen.transcriptFile.empty()) {
+  if (edit && !chosen.transcriptFile.empty()) {
     record.emplace(disk, NamedFile(system, chosen.transcriptFile));
-  } else if (comforts.edit && !state.empty()) {
+  } else if (!state.empty()) {
     record.emplace(disk, state / "transcripts", system.Now());
   }
-  comforts.record = record ? &*record : nullptr;
-  terminal player(comforts);
-  const bool needsPlayer = inputIsTerminal || comforts.wrap;
-
-  // Each undo plays the game again, from the typing kept, to where the player then stands.
-  std::string replay;
-  bool replaying = false;
-  std::string ended;  // why the game taken up was not
-  bool dataHere = false;
-  int status = kExitPlayed;
-  for (bool first = true;; first = false) {
-    std::ifstream rooms = OpenDataFile(FileName(data_file::kRooms));
-    std::ifstream objects = OpenDataFile(FileName(data_file::kObjects));
-    std::ifstream people = OpenDataFile(FileName(data_file::kPeople));
-    dataHere = rooms && objects && people;
-    console io(player.Input(in), out, needsPlayer ? &player : nullptr);
-    if (first) {
-      replaying = Begin(chosen, system, keep ? &*keep : nullptr, io, replay);
-      if (!chosen.transcriptFile.empty() && !record) {
-        io.Line(kTranscriptsOnlyAtATerminal);
-      }
-    }
-    if (!ended.empty()) {
-      io.Line(std::exchange(ended, std::string()));
-    }
-    if (replaying) {
-      io.Replay(std::move(replay));
-    }
-    status = PlayGame(io, rooms, objects, people);
-    if (player.TakeEndedReplay()) {
-      keep->Forget();  // only a game taken up is replayed before the player types
-      ended = kReplayEnds;
-      replay.clear();
-      replaying = false;
-      continue;
-    }
-    replaying = player.TakeUndo(replay);
-    if (!replaying) {
-      player.KeepTranscript();
-      break;
-    }
+  session played(out, {.typed = edit,
+                       .shown = edit ? hints::kTerminal : hints::kNone,
+                       .keep = keep ? &*keep : nullptr,
+                       .record = record ? &*record : nullptr,
+                       .quitKept = kQuitGameKept,
+                       .width = wrap ? std::function<int()>([&system] { return LineWidth(system); })
+                                     : nullptr});
+  Begin(chosen, system, keep ? &*keep : nullptr, played);
+  if (!chosen.transcriptFile.empty() && !record) {
+    played.Note(kTranscriptsOnlyAtATerminal);
+  }
+  std::ifstream rooms = OpenDataFile(FileName(data_file::kRooms));
+  std::ifstream objects = OpenDataFile(FileName(data_file::kObjects));
+  std::ifstream people = OpenDataFile(FileName(data_file::kPeople));
+  const bool dataHere = rooms && objects && people;
+  played.Start(rooms, people, objects);
+  if (played.EndedAsCaughtUp()) {
+    keep->Forget();  // only a game taken up is caught up with before the player types
+    played.BeginAnew(kReplayEnds);
+  }
+  if (edit) {
+    LeaveSaneSizes(system);
+    line_editor editor(stdin, editorOutput, state.empty() ? fs::path() : state / "history",
+                       [&played](std::string_view line) { return played.Complete(line); });
+    PlayTyped(played, editor, system);
+  } else {
+    PlayPiped(played, system);
   }
   if (!dataHere && !chosen.plain && system.IsTerminal(kStandardError)) {
     std::cerr << kStartInTheDataFolder;
   }
-  return status;
+  return played.Status();
 }
 
 }  // namespace quillmore

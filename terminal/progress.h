@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "console/file_system.h"
+#include "game/store.h"
 
 namespace quillmore {
 
@@ -31,7 +32,7 @@ namespace quillmore {
 // newest games kept never count one that is held, which is never removed. Games are ordered by
 // their number, given when they are made, and a save of more than kMostSaved bytes, or one that is
 // no regular file, is not read at all.
-class progress {
+class progress : public store {
  public:
   static constexpr std::size_t kGamesKept = 5;
   // Tens of thousands of commands; a file larger than this is no game a player typed.
@@ -42,8 +43,6 @@ class progress {
   // removed.
   progress(file_system& disk, const std::filesystem::path& state,
            const std::filesystem::path& dataFolder, std::string_view dataKey);
-  progress(const progress&) = delete;
-  progress& operator=(const progress&) = delete;
 
   // The file of the last game begun on this data folder, whatever its data; empty when none.
   std::filesystem::path LastGame() const;
@@ -58,12 +57,12 @@ class progress {
   std::string TakeUp(const std::filesystem::path& saved, std::string& notice);
   // Records what the player typed; once this returns true, it survives a power cut. False when
   // it could not be written; `notice` then says why, and nothing more is recorded.
-  bool Record(std::string_view typed, std::string& notice);
+  bool Record(std::string_view typed, std::string& notice) override;
   // Puts `typed` in the place of all that was recorded, as undo does; a power cut leaves the one
   // or the other. Nothing typed is no game to keep: its file is removed.
-  bool Rewrite(std::string_view typed, std::string& notice);
+  bool Rewrite(std::string_view typed, std::string& notice) override;
   // The game was won: its file is removed, and nothing typed after it is recorded.
-  void Finish();
+  void Finish() override;
   // The game taken up is not to be played on: its file is left as it was, and a new game begins
   // with a file of its own.
   void Forget();

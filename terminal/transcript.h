@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "console/file_system.h"
+#include "game/store.h"
 
 namespace quillmore {
 
@@ -19,7 +20,7 @@ namespace quillmore {
 // as the game goes: what was added is written and made to survive a power cut whenever the game
 // waits for the player, so a cut loses at most what the game showed since it last waited. The
 // file is only ever added to. Every file is reached through `disk`, which must outlive it.
-class transcript {
+class transcript : public transcript_store {
  public:
   static constexpr std::size_t kKept = 50;
 
@@ -30,14 +31,12 @@ class transcript {
   // by their numbers, so that a clock set back or a time zone changed removes none too soon.
   transcript(file_system& disk, std::filesystem::path folder, const std::tm& started,
              std::size_t kept = kKept);
-  transcript(const transcript&) = delete;
-  transcript& operator=(const transcript&) = delete;
 
-  void Add(std::string_view text);
+  void Add(std::string_view text) override;
   // Writes what was added since, and returns once it is on the disk; the file is made the first
   // time. False when the transcript cannot be kept: `notice` then says why, once, and nothing
   // more is written.
-  bool Keep(std::string& notice);
+  bool Keep(std::string& notice) override;
 
  private:
   std::error_code Open();
