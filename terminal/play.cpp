@@ -93,7 +93,7 @@ int Play(const options& chosen, platform& system, file_system& disk, std::ostrea
   std::optional<transcript> record;
   if (!state.empty()) {
     keep.emplace(disk, state, system.WorkingFolder(), DataFilesKey());
-    disk.MakeFolder(state);  // for the history; progress says so when it cannot keep a game
+    disk.MakeFolder(state);        // for the history; progress says so when it cannot keep a game
     std::setlocale(LC_CTYPE, "");  // so that the editor knows the terminal's characters
   }
   if (edit && !chosen.transcriptFile.empty()) {
