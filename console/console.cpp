@@ -1,106 +1,194 @@
 #include "console/console.h"
 
-#include <limits>
 #include <utility>
 
 #include "console/word_wrap.h"
 
 namespace quillmore {
 
-// Serves the input of an earlier run a line at a time, telling the console each line as it
-// starts, then the console's own input. Tells the console, once, when the earlier input is used
-// up; from then on every read passes straight through.
-class replay_buffer : public std::streambuf {
- public:
-  replay_buffer(std::string typed, std::streambuf* live, console& owner)
-      : typed(std::move(typed)), live(live), owner(owner) {}
+namespace {
 
- protected:
-  int_type underflow() override {
-    if (NextLine()) {
-      return traits_type::to_int_type(*gptr());
-    }
-    CaughtUp();
-    return live->sgetc();
-  }
-  int_type uflow() override {
-    if (NextLine()) {
-      const char first = *gptr();
-      gbump(1);
-      return traits_type::to_int_type(first);
-    }
-    CaughtUp();
-    return live->sbumpc();
-  }
+// Whitespace as a C++ stream's reads skip it in the classic locale.
+bool IsBlank(char character) {
+  return character == ' ' || (character >= '\t' && character <= '\r');
+}
 
- private:
-  // Makes the next line of the earlier input the one read; false when there is none.
-  bool NextLine() {
-    if (next == typed.size()) {
-      return false;
-    }
-    const std::size_t end = typed.find('\n', next);
-    const std::size_t after = end == std::string::npos ? typed.size() : end + 1;
-    char* start = typed.data();
-    setg(start + next, start + next, start + after);
-    owner.Replayed(std::string_view(typed).substr(next, after - next));
-    next = after;
-    return true;
-  }
-  void CaughtUp() {
-    if (!caughtUp) {
-      caughtUp = true;
-      owner.CaughtUp();
-    }
-  }
+}  // namespace
 
-  std::string typed;
-  std::size_t next = 0;  // where the line after the one being read starts
-  std::streambuf* live;
-  console& owner;
-  bool caughtUp = false;
-};
-
-console::console(std::istream& in, std::ostream& out, front_end* player)
-    : in(&in), out(out), player(player), wraps(player != nullptr && player->LineWidth() > 0) {
+console::console(std::ostream& out, front_end* player)
+    : out(out), player(player), wraps(player != nullptr && player->LineWidth() > 0) {
   if (player != nullptr) {
     player->Attach(*this);
   }
 }
 
+console::console(std::istream& in, std::ostream& out, front_end* player) : console(out, player) {
+  this->in = &in;
+}
+
 console::~console() = default;
 
-bool console::ReadWord(std::string& word) {
+console::read console::ReadWord(std::string& word) {
   Waiting(wanted::kCommand);
-  return static_cast<bool>(*in >> word);
+  return read(*this, read::kind::kWord, &word, nullptr);
 }
 
-bool console::ReadLine(std::string& line, wanted what, std::string_view asked) {
+console::read console::ReadLine(std::string& line, wanted what, std::string_view asked) {
   Waiting(what, asked);
-  return static_cast<bool>(std::getline(*in, line));
+  return read(*this, read::kind::kLine, &line, nullptr);
 }
 
-bool console::ReadCharacter(char& character, wanted what, std::string_view asked) {
+console::read console::ReadCharacter(char& character, wanted what, std::string_view asked) {
   Waiting(what, asked);
-  return static_cast<bool>(in->get(character));
+  return read(*this, read::kind::kCharacter, nullptr, &character);
 }
 
-bool console::DiscardLine() {
-  in->ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-  return in->gcount() > 0;
+console::read console::DiscardLine() {
+  return read(*this, read::kind::kDiscard, nullptr, nullptr);
 }
 
-bool console::ReadAnswer(char& character, std::string_view asked) {
+console::read console::ReadAnswer(char& character, std::string_view asked) {
   Waiting(wanted::kAnswer, asked);
-  return static_cast<bool>(*in >> character);
+  return read(*this, read::kind::kAnswer, nullptr, &character);
 }
 
-bool console::ReadKey() {
+console::read console::ReadKey() {
   Waiting(wanted::kKey);
-  if (player != nullptr) {
-    return player->ReadKey(*in);
+  return read(*this, read::kind::kCharacter, nullptr, &key);
+}
+
+// Takes what the read needs of the input given; false when it needs more than there is yet.
+bool console::Take(read& reading) {
+  if (!reading.begun) {
+    reading.begun = true;
+    if (reading.text != nullptr) {
+      reading.text->clear();
+    }
+    if (metTheEnd) {
+      return reading.Finish(false);
+    }
   }
-  return in->get() != std::istream::traits_type::eof();
+  using kind = read::kind;
+  while (taken < input.size()) {
+    const char next = input[taken];
+    if (reading.how == kind::kWord && IsBlank(next) && reading.count > 0) {
+      return reading.Finish(true);  // the blank after a word stays unread
+    }
+    ++taken;
+    switch (reading.how) {
+      case kind::kWord:
+      case kind::kAnswer:
+        if (IsBlank(next)) {
+          continue;
+        }
+        if (reading.how == kind::kAnswer) {
+          *reading.character = next;
+          return reading.Finish(true);
+        }
+        break;
+      case kind::kCharacter:
+        *reading.character = next;
+        return reading.Finish(true);
+      case kind::kLine:
+      case kind::kDiscard:
+        if (next == '\n') {
+          return reading.Finish(true);
+        }
+        if (reading.how == kind::kDiscard) {
+          ++reading.count;
+          continue;
+        }
+        break;
+    }
+    reading.text->push_back(next);
+    ++reading.count;
+  }
+  if (!ended) {
+    return false;
+  }
+  metTheEnd = true;
+  return reading.Finish(reading.count > 0);
+}
+
+void console::read::await_suspend(co::coroutine_handle<> game) {
+  io.suspended = game;
+  io.waitsAt = this;
+  io.out.flush();
+}
+
+void console::Give(std::string_view typed) {
+  if (taken == input.size()) {
+    input.clear();
+  } else {
+    input.erase(0, taken);
+  }
+  taken = 0;
+  input.append(typed);
+  Resume();
+}
+
+void console::EndInput() {
+  ended = true;
+  Resume();
+}
+
+void console::DropInput() {
+  taken = input.size();
+}
+
+// Answers the read from the input given, else from what is left of an earlier run's; false when
+// the game is to wait for more.
+bool console::Answer(read& reading) {
+  while (!Take(reading)) {
+    if (!NextReplayed()) {
+      if (catchingUp) {
+        catchingUp = false;
+        CaughtUp();
+      }
+      return false;
+    }
+  }
+  return true;
+}
+
+// Goes on with the game for as long as the read it waits at can be answered.
+void console::Resume() {
+  while (suspended && Answer(*waitsAt)) {
+    waitsAt = nullptr;
+    game_loop::RunFrom(std::exchange(suspended, {}));
+  }
+}
+
+void console::PlayOut() {
+  std::string line;
+  Resume();
+  while (suspended) {
+    if (std::getline(*in, line)) {
+      if (!in->eof()) {
+        line.push_back('\n');
+      }
+      Give(line);
+    } else {
+      EndInput();
+    }
+  }
+}
+
+// Gives the game the next line of an earlier run's input, telling the front end; false when
+// there is none left.
+bool console::NextReplayed() {
+  if (replayed == replay.size()) {
+    return false;
+  }
+  const std::size_t end = replay.find('\n', replayed);
+  const std::size_t after = end == std::string::npos ? replay.size() : end + 1;
+  const std::string_view line = std::string_view(replay).substr(replayed, after - replayed);
+  replayed = after;
+  if (player != nullptr) {
+    player->Replayed(line, waitingFor);
+  }
+  input.append(line);
+  return true;
 }
 
 void console::Write(std::string_view text) {
@@ -155,9 +243,9 @@ void console::GameOver(ending how) {
 }
 
 void console::Replay(std::string typed) {
-  replay = std::make_unique<replay_buffer>(std::move(typed), in->rdbuf(), *this);
-  replayed = std::make_unique<std::istream>(replay.get());
-  in = replayed.get();
+  replay = std::move(typed);
+  replayed = 0;
+  catchingUp = true;
   muted = true;
 }
 
@@ -171,12 +259,6 @@ void console::OnComplete(completer complete) {
 
 completion console::Complete(std::string_view line) const {
   return names ? names(waitingFor, line) : completion{};
-}
-
-void console::Replayed(std::string_view line) {
-  if (player != nullptr) {
-    player->Replayed(line, waitingFor);
-  }
 }
 
 void console::CaughtUp() {

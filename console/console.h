@@ -1,9 +1,9 @@
 #ifndef QUILLMORE_CONSOLE_CONSOLE_H_
 #define QUILLMORE_CONSOLE_CONSOLE_H_
 
+#include <cstddef>
 #include <functional>
 #include <istream>
-#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -11,42 +11,73 @@
 
 #include "console/completion.h"
 #include "console/front_end.h"
+#include "console/task.h"
 
 namespace quillmore {
 
-class replay_buffer;
-
 // Every byte the player types and every byte the game writes passes through the one console.
-// `main` builds it over the standard streams, a test over string streams. It lends nothing it
-// does not own: the streams and the front end must outlive it.
+// The game reads by awaiting the console's reads (task.h): a read takes what it needs of the
+// input given so far, or, when that is not enough yet, the game hands control back to its host,
+// which gives more input (Give) or ends it (EndInput), and the game goes on from that read. So
+// no front end ever runs inside the game while it waits. A test builds the console over a
+// stream instead, and PlayOut gives it the stream's lines. It lends nothing it does not own: the
+// streams and the front end must outlive it.
 //
-// Reads return false when input ended before they extracted anything; once one has, every later
-// one does too, so a caller that stops at the first false never waits or repeats forever.
+// Reads take the input as a C++ stream's reads would, byte for byte: they come out false when
+// input ended before they extracted anything; once one has met the end, every later one is
+// false too, so a caller that stops at the first false never waits or repeats forever.
 // Writes go out as they are, or wrapped at word boundaries when the front end asks; every line
-// end flushes.
+// end flushes, and so does every wait.
 class console {
  public:
+  explicit console(std::ostream& out, front_end* player = nullptr);
   console(std::istream& in, std::ostream& out, front_end* player = nullptr);
   ~console();
   console(const console&) = delete;
   console& operator=(const console&) = delete;
 
+  class read;
   // Skips whitespace, line ends included, then takes the characters up to the next whitespace,
   // which stays unread.
-  bool ReadWord(std::string& word);
+  read ReadWord(std::string& word);
   // `asked` is what the game asks for, in a few words ("get what?"), which a front end may
   // prompt with; a front end is always told it before the read, and plain streams ignore it.
   //
   // Reads up to the next line end, which is consumed and not kept. The line may be empty.
-  bool ReadLine(std::string& line, wanted what, std::string_view asked = {});
+  read ReadLine(std::string& line, wanted what, std::string_view asked = {});
   // Takes exactly one character, whatever it is.
-  bool ReadCharacter(char& character, wanted what, std::string_view asked = {});
+  read ReadCharacter(char& character, wanted what, std::string_view asked = {});
   // Reads the rest of the line and throws it away, without keeping it in memory.
-  bool DiscardLine();
+  read DiscardLine();
   // Skips whitespace, line ends included, and takes the next single character.
-  bool ReadAnswer(char& character, std::string_view asked = {});
-  // Waits for one key; on a terminal a single key press without Enter.
-  bool ReadKey();
+  read ReadAnswer(char& character, std::string_view asked = {});
+  // Waits for one key: any one character.
+  read ReadKey();
+
+  // The host's side. Whether the game waits at a read for more input than it has been given.
+  bool Waiting() const { return static_cast<bool>(suspended); }
+  // What the game waits for now, or last waited for.
+  wanted WaitingFor() const { return waitingFor; }
+  // Adds to the input, and lets the game go on until it waits again or ends.
+  void Give(std::string_view typed);
+  // There will be no more input: the reads waiting and every later one come out false, and what
+  // is left of a replay is never read.
+  void EndInput();
+  // What is left of the input given is no answer to the read to come (the key wait after a
+  // typed line).
+  void DropInput();
+  // How much of the input given the game has not read.
+  std::size_t Unread() const { return input.size() - taken; }
+  // Over a stream: gives the game the stream's lines as it waits for them, and ends its input
+  // where the stream ends, until the game has ended.
+  void PlayOut();
+  // Over a stream: runs `part` of the game to its end so, and says what it came to.
+  template <typename T>
+  T PlayOut(task<T> part) {
+    part.Start();
+    PlayOut();
+    return part.Result();
+  }
 
   // Writes the pieces, back to back, and ends the line.
   void Line() { EndLine(); }
@@ -80,6 +111,8 @@ class console {
   // in the middle of a command.
   void Replay(std::string typed);
   void OnCaughtUp(std::function<void()> show);
+  // Whether the console is still replaying the typing of an earlier run.
+  bool Replaying() const { return muted; }
 
   // Completing: what the player may type to finish `line`, where the game waits now.
   using completer = std::function<completion(wanted what, std::string_view line)>;
@@ -87,30 +120,70 @@ class console {
   completion Complete(std::string_view line) const;
 
  private:
-  friend class replay_buffer;
   void Waiting(wanted what, std::string_view asked = {});
-  void Replayed(std::string_view line);
+  bool Take(read& reading);
+  bool Answer(read& reading);
+  void Resume();
+  bool NextReplayed();
   void CaughtUp();
   void Emit(bool lineEnds);
 
-  std::istream* in;
+  std::istream* in = nullptr;
   std::ostream& out;
   front_end* player;
+
+  // Input: what was given, how far the game has read it, and whether more may come.
+  std::string input;
+  std::size_t taken = 0;
+  bool ended = false;
+  bool metTheEnd = false;            // a read met the end of input: every later one comes out false
+  co::coroutine_handle<> suspended;  // the game, waiting at `waitsAt`
+  read* waitsAt = nullptr;
+  char key = 0;  // the key of the key wait, which nothing looks at
 
   // Wrapping: the line being written, and the column the terminal's cursor is at.
   bool wraps = false;
   std::string pending;
   int column = 0;
 
-  // Continuing: the earlier input, and what the game wrote since it last read a command.
-  std::unique_ptr<replay_buffer> replay;
-  std::unique_ptr<std::istream> replayed;
+  // Continuing: the earlier input, how far it was given, and what the game wrote since it last
+  // read a command.
+  std::string replay;
+  std::size_t replayed = 0;
+  bool catchingUp = false;
   bool muted = false;
   wanted waitingFor = wanted::kCommand;
   std::string sinceCommand;
   std::function<void()> showWhereThePlayerStands;
   completer names;
   std::string question;  // what the game asks for at the read it waits at
+};
+
+// A read the game awaits: `co_await io.ReadWord(word)` is true when it extracted something.
+class console::read {
+ public:
+  enum class kind { kWord, kLine, kCharacter, kDiscard, kAnswer };
+  read(console& io, kind how, std::string* text, char* character)
+      : io(io), how(how), text(text), character(character) {}
+
+  bool await_ready() { return io.Answer(*this); }
+  void await_suspend(co::coroutine_handle<> game);
+  bool await_resume() const { return extracted; }
+
+ private:
+  friend class console;
+  bool Finish(bool any) {
+    extracted = any;
+    return true;
+  }
+
+  console& io;
+  kind how;
+  std::string* text;
+  char* character;
+  bool begun = false;
+  bool extracted = false;
+  std::size_t count = 0;  // characters extracted so far
 };
 
 }  // namespace quillmore

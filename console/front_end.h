@@ -1,7 +1,6 @@
 #ifndef QUILLMORE_CONSOLE_FRONT_END_H_
 #define QUILLMORE_CONSOLE_FRONT_END_H_
 
-#include <istream>
 #include <string_view>
 
 namespace quillmore {
@@ -27,8 +26,9 @@ enum class ending { kQuit, kWon };
 // page, where a game is kept and taken up differently. Plain streams get none.
 enum class hints { kNone, kTerminal, kPage };
 
-// How the player meets the game: a terminal, a page. It is told what the game waits for before
-// every read, answers the key wait, and may ask for lines to be wrapped. Plain streams need none.
+// What stands between the game and the player (game/session.h): it is told what the game waits
+// for before every read and how the game ended, and may ask for lines to be wrapped. Plain
+// streams need none.
 class front_end {
  public:
   front_end() = default;
@@ -40,8 +40,6 @@ class front_end {
   virtual void Attach(console& io) = 0;
   // Called before each read that may wait for the player.
   virtual void Waiting(wanted what) = 0;
-  // Waits for one key of `in` at the end of a won game. False when input has ended.
-  virtual bool ReadKey(std::istream& in) = 0;
   // The game has been won or quit. A won game has nothing left to continue.
   virtual void GameOver(ending how) = 0;
   // The width in columns to wrap lines at, asked at every line end; 0 leaves lines as they are.

@@ -2,6 +2,9 @@
 #define QUILLMORE_CONSOLE_PLATFORM_H_
 
 #include <cstddef>
+#include <ctime>
+#include <filesystem>
+#include <string>
 
 namespace quillmore {
 
@@ -10,10 +13,11 @@ constexpr int kStandardInput = 0;
 constexpr int kStandardOutput = 1;
 constexpr int kStandardError = 2;
 
-// What a front end asks of the operating system about the terminal the player sits at, in one
-// small interface: the native game supplies the system's own calls (isatty, termios, ioctl), the
-// game under Node supplies Node's, and a test may supply its own. Descriptors are those of the
-// standard streams.
+// What a front end asks of the operating system, in one small interface: about the terminal the
+// player sits at, the environment, the working folder and the clock. The native game supplies the
+// system's own calls (isatty, termios, ioctl, the environment), the game under Node supplies
+// Node's, and a test may supply its own, with a clock that stands still. Descriptors are those of
+// the standard streams.
 class platform {
  public:
   platform() = default;
@@ -32,6 +36,18 @@ class platform {
   // Reads what there is to read, at most `most` bytes, waiting for at least one: a line at a
   // time from a terminal in its usual mode. 0 at the end of input or on an error.
   virtual std::size_t ReadSome(int fd, char* into, std::size_t most) = 0;
+
+  // A front end that keeps nothing on disk needs none of these: it has no environment, no
+  // working folder and a clock at the start of 1900.
+  //
+  // The value of an environment variable; empty when it is not set.
+  virtual std::string Environment(const char* /*name*/) { return {}; }
+  // Unsets an environment variable, for the libraries the game calls that read it too.
+  virtual void Unset(const char* /*name*/) {}
+  // The folder the game was started in.
+  virtual std::filesystem::path WorkingFolder() { return {}; }
+  // The local time now.
+  virtual std::tm Now() { return {}; }
 };
 
 // Keeps a terminal in single-key mode for as long as it lives. Does nothing when the descriptor

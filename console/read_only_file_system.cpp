@@ -32,13 +32,18 @@ std::error_code Readable(const fs::path& file) {
 
 }  // namespace
 
-std::error_code read_only_file_system::Read(const fs::path& file, std::string& text) {
+std::error_code read_only_file_system::Read(const fs::path& file, std::string& text,
+                                            std::size_t most) {
   text.clear();
   if (const std::error_code error = Readable(file)) {
     return error;
   }
   std::ifstream in(file, std::ios::binary);
   text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (text.size() > most) {
+    text.clear();
+    return std::make_error_code(kTooLarge);
+  }
   return in.is_open() && !in.bad() ? std::error_code() : std::make_error_code(std::errc::io_error);
 }
 
@@ -64,6 +69,11 @@ std::error_code read_only_file_system::OpenToAppend(const fs::path& /*file*/,
 }
 
 std::error_code read_only_file_system::Rename(const fs::path& /*from*/, const fs::path& /*to*/) {
+  return Refused();
+}
+
+std::error_code read_only_file_system::RenameToNew(const fs::path& /*from*/,
+                                                  const fs::path& /*to*/) {
   return Refused();
 }
 

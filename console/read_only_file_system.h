@@ -10,7 +10,8 @@ namespace quillmore {
 // the terminal's, it reads no directory and no file that nobody may read.
 class read_only_file_system : public file_system {
  public:
-  std::error_code Read(const std::filesystem::path& file, std::string& text) override;
+  std::error_code Read(const std::filesystem::path& file, std::string& text,
+                       std::size_t most) override;
 
   std::error_code MakeFolder(const std::filesystem::path& folder) override;
   std::error_code List(const std::filesystem::path& folder, std::vector<entry>& files) override;
@@ -20,6 +21,8 @@ class read_only_file_system : public file_system {
                                std::unique_ptr<appendable_file>& opened) override;
   std::error_code Rename(const std::filesystem::path& from,
                          const std::filesystem::path& to) override;
+  std::error_code RenameToNew(const std::filesystem::path& from,
+                              const std::filesystem::path& to) override;
   std::error_code Remove(const std::filesystem::path& file) override;
   std::error_code SyncFolder(const std::filesystem::path& folder) override;
 };

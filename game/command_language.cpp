@@ -6,7 +6,8 @@
 
 namespace quillmore {
 
-command_loop::report command_loop::CarryOut(command which) {
+// Hands back the command's own part of the game, which the caller runs.
+task<command_loop::report> command_loop::CarryOut(command which) {
   switch (which) {
     case command::kNorth:
       return Go(direction::kNorth);
@@ -19,8 +20,7 @@ command_loop::report command_loop::CarryOut(command which) {
     case command::kQuit:
       return Quit();
     case command::kInventory:
-      ShowInventory(io, game);
-      return report::kGoOn;
+      return Inventory();
     case command::kGet:
       return Get();
     case command::kGive:
@@ -39,120 +39,153 @@ command_loop::report command_loop::CarryOut(command which) {
   return Unrecognised();
 }
 
+task<command_loop::report> command_loop::Inventory() {
+  ShowInventory(io, game);
+  co_return report::kGoOn;
+}
+
 // A successful move describes the room entered.
-command_loop::report command_loop::Go(direction way) {
+task<command_loop::report> command_loop::Go(direction way) {
   Narrate(io, game, game.Move(way));
-  return report::kGoOn;
+  co_return report::kGoOn;
 }
 
-command_loop::report command_loop::Quit() {
+task<command_loop::report> command_loop::Quit() {
   Say(io, message::kGoodbye);
-  return report::kQuit;
+  co_return report::kQuit;
 }
 
-command_loop::report command_loop::Help() {
+task<command_loop::report> command_loop::Help() {
   WriteHelp(io);
-  return report::kGoOn;
+  co_return report::kGoOn;
 }
 
 // Skips the one character after the command word, normally a blank, then reads the rest of the
-// line. When the word ended its line, that character is the line end and the next line is read.
-bool command_loop::ReadRestOfLine(std::string& text, wanted what, message prompt) {
+// line as the name. When the word ended its line, that character is the line end and the next
+// line is skippedOne. While the name is empty, asks `question` on a line of its own and reads a
+// whole new line. (This compiler mishandles co_await in && and ||, so each skippedOne has its own
+// if.)
+task<bool> command_loop::ReadName(std::string& text, wanted what, message question,
+                                  message prompt) {
   const std::string asked = Text(prompt);
   char skipped = 0;
-  return io.ReadCharacter(skipped, what, asked) && io.ReadLine(text, what, asked);
+  const bool skippedOne = co_await io.ReadCharacter(skipped, what, asked);
+  if (!skippedOne) {
+    co_return false;
+  }
+  const bool lineRead = co_await io.ReadLine(text, what, asked);
+  if (!lineRead) {
+    co_return false;
+  }
+  const bool named = co_await AskWhileEmpty(text, question, what, prompt);
+  co_return named;
 }
 
-// While `text` is empty: asks the question on a line of its own and reads a whole new line.
-bool command_loop::AskWhileEmpty(std::string& text, message question, wanted what, message prompt) {
+task<bool> command_loop::AskWhileEmpty(std::string& text, message question, wanted what,
+                                       message prompt) {
   const std::string asked = Text(prompt);
   while (text.empty()) {
     Say(io, question);
-    if (!io.ReadLine(text, what, asked)) {
-      return false;
+    const bool answered = co_await io.ReadLine(text, what, asked);
+    if (!answered) {
+      co_return false;
     }
   }
-  return true;
+  co_return true;
 }
 
-command_loop::report command_loop::Get() {
-  if (ReadRestOfLine(objectName, wanted::kObjectHere, message::kGetWhatPrompt) &&
-      AskWhileEmpty(objectName, message::kGetWhat, wanted::kObjectHere, message::kGetWhatPrompt)) {
+task<command_loop::report> command_loop::Get() {
+  const bool named = co_await ReadName(objectName, wanted::kObjectHere, message::kGetWhat,
+                                       message::kGetWhatPrompt);
+  if (named) {
     Narrate(io, game, game.GetObject(objectName), {.object = objectName});
   }
-  return report::kGoOn;
+  co_return report::kGoOn;
 }
 
-command_loop::report command_loop::Drop() {
-  if (ReadRestOfLine(objectName, wanted::kObjectCarried, message::kDropWhatPrompt) &&
-      AskWhileEmpty(objectName, message::kDropWhat, wanted::kObjectCarried,
-                    message::kDropWhatPrompt)) {
+task<command_loop::report> command_loop::Drop() {
+  const bool named = co_await ReadName(objectName, wanted::kObjectCarried, message::kDropWhat,
+                                       message::kDropWhatPrompt);
+  if (named) {
     Narrate(io, game, game.DropObject(objectName), {.object = objectName});
   }
-  return report::kGoOn;
+  co_return report::kGoOn;
 }
 
-command_loop::report command_loop::Look() {
+task<command_loop::report> command_loop::Look() {
   const std::string asked = Text(message::kLookAtWhatPrompt);
   char peeked = 0;
-  if (!io.ReadCharacter(peeked, wanted::kObjectSeen, asked)) {
-    return report::kGoOn;
+  const bool peekedOne = co_await io.ReadCharacter(peeked, wanted::kObjectSeen, asked);
+  if (!peekedOne) {
+    co_return report::kGoOn;
   }
   if (peeked == '\n') {
     Narrate(io, game, game.LookAt("none"));
-  } else if (io.ReadLine(objectName, wanted::kObjectSeen, asked)) {
-    Narrate(io, game, game.LookAt(objectName));
-    if (BeginsWithWord(objectName, "at")) {
-      hints.After(io, "look at");
-    }
+    co_return report::kGoOn;
   }
-  return report::kGoOn;
+  const bool nameRead = co_await io.ReadLine(objectName, wanted::kObjectSeen, asked);
+  if (!nameRead) {
+    co_return report::kGoOn;
+  }
+  Narrate(io, game, game.LookAt(objectName));
+  if (BeginsWithWord(objectName, "at")) {
+    hints.After(io, "look at");
+  }
+  co_return report::kGoOn;
 }
 
-command_loop::report command_loop::Give() {
-  if (!ReadRestOfLine(objectName, wanted::kObjectCarried, message::kGiveWhatPrompt) ||
-      !AskWhileEmpty(objectName, message::kWhatObject, wanted::kObjectCarried,
-                     message::kGiveWhatPrompt)) {
-    return report::kGoOn;
+task<command_loop::report> command_loop::Give() {
+  const bool named = co_await ReadName(objectName, wanted::kObjectCarried, message::kWhatObject,
+                                       message::kGiveWhatPrompt);
+  if (!named) {
+    co_return report::kGoOn;
   }
   Say(io, message::kGiveToWhom);
   const std::string toWhom = Text(message::kGiveToWhomPrompt);
-  if (!io.ReadLine(personName, wanted::kPerson, toWhom) ||
-      !AskWhileEmpty(personName, message::kEnterAName, wanted::kPerson,
-                     message::kGiveToWhomPrompt)) {
-    return report::kGoOn;
+  const bool personRead = co_await io.ReadLine(personName, wanted::kPerson, toWhom);
+  if (!personRead) {
+    co_return report::kGoOn;
+  }
+  const bool personNamed = co_await AskWhileEmpty(personName, message::kEnterAName, wanted::kPerson,
+                                                  message::kGiveToWhomPrompt);
+  if (!personNamed) {
+    co_return report::kGoOn;
   }
   happenings log;
   GiveObject(game, objectName, personName, log);
   Narrate(io, game, log, {.object = objectName, .person = personName});
-  return report::kGoOn;
+  co_return report::kGoOn;
 }
 
-command_loop::report command_loop::Talk() {
-  if (!ReadRestOfLine(personName, wanted::kPerson, message::kTalkToWhomPrompt) ||
-      !AskWhileEmpty(personName, message::kTalkToWhom, wanted::kPerson,
-                     message::kTalkToWhomPrompt)) {
-    return report::kGoOn;
+task<command_loop::report> command_loop::Talk() {
+  const bool named = co_await ReadName(personName, wanted::kPerson, message::kTalkToWhom,
+                                       message::kTalkToWhomPrompt);
+  if (!named) {
+    co_return report::kGoOn;
   }
   io.Line();
-  const bool won = TalkTo(game, io, personName);
+  const bool won = co_await TalkTo(game, io, personName);
   if (!won && BeginsWithWord(personName, "to")) {
     hints.After(io, "talk to");
   }
-  return won ? report::kWon : report::kGoOn;
+  co_return won ? report::kWon : report::kGoOn;
 }
 
-command_loop::report command_loop::Unrecognised() {
+task<command_loop::report> command_loop::Unrecognised() {
   char peeked = 0;
-  if (!io.ReadCharacter(peeked, wanted::kCommand)) {
-    return report::kGoOn;
+  const bool peekedOne = co_await io.ReadCharacter(peeked, wanted::kCommand);
+  if (!peekedOne) {
+    co_return report::kGoOn;
   }
-  if (peeked != '\n' && !io.DiscardLine()) {
-    return report::kGoOn;
+  if (peeked != '\n') {
+    const bool discarded = co_await io.DiscardLine();
+    if (!discarded) {
+      co_return report::kGoOn;
+    }
   }
   Say(io, message::kNotAnOption);
   hints.After(io, commandWord);
-  return report::kGoOn;
+  co_return report::kGoOn;
 }
 
 }  // namespace quillmore

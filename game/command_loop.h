@@ -4,6 +4,7 @@
 #include <string>
 
 #include "console/console.h"
+#include "console/task.h"
 #include "game/command_words.h"
 #include "game/hints.h"
 #include "game/messages.h"
@@ -12,7 +13,8 @@
 namespace quillmore {
 
 // Reads command words and carries them out on the world until the player quits, wins, or input
-// ends. It writes no prompt, but tells the console what each read asks for, for a front end's.
+// ends, waiting for the player (task.h) wherever the input given runs out. It writes no prompt,
+// but tells the console what each read asks for, for a front end's.
 // Each command reads the names and answers it needs, changes the world at most once, and says
 // what happened.
 class command_loop {
@@ -25,25 +27,28 @@ class command_loop {
   command_loop& operator=(const command_loop&) = delete;
 
   // Plays commands until the game ends, and says how.
-  report Run();
+  task<report> Run();
   // Reads and carries out one command.
-  report Step();
+  task<report> Step();
+  // Step, on a console built over a stream, given the stream's input as it waits (console.h).
+  report StepThrough();
 
  private:
   // The command language (command_language.cpp). A read that finds input ended stops the
   // command where it stands: nothing more is written and the world is not changed.
-  report CarryOut(command which);
-  report Go(direction way);
-  report Quit();
-  report Get();
-  report Drop();
-  report Look();
-  report Give();
-  report Talk();
-  report Unrecognised();
-  report Help();
-  bool ReadRestOfLine(std::string& text, wanted what, message prompt);
-  bool AskWhileEmpty(std::string& text, message question, wanted what, message prompt);
+  task<report> CarryOut(command which);
+  task<report> Go(direction way);
+  task<report> Inventory();
+  task<report> Quit();
+  task<report> Get();
+  task<report> Drop();
+  task<report> Look();
+  task<report> Give();
+  task<report> Talk();
+  task<report> Unrecognised();
+  task<report> Help();
+  task<bool> ReadName(std::string& text, wanted what, message question, message prompt);
+  task<bool> AskWhileEmpty(std::string& text, message question, wanted what, message prompt);
 
   world& game;
   console& io;

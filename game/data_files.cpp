@@ -1,5 +1,7 @@
 #include "game/data_files.h"
 
+#include <limits>
+
 #include "console/file_system.h"
 #include "game/save_format.h"
 
@@ -9,7 +11,9 @@ data_texts ReadDataFiles(file_system& disk, const std::filesystem::path& folder)
   data_texts data;
   for (const data_file which : kDataFiles) {
     data_text& read = data.Of(which);
-    read.error = disk.Read(folder / FileName(which), read.text);
+    // Data files are as large as their author makes them.
+    read.error = disk.Read(folder / FileName(which), read.text,
+                           std::numeric_limits<std::size_t>::max());
   }
   return data;
 }

@@ -5,15 +5,16 @@
 
 namespace quillmore {
 
-void EndWonGame(const world& game, console& io) {
+task<bool> EndWonGame(const world& game, console& io) {
   Say(io, game.Story()->ending);
   if (HasAllPubDrinks(game)) {
     Say(io, game.Story()->everyDrink);
   }
   Say(io, message::kPressAnyKey);
   io.Flush();
-  io.ReadKey();
+  const bool pressed = co_await io.ReadKey();
   io.EndLine();
+  co_return pressed;
 }
 
 }  // namespace quillmore

@@ -10,6 +10,7 @@
 #include "game/end_of_game.h"
 #include "game/narration.h"
 #include "game/opening.h"
+#include "game/options.h"
 #include "game/story_problems.h"
 #include "story/built_in_story.h"
 #include "story/story.h"
@@ -17,6 +18,9 @@
 #include "world/world.h"
 
 namespace quillmore {
+
+static_assert(kPlay != kExitPlayed && kPlay != kExitBadData,
+              "kPlay is no status a game exits with");
 
 namespace {
 
@@ -98,31 +102,43 @@ bool LoadWorld(world& game, const data_texts& data, load_report& report) {
 
 int PlayGame(console& io, const data_texts& data, std::ostream& errors) {
   world game;
+  if (!LoadAndSay(game, io, data, errors)) {
+    return kExitBadData;
+  }
+  task<int> played = Play(game, io);
+  played.Start();
+  io.PlayOut();
+  return played.Result();
+}
+
+bool LoadAndSay(world& game, console& io, const data_texts& data, std::ostream& errors) {
   load_report report;
   const bool loaded = LoadWorld(game, data, report);
   if (!report.storyProblems.empty()) {
     errors << StoryProblemLine(report.storyProblems.front()) << '\n';
-    return kExitBadData;
+    return false;
   }
   for (const load_problem& found : report.problems) {
     Say(io, MessageFor(found));
   }
-  if (!loaded) {
-    return kExitBadData;
-  }
+  return loaded;
+}
+
+task<int> Play(world& game, console& io) {
   // A continued game shows where the player stands once it has caught up with his typing.
   io.OnCaughtUp([&game, &io] { DescribeRoom(io, game, game.CurrentRoom()); });
   io.OnComplete([&game](wanted what, std::string_view line) { return Complete(game, what, line); });
   WriteOpening(io, game.Story()->opening);
   DescribeRoom(io, game, game.CurrentRoom());
-  const command_loop::report end = command_loop(game, io).Run();
+  command_loop commands(game, io);
+  const command_loop::report end = co_await commands.Run();
   if (end != command_loop::report::kInputEnded) {
     io.GameOver(end == command_loop::report::kWon ? ending::kWon : ending::kQuit);
   }
   if (end == command_loop::report::kWon) {
-    EndWonGame(game, io);
+    [[maybe_unused]] const bool keyed = co_await EndWonGame(game, io);
   }
-  return kExitPlayed;
+  co_return kExitPlayed;
 }
 
 }  // namespace quillmore

@@ -4,7 +4,8 @@ namespace quillmore {
 
 namespace {
 
-// In the order of `message`.
+// In the order of `message`. The texts stand byte for byte as players know them, typos
+// ("recieved") and trailing blanks included: the tests and players' transcripts hold them so.
 constexpr const char* kMessages[] = {
     "There is no exit in that direction.\n",
     "You picked up the {object}.\n",
@@ -62,6 +63,7 @@ static_assert(std::size(kMessages) == static_cast<std::size_t>(message::kComment
 
 // The loaders' own word for what each file holds.
 constexpr const char* kContents[kDataFileCount] = {"rooms", "people", "object", "map", "story"};
+static_assert(static_cast<int>(data_file::kStory) + 1 == kDataFileCount);
 
 std::string_view Quote(std::string_view placeholder, const quoted& names) {
   if (placeholder == "{object}") {
@@ -89,6 +91,7 @@ std::string MessageFor(const load_problem& found) {
   constexpr message kLoadMessages[] = {message::kNoFile,       message::kNoPlace,
                                        message::kNoPlace,      message::kNoSuchPlace,
                                        message::kObjectHolder, message::kObjectPlace};
+  static_assert(std::size(kLoadMessages) == static_cast<std::size_t>(problem::kObjectPlace) + 1);
   return Text(kLoadMessages[static_cast<int>(found.what)],
               {.item = kContents[static_cast<int>(found.file)]});
 }

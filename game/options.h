@@ -27,8 +27,8 @@ options ReadOptions(int argc, char** argv);
 std::string RefusedOption(const char* program, int code, int before, char** argv);
 
 // Answers the options that need no game: writes the help or the version to `out`. Returns the
-// status to exit with, or kPlay when a game is to be played.
-constexpr int kPlay = -1;
+// status to exit with, or kPlay when a game is to be played: no status a game exits with.
+constexpr int kPlay = -2;
 int AnswerOptions(const options& chosen, std::ostream& out);
 
 // What --help prints.

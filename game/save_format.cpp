@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "console/visible_text.h"
+
 namespace quillmore {
 
 namespace {
@@ -63,6 +65,28 @@ bool CountMatches(std::string_view count, std::string_view typed) {
   return error == std::errc() && end == count.data() + count.size() && bytes == typed.size();
 }
 
+// A header's value on one line: a path may hold line ends, which would end the header early.
+std::string OnOneLine(std::string_view value) {
+  std::string line;
+  for (const char byte : value) {
+    line.append(byte == '\n' ? "^J" : std::string_view(&byte, 1));
+  }
+  return Visible(line);
+}
+
+// A save written where lines end in CR LF, as some editors and mail do, is read as if they ended
+// in LF. Any other carriage return is a byte in a line like any other.
+std::string WithoutCarriageReturns(std::string_view text) {
+  std::string plain;
+  plain.reserve(text.size());
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if (text[at] != '\r' || at + 1 == text.size() || text[at + 1] != '\n') {
+      plain.push_back(text[at]);
+    }
+  }
+  return plain;
+}
+
 save_reading Verdict(save_verdict verdict, std::string_view typed = {}) {
   // A line cut short by a power cut was never read by the game.
   return {verdict, std::string(typed.substr(0, typed.rfind('\n') + 1))};
@@ -93,12 +117,17 @@ std::string SaveHeader(std::string_view dataKey, std::string_view folder) {
   std::string text(kFormat);
   text.append("data ").append(dataKey).append("\n");
   if (!folder.empty()) {
-    text.append("folder ").append(folder).append("\n");
+    text.append("folder ").append(OnOneLine(folder)).append("\n");
   }
   return text.append("\n");
 }
 
-save_reading ReadSave(std::string_view text, const data_keys& ours) {
+save_reading ReadSave(std::string_view saved, const data_keys& ours) {
+  const std::string plain = WithoutCarriageReturns(saved);
+  std::string_view text = plain;
+  if (HasControlBytes(text)) {
+    return Verdict(save_verdict::kUnreadable);  // no line the player could have typed
+  }
   const bool pageFormatBefore = Take(text, kPageFormatBefore);
   const bool readable =
       pageFormatBefore || Take(text, kFormat) || Take(text, kTerminalFormatBefore);

@@ -23,6 +23,10 @@ namespace quillmore {
 // end was never read by the game and is left out. Header lines other than `data` are "name
 // value" and are not needed to play; readers pass over them.
 //
+// Every line is one the player could have typed: a save that holds a control byte other than the
+// line end (a NUL, ESC, a lone carriage return) is no save. Lines that end in CR LF are read as
+// ending in LF. A header's value holds no line end: one in the folder's path is written ^J.
+//
 // The two formats kept before this one are read too: the terminal's "quillmore progress 1"
 // (the same but for its first line) and the page's "quillmore save 1", whose "typed N" counts
 // the bytes of typing, and whose data key was made otherwise (page builds only).
@@ -54,7 +58,7 @@ struct save_reading {
   std::string typed;
 };
 
-save_reading ReadSave(std::string_view text, const data_keys& ours);
+save_reading ReadSave(std::string_view saved, const data_keys& ours);
 
 }  // namespace quillmore
 

@@ -11,7 +11,7 @@ namespace {
 
 // Plays the conversation: the first branch that holds, and the next that holds after any that
 // goes on. Returns whether the talk moved the story on.
-bool Converse(world& game, console& io, int speaker, conversation talk) {
+task<bool> Converse(world& game, console& io, int speaker, conversation talk) {
   bool succeeded = false;
   for (const branch& taken : talk) {
     if (!Holds(taken.when, game, speaker)) {
@@ -20,9 +20,9 @@ bool Converse(world& game, console& io, int speaker, conversation talk) {
     Say(io, taken.says);
     reply said{.clearsGift = taken.clearsGift, .succeeds = taken.succeeds};
     if (taken.asks != nullptr) {
-      const char answer = AskChoice(io, *taken.asks);
+      const char answer = co_await AskChoice(io, *taken.asks);
       if (answer == kNoAnswer) {
-        return false;
+        co_return false;
       }
       said = answer == 'a' ? taken.asks->a : taken.asks->b;
       Say(io, said.says);
@@ -35,48 +35,52 @@ bool Converse(world& game, console& io, int speaker, conversation talk) {
       break;
     }
   }
-  return succeeded;
+  co_return succeeded;
 }
 
 }  // namespace
 
-bool TalkTo(world& game, console& io, std::string_view typed) {
+task<bool> TalkTo(world& game, console& io, std::string_view typed) {
   const int speaker = game.FindPersonHere(typed);
   if (speaker == kNone) {
     Narrate(io, game, {happened::kNobodyToTalkTo});
-    return false;
+    co_return false;
   }
   // The conversation is chosen by the exact full name, so a person never runs the conversation
   // of someone whose name his contains.
   const role* part = RoleOf(game, game.PersonAt(speaker).name);
   if (part == nullptr) {
-    return false;
+    co_return false;
   }
   happenings log;
   BeforeTalk(game, speaker, *part, log);
   Narrate(io, game, log);
-  if (Converse(game, io, speaker, part->talk)) {
+  const bool movedOn = co_await Converse(game, io, speaker, part->talk);
+  if (movedOn) {
     log.clear();
     AfterTalk(game, speaker, *part, log);
     Narrate(io, game, log);
   }
-  return part->winsGame;
+  co_return part->winsGame;
 }
 
-char AskChoice(console& io, const question& asked) {
+task<char> AskChoice(console& io, const question& asked) {
   Say(io, message::kResponse);
   io.Line(asked.optionA);
   io.Line(asked.optionB);
   io.Line();
   const std::string prompt = Text(message::kAnswerPrompt);
   char answer = kNoAnswer;
-  while (io.ReadAnswer(answer, prompt)) {
+  for (;;) {
+    const bool read = co_await io.ReadAnswer(answer, prompt);
+    if (!read) {
+      co_return kNoAnswer;
+    }
     if (answer == 'a' || answer == 'b') {
-      return answer;
+      co_return answer;
     }
     io.Line(asked.complaint);
   }
-  return kNoAnswer;
 }
 
 bool AnswerLine(std::string_view typed, std::string& given) {

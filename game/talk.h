@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "console/console.h"
+#include "console/task.h"
 #include "story/conversation.h"
 #include "world/world.h"
 
@@ -16,11 +17,11 @@ constexpr char kNoAnswer = '\0';
 // The talk command, the only road into a conversation: finds the person the player named here,
 // takes the steps before the conversation, plays it, and, when it moved the story on, the steps
 // after it. Returns whether the game is won.
-bool TalkTo(world& game, console& io, std::string_view typed);
+task<bool> TalkTo(world& game, console& io, std::string_view typed);
 
 // The answer prompt: prints the menu, then reads one character at a time, complaining until it
 // is a or b. Only that character is taken: the rest of its line is left for the next read.
-char AskChoice(console& io, const question& asked);
+task<char> AskChoice(console& io, const question& asked);
 
 // An answer typed as a whole line, where a front end reads lines: a or b, in either case, with
 // blanks around it. Sets `given` to what the game is then to read, the small letter and a line

@@ -1,5 +1,6 @@
 #include "game/typing.h"
 
+#include "console/visible_text.h"
 #include "game/narration.h"
 
 namespace quillmore {
@@ -45,7 +46,7 @@ bool typing::CarryOut(aside taken, console& io) {
     Say(io, message::kCommentNoted);
     return false;
   }
-  const std::string command(LastCommand());
+  const std::string command = Visible(LastCommand());
   if (!Undo()) {
     Say(io, message::kNothingToUndo);
     return false;

@@ -1,7 +1,6 @@
 #include "terminal/file_names.h"
 
-#include <cstdlib>
-#include <system_error>
+#include "console/visible_text.h"
 
 namespace quillmore {
 
@@ -9,32 +8,39 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The home folder, when HOME names one.
-fs::path Home() {
-  const char* home = std::getenv("HOME");
-  return home != nullptr && *home == '/' ? fs::path(home) : fs::path();
+// A folder a variable names; only a whole path counts.
+fs::path FolderIn(platform& system, const char* variable) {
+  const std::string folder = system.Environment(variable);
+  return folder.starts_with('/') ? fs::path(folder) : fs::path();
 }
 
 }  // namespace
 
-fs::path NamedFile(const std::string& typed) {
-  if (typed.starts_with("~/") && !Home().empty()) {
-    return Home() / typed.substr(2);
+fs::path NamedFile(platform& system, const std::string& typed) {
+  const fs::path home = FolderIn(system, "HOME");
+  if (typed.starts_with("~/") && !home.empty()) {
+    return home / typed.substr(2);
   }
-  const char* startedIn = std::getenv("QUILLMORE_STARTED_IN");
-  std::error_code error;
-  const fs::path folder =
-      startedIn != nullptr && *startedIn == '/' ? fs::path(startedIn) : fs::current_path(error);
-  return folder / typed;
+  const fs::path startedIn = FolderIn(system, "QUILLMORE_STARTED_IN");
+  return (startedIn.empty() ? system.WorkingFolder() : startedIn) / typed;
 }
 
-std::string TypeableName(const fs::path& file) {
-  const fs::path home = Home();
+std::string TypeableName(platform& system, const fs::path& file) {
+  const fs::path home = FolderIn(system, "HOME");
   const fs::path inHome = file.lexically_relative(home);
   if (home.empty() || inHome.empty() || *inHome.begin() == "..") {
-    return file.string();
+    return Visible(file.string());
   }
-  return "~/" + inHome.string();
+  return Visible("~/" + inHome.string());
+}
+
+fs::path StateFolder(platform& system) {
+  const fs::path state = FolderIn(system, "XDG_STATE_HOME");
+  if (!state.empty()) {
+    return state / "quillmore";
+  }
+  const fs::path home = FolderIn(system, "HOME");
+  return home.empty() ? fs::path() : home / ".local" / "state" / "quillmore";
 }
 
 }  // namespace quillmore

@@ -1,12 +1,13 @@
 #include "terminal/line_editor.h"
 
-#include <histedit.h>
 #include <unistd.h>
 
 #include <cctype>
 #include <csignal>
 #include <utility>
 #include <vector>
+
+#include "terminal/libedit.h"
 
 namespace quillmore {
 
@@ -33,6 +34,11 @@ constexpr const char* kBindings[][2] = {
     {"^R", "quillmore-search"},
 };
 
+// Only a line editor's maker (Play) loads the library, and makes none when it cannot.
+const libedit& Edit() {
+  return *libedit::Load();
+}
+
 // The terminal's descriptor while a line editor lives, for the interrupt's row end.
 int editedTerminal = -1;
 struct sigaction interruptBefore {};
@@ -49,31 +55,31 @@ std::string Lower(std::string_view text) {
 
 line_editor::line_editor(std::FILE* in, std::FILE* out, std::filesystem::path historyFile,
                          completer complete)
-    : editor(el_init("quillmore", in, out, out)),
-      past(history_init()),
+    : editor(Edit().el_init("quillmore", in, out, out)),
+      past(Edit().history_init()),
       out(out),
       historyFile(std::move(historyFile)),
       complete(std::move(complete)) {
   HistEvent event;
-  history(past, &event, H_SETSIZE, kHistorySize);
-  history(past, &event, H_SETUNIQUE, 1);
+  Edit().history(past, &event, H_SETSIZE, kHistorySize);
+  Edit().history(past, &event, H_SETUNIQUE, 1);
   if (!this->historyFile.empty()) {
-    history(past, &event, H_LOAD, this->historyFile.c_str());
+    Edit().history(past, &event, H_LOAD, this->historyFile.c_str());
   }
-  el_set(editor, EL_CLIENTDATA, this);
-  el_set(editor, EL_EDITOR, "emacs");
-  el_set(editor, EL_SIGNAL, 1);
-  el_set(editor, EL_PROMPT, &line_editor::Prompt);
+  Edit().el_set(editor, EL_CLIENTDATA, this);
+  Edit().el_set(editor, EL_EDITOR, "emacs");
+  Edit().el_set(editor, EL_SIGNAL, 1);
+  Edit().el_set(editor, EL_PROMPT, &line_editor::Prompt);
   using history_function = int (*)(History*, HistEvent*, int, ...);
-  el_set(editor, EL_HIST, static_cast<history_function>(&::history), past);
-  el_set(editor, EL_ADDFN, "quillmore-complete", "complete a command or name",
-         &line_editor::CompleteKey);
-  el_set(editor, EL_ADDFN, "quillmore-search", "search back through the history as one types",
-         &line_editor::SearchKey);
+  Edit().el_set(editor, EL_HIST, static_cast<history_function>(Edit().history), past);
+  Edit().el_set(editor, EL_ADDFN, "quillmore-complete", "complete a command or name",
+                &line_editor::CompleteKey);
+  Edit().el_set(editor, EL_ADDFN, "quillmore-search",
+                "search back through the history as one types", &line_editor::SearchKey);
   for (const auto& binding : kBindings) {
-    el_set(editor, EL_BIND, binding[0], binding[1], nullptr);
+    Edit().el_set(editor, EL_BIND, binding[0], binding[1], nullptr);
   }
-  el_source(editor, nullptr);  // the player's own ~/.editrc, if any
+  Edit().el_source(editor, nullptr);  // the player's own ~/.editrc, if any
 
   editedTerminal = fileno(out);
   struct sigaction interrupt {};
@@ -85,8 +91,8 @@ line_editor::line_editor(std::FILE* in, std::FILE* out, std::filesystem::path hi
 line_editor::~line_editor() {
   sigaction(SIGINT, &interruptBefore, nullptr);
   editedTerminal = -1;
-  el_end(editor);
-  history_end(past);
+  Edit().el_end(editor);
+  Edit().history_end(past);
 }
 
 // Ctrl-C: libedit's own handler has put the terminal back as it found it and passed the
@@ -103,7 +109,7 @@ void line_editor::EndRowAndRaise(int signal) {
 bool line_editor::ReadLine(std::string_view shown, std::string& line, bool remember) {
   prompt = shown;
   int count = 0;
-  const char* read = el_gets(editor, &count);
+  const char* read = Edit().el_gets(editor, &count);
   if (read == nullptr || count <= 0) {
     std::fputc('\n', out);  // the shell's prompt then starts on a line of its own
     return false;
@@ -123,27 +129,27 @@ void line_editor::Remember(std::string_view line) {
     return;
   }
   HistEvent event;
-  history(past, &event, H_ENTER, std::string(line).c_str());
+  Edit().history(past, &event, H_ENTER, std::string(line).c_str());
   if (!historyFile.empty()) {
-    history(past, &event, H_SAVE, historyFile.c_str());
+    Edit().history(past, &event, H_SAVE, historyFile.c_str());
   }
 }
 
 char* line_editor::Prompt(editline* editor) {
   void* self = nullptr;
-  el_get(editor, EL_CLIENTDATA, &self);
+  Edit().el_get(editor, EL_CLIENTDATA, &self);
   return static_cast<line_editor*>(self)->prompt.data();
 }
 
 unsigned char line_editor::CompleteKey(editline* editor, int /*key*/) {
   void* self = nullptr;
-  el_get(editor, EL_CLIENTDATA, &self);
+  Edit().el_get(editor, EL_CLIENTDATA, &self);
   return static_cast<line_editor*>(self)->Complete();
 }
 
 unsigned char line_editor::SearchKey(editline* editor, int /*key*/) {
   void* self = nullptr;
-  el_get(editor, EL_CLIENTDATA, &self);
+  Edit().el_get(editor, EL_CLIENTDATA, &self);
   return static_cast<line_editor*>(self)->Search();
 }
 
@@ -151,7 +157,7 @@ unsigned char line_editor::SearchKey(editline* editor, int /*key*/) {
 // already; several are listed below the line, after whatever they share at their start has been
 // filled in.
 unsigned char line_editor::Complete() {
-  const LineInfo* typed = el_line(editor);
+  const LineInfo* typed = Edit().el_line(editor);
   const std::string before(typed->buffer, typed->cursor);
   const bool blankFollows = typed->cursor < typed->lastchar && *typed->cursor == ' ';
   const completion found = complete(before);
@@ -160,8 +166,8 @@ unsigned char line_editor::Complete() {
     if (blankFollows && filled.ends_with(' ')) {
       filled.pop_back();
     }
-    el_deletestr(editor, static_cast<int>(before.size() - found.start));
-    el_insertstr(editor, filled.c_str());
+    Edit().el_deletestr(editor, static_cast<int>(before.size() - found.start));
+    Edit().el_insertstr(editor, filled.c_str());
     return CC_REFRESH;
   }
   if (found.candidates.empty() || found.start > before.size()) {
@@ -180,11 +186,12 @@ unsigned char line_editor::Complete() {
 // Backspace takes a letter back, Ctrl-G puts back the line as it was; any other key, Enter
 // included, keeps the line found and then does what it does.
 unsigned char line_editor::Search() {
-  const LineInfo* typed = el_line(editor);
+  const LineInfo* typed = Edit().el_line(editor);
   const std::string before(typed->buffer, typed->lastchar);
   std::vector<std::string> lines;
   HistEvent event;
-  for (int more = history(past, &event, H_FIRST); more == 0; more = history(past, &event, H_NEXT)) {
+  for (int more = Edit().history(past, &event, H_FIRST); more == 0;
+       more = Edit().history(past, &event, H_NEXT)) {
     lines.emplace_back(event.str);
   }
   std::string sought;
@@ -205,7 +212,7 @@ unsigned char line_editor::Search() {
   for (;;) {
     ShowSearch(sought, found, line);
     char key = 0;
-    if (el_getc(editor, &key) != 1 || key == kControlG) {
+    if (Edit().el_getc(editor, &key) != 1 || key == kControlG) {
       Replace(before);
       return CC_REDISPLAY;
     }
@@ -222,7 +229,7 @@ unsigned char line_editor::Search() {
     } else {
       Replace(line);
       const char pushed[] = {key, '\0'};
-      el_push(editor, pushed);
+      Edit().el_push(editor, pushed);
       return CC_REDISPLAY;
     }
   }
@@ -242,10 +249,10 @@ void line_editor::ShowSearch(std::string_view sought, bool found, std::string_vi
 
 // Puts `line` in place of the line being edited, the cursor at its end.
 void line_editor::Replace(std::string_view line) {
-  const LineInfo* now = el_line(editor);
-  el_cursor(editor, static_cast<int>(now->lastchar - now->cursor));
-  el_deletestr(editor, static_cast<int>(now->lastchar - now->buffer));
-  el_insertstr(editor, std::string(line).c_str());
+  const LineInfo* now = Edit().el_line(editor);
+  Edit().el_cursor(editor, static_cast<int>(now->lastchar - now->cursor));
+  Edit().el_deletestr(editor, static_cast<int>(now->lastchar - now->buffer));
+  Edit().el_insertstr(editor, std::string(line).c_str());
 }
 
 }  // namespace quillmore

@@ -49,7 +49,7 @@ class line_editor {
   void Remember(std::string_view line);
 
   editline* editor;
-  history* past;
+  struct history* past;
   std::FILE* out;
   std::filesystem::path historyFile;
   completer complete;

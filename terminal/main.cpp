@@ -17,5 +17,5 @@ int main(int argc, char** argv) {
   }
   posix_platform system;
   posix_file_system disk;
-  return Play(chosen, system, disk, std::cin, std::cout);
+  return Play(chosen, system, disk, std::cout);
 }

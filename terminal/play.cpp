@@ -1,19 +1,17 @@
 #include "terminal/play.h"
 
 #include <clocale>
-#include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <iostream>
-#include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
 
-#include "console/console.h"
 #include "game/data_files.h"
-#include "game/game.h"
+#include "game/session.h"
 #include "terminal/file_names.h"
+#include "terminal/libedit.h"
+#include "terminal/line_editor.h"
 #include "terminal/progress.h"
 #include "terminal/terminal.h"
 #include "terminal/transcript.h"
@@ -35,6 +33,11 @@ constexpr const char* kLastGameKept = "Your last game here is kept: quillmore --
 constexpr const char* kTakesItUp = " takes it up.";
 constexpr const char* kGamesOnlyAtATerminal =
     "Games are only kept at a terminal, so a new one begins.";
+constexpr const char* kNoStateFolder =
+    "Games are kept under $XDG_STATE_HOME or $HOME, and neither names a folder, so a new one "
+    "begins.";
+constexpr const char* kReplayEnds =
+    "The game taken up ends as it is played again (a q or a win in it), so a new one begins.";
 constexpr const char* kTranscriptsOnlyAtATerminal =
     "Transcripts are only kept at a terminal, so none is written.";
 
@@ -47,91 +50,88 @@ std::FILE* EditorOutput(platform& system) {
   return system.IsTerminal(kStandardError) ? stderr : nullptr;
 }
 
-std::tm Now() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return local;
-}
+// Said after the game's goodbye where progress is kept.
+constexpr const char* kQuitGameKept =
+    "(Your game is kept as it stood before you quit: quillmore -c takes it up.)";
 
 // What the game begins with: the game taken up, or a new one, said in one line when it is not
-// what the player may expect. Returns whether there is typing to replay.
-bool Begin(const options& chosen, progress* keep, console& io, std::string& replay) {
+// what the player may expect. A game another terminal holds is played on in a copy, after a line
+// that says so.
+void Begin(const options& chosen, platform& system, progress* keep, session& played) {
   std::string notice;
+  std::string replay;
   if (chosen.resume && keep == nullptr) {
-    notice = kGamesOnlyAtATerminal;
+    const bool atATerminal = !chosen.plain && system.IsTerminal(kStandardInput);
+    notice = atATerminal && StateFolder(system).empty() ? kNoStateFolder : kGamesOnlyAtATerminal;
   } else if (chosen.resume) {
     replay = chosen.resumeFrom.empty() ? keep->TakeUp(notice)
-                                       : keep->TakeUp(NamedFile(chosen.resumeFrom), notice);
+                                       : keep->TakeUp(NamedFile(system, chosen.resumeFrom), notice);
   } else if (keep != nullptr && !keep->LastGame().empty()) {
-    notice = kLastGameKept + TypeableName(keep->LastGame()) + kTakesItUp;
+    notice = kLastGameKept + TypeableName(system, keep->LastGame()) + kTakesItUp;
   }
   if (!notice.empty()) {
-    io.Line(notice);
+    played.Note(notice);
   }
-  return chosen.resume && keep != nullptr && notice.empty();
+  if (chosen.resume && keep != nullptr && (notice.empty() || !replay.empty())) {
+    played.Continue(std::move(replay));
+  }
 }
 
 }  // namespace
 
-int Play(const options& chosen, platform& system, file_system& disk, std::istream& in,
-         std::ostream& out) {
-  terminal::comforts comforts;
-  comforts.system = &system;
-  const bool inputIsTerminal = system.IsTerminal(kStandardInput);
-  comforts.editorOutput = EditorOutput(system);
-  comforts.edit = !chosen.plain && inputIsTerminal && comforts.editorOutput != nullptr;
-  comforts.wrap = !chosen.plain && system.IsTerminal(kStandardOutput);
+// The comforts are each for where the stream concerned is a terminal: lines typed at it are
+// edited, with history and completion, and kept as progress and in a transcript, and the game's
+// hints are shown; lines written to it are wrapped at word boundaries to its width, which follows
+// a resize. Piped play has none of them.
+int Play(const options& chosen, platform& system, file_system& disk, std::ostream& out) {
+  std::FILE* editorOutput = EditorOutput(system);
+  const bool edit = !chosen.plain && system.IsTerminal(kStandardInput) && editorOutput != nullptr &&
+                    libedit::Load() != nullptr;
+  const bool wrap = !chosen.plain && system.IsTerminal(kStandardOutput);
   const data_texts data = ReadDataFiles(disk);
-  const fs::path state = progress::StateFolder();
+  const fs::path state = edit ? StateFolder(system) : fs::path();
   std::optional<progress> keep;
   std::optional<transcript> record;
-  if (comforts.edit && !state.empty()) {
-    std::error_code error;
-    keep.emplace(disk, state, fs::current_path(error), DataFilesKey(data));
-    comforts.keep = &*keep;
-    comforts.historyFile = state / "history";
-    std::filesystem::create_directories(state, error);
-    std::filesystem::permissions(state, std::filesystem::perms::owner_all, error);
+  if (!state.empty()) {
+    keep.emplace(disk, state, system.WorkingFolder(), DataFilesKey(data));
+    disk.MakeFolder(state);        // for the history; progress says so when it cannot keep a game
     std::setlocale(LC_CTYPE, "");  // so that the editor knows the terminal's characters
   }
-  if (comforts.edit && !chosen.transcriptFile.empty()) {
-    record.emplace(disk, NamedFile(chosen.transcriptFile));
-  } else if (comforts.edit && !state.empty()) {
-    record.emplace(disk, state / "transcripts", Now());
+  if (edit && !chosen.transcriptFile.empty()) {
+    record.emplace(disk, NamedFile(system, chosen.transcriptFile));
+  } else if (!state.empty()) {
+    record.emplace(disk, state / "transcripts", system.Now());
   }
-  comforts.record = record ? &*record : nullptr;
-  terminal player(comforts);
-  const bool needsPlayer = inputIsTerminal || comforts.wrap;
-
-  // Each undo plays the game again, from the typing kept, to where the player then stands.
-  std::string replay;
-  bool replaying = false;
+  session played(out, {.typed = edit,
+                       .shown = edit ? hints::kTerminal : hints::kNone,
+                       .keep = keep ? &*keep : nullptr,
+                       .record = record ? &*record : nullptr,
+                       .quitKept = kQuitGameKept,
+                       .width = wrap ? std::function<int()>([&system] { return LineWidth(system); })
+                                     : nullptr});
+  Begin(chosen, system, keep ? &*keep : nullptr, played);
+  if (!chosen.transcriptFile.empty() && !record) {
+    played.Note(kTranscriptsOnlyAtATerminal);
+  }
   const bool dataHere = data.Of(data_file::kRooms).Read() && data.Of(data_file::kPeople).Read() &&
                         data.Of(data_file::kObjects).Read();
-  int status = kExitPlayed;
-  for (bool first = true;; first = false) {
-    console io(player.Input(in), out, needsPlayer ? &player : nullptr);
-    if (first) {
-      replaying = Begin(chosen, keep ? &*keep : nullptr, io, replay);
-      if (!chosen.transcriptFile.empty() && !record) {
-        io.Line(kTranscriptsOnlyAtATerminal);
-      }
-    }
-    if (replaying) {
-      io.Replay(std::move(replay));
-    }
-    status = PlayGame(io, data, std::cerr);
-    replaying = player.TakeUndo(replay);
-    if (!replaying) {
-      player.KeepTranscript();
-      break;
-    }
+  played.Start(data, std::cerr);
+  if (played.EndedAsCaughtUp()) {
+    keep->Forget();  // only a game taken up is caught up with before the player types
+    played.BeginAnew(kReplayEnds);
+  }
+  if (edit) {
+    LeaveSaneSizes(system);
+    line_editor editor(stdin, editorOutput, state.empty() ? fs::path() : state / "history",
+                       [&played](std::string_view line) { return played.Complete(line); });
+    PlayTyped(played, editor, system);
+  } else {
+    PlayPiped(played, system);
   }
   if (!dataHere && !chosen.plain && system.IsTerminal(kStandardError)) {
     std::cerr << kStartInTheDataFolder;
   }
-  return status;
+  return played.Status();
 }
 
 }  // namespace quillmore

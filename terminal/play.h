@@ -1,7 +1,6 @@
 #ifndef QUILLMORE_TERMINAL_PLAY_H_
 #define QUILLMORE_TERMINAL_PLAY_H_
 
-#include <istream>
 #include <ostream>
 
 #include "console/file_system.h"
@@ -10,11 +9,10 @@
 
 namespace quillmore {
 
-// Plays one game on the standard streams, given as `in` and `out`, with the data files of the
-// working directory, with the comforts of a terminal where the player sits at one and the
-// options allow; progress is kept on `disk`. Returns the exit status.
-int Play(const options& chosen, platform& system, file_system& disk, std::istream& in,
-         std::ostream& out);
+// Plays one game on standard input, read through `system`, and on `out`, standard output, with
+// the data files of the working directory, with the comforts of a terminal where the player sits
+// at one and the options allow; progress is kept on `disk`. Returns the exit status.
+int Play(const options& chosen, platform& system, file_system& disk, std::ostream& out);
 
 }  // namespace quillmore
 

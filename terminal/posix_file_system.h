@@ -6,18 +6,21 @@
 namespace quillmore {
 
 // Files as the operating system's own calls see them: Sync is fdatasync, SyncFolder an fsync
-// of the folder.
+// of the folder, a file held is flock'ed.
 class posix_file_system : public file_system {
  public:
   std::error_code MakeFolder(const std::filesystem::path& folder) override;
   std::error_code List(const std::filesystem::path& folder, std::vector<entry>& files) override;
-  std::error_code Read(const std::filesystem::path& file, std::string& text) override;
+  std::error_code Read(const std::filesystem::path& file, std::string& text,
+                       std::size_t most) override;
   std::error_code Create(const std::filesystem::path& file,
                          std::unique_ptr<appendable_file>& opened) override;
   std::error_code OpenToAppend(const std::filesystem::path& file,
                                std::unique_ptr<appendable_file>& opened) override;
   std::error_code Rename(const std::filesystem::path& from,
                          const std::filesystem::path& to) override;
+  std::error_code RenameToNew(const std::filesystem::path& from,
+                              const std::filesystem::path& to) override;
   std::error_code Remove(const std::filesystem::path& file) override;
   std::error_code SyncFolder(const std::filesystem::path& folder) override;
 };

@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <system_error>
 
 namespace quillmore {
 
@@ -37,6 +39,28 @@ std::size_t posix_platform::ReadSome(int fd, char* into, std::size_t most) {
     count = read(fd, into, most);
   } while (count < 0 && errno == EINTR);
   return count > 0 ? static_cast<std::size_t>(count) : 0;
+}
+
+std::string posix_platform::Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
+void posix_platform::Unset(const char* name) {
+  unsetenv(name);
+}
+
+std::filesystem::path posix_platform::WorkingFolder() {
+  std::error_code
+      error;  // a folder removed under the game has no name: then relative names stay so
+  return std::filesystem::current_path(error);
+}
+
+std::tm posix_platform::Now() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local;
 }
 
 }  // namespace quillmore

@@ -15,6 +15,10 @@ class posix_platform : public platform {
   bool EnterSingleKeyMode(int fd) override;
   void LeaveSingleKeyMode(int fd) override;
   std::size_t ReadSome(int fd, char* into, std::size_t most) override;
+  std::string Environment(const char* name) override;
+  void Unset(const char* name) override;
+  std::filesystem::path WorkingFolder() override;
+  std::tm Now() override;
 
  private:
   termios saved{};

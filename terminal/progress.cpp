@@ -4,10 +4,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdlib>
 #include <utility>
-#include <vector>
 
+#include "console/visible_text.h"
 #include "game/save_format.h"
 
 namespace quillmore {
@@ -26,11 +25,23 @@ constexpr const char* kDataChanged =
     "kept.";
 constexpr const char* kFileUnreadable =
     "The saved game {file} could not be read ({error}), so a new one begins.";
+constexpr const char* kNotAFile =
+    "{file} is no file of its own (a folder, a pipe or a device), so a new one begins.";
+constexpr const char* kTooLarge =
+    "{file} is larger than any saved game (1 MB), so a new one begins.";
 constexpr const char* kNoSave = "{file} is no saved game of Quillmore, so a new one begins.";
 constexpr const char* kOtherData = "{file} was saved on other data files, so a new one begins.";
+constexpr const char* kPlayedElsewhere =
+    "{file} is being played in another terminal, so you play on in a copy of your own.";
 constexpr const char* kCannotKeep = "Your progress cannot be kept ({file}: {error}).";
 
 constexpr std::string_view kSaveEnding = ".save";
+constexpr std::string_view kLeftover = "new-";
+// A number beyond any a player reaches, so that the next one never wraps: a larger one is no
+// number the game gave.
+constexpr unsigned long kLargestNumber = 1'000'000'000'000UL;
+// Other games take numbers too; one that took the same at the same moment is passed by.
+constexpr int kTriesForANumber = 100;
 
 void Fill(std::string& line, std::string_view placeholder, const std::string& text) {
   const std::size_t at = line.find(placeholder);
@@ -41,7 +52,7 @@ void Fill(std::string& line, std::string_view placeholder, const std::string& te
 
 std::string Said(std::string_view line, const fs::path& file, const std::string& error = {}) {
   std::string said(line);
-  Fill(said, "{file}", file.string());
+  Fill(said, "{file}", Visible(file.string()));
   Fill(said, "{error}", error);
   return said;
 }
@@ -56,7 +67,31 @@ unsigned long Number(std::string_view name, std::string_view prefix) {
   name.remove_suffix(kSaveEnding.size());
   unsigned long number = 0;
   const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), number);
-  return error == std::errc() && end == name.data() + name.size() ? number : 0;
+  const bool whole = error == std::errc() && end == name.data() + name.size();
+  return whole && number <= kLargestNumber ? number : 0;
+}
+
+// Why a save cannot be taken up, in one line; empty when it can.
+std::string Refusal(const fs::path& saved, bool last, std::error_code error, save_verdict verdict) {
+  if (error == file_system::kNotAFile || error == std::errc::is_a_directory) {
+    return Said(kNotAFile, saved);
+  }
+  if (error == file_system::kTooLarge) {
+    return Said(kTooLarge, saved);
+  }
+  if (last && (error || verdict == save_verdict::kUnreadable)) {
+    return Said(kLastUnreadable, saved);
+  }
+  if (error) {
+    return Said(kFileUnreadable, saved, error.message());
+  }
+  if (verdict == save_verdict::kUnreadable) {
+    return Said(kNoSave, saved);
+  }
+  if (verdict == save_verdict::kOtherData) {
+    return last ? kDataChanged : Said(kOtherData, saved);
+  }
+  return {};
 }
 
 }  // namespace
@@ -67,32 +102,33 @@ progress::progress(file_system& disk, const fs::path& state, const fs::path& dat
       games(state / "games"),
       folderKey(HashKey(dataFolder.string())),
       folderName(dataFolder.string()),
-      dataKey(dataKey) {}
-
-fs::path progress::StateFolder() {
-  const char* state = std::getenv("XDG_STATE_HOME");
-  if (state != nullptr && *state == '/') {
-    return fs::path(state) / "quillmore";
-  }
-  const char* home = std::getenv("HOME");
-  if (home != nullptr && *home == '/') {
-    return fs::path(home) / ".local" / "state" / "quillmore";
-  }
-  return {};
+      dataKey(dataKey) {
+  RemoveLeftovers();
 }
 
-// The newest file of this data folder, whatever its data.
-fs::path progress::LastGame() const {
+// The names of this data folder's games, the oldest first: only regular files, unless `all`.
+std::vector<std::string> progress::Games(bool all) const {
   std::vector<file_system::entry> files;
   disk.List(games, files);  // no folder, no game
-  const file_system::entry* last = nullptr;
-  for (const file_system::entry& each : files) {
-    if (each.name.starts_with(folderKey + "-") &&
-        (last == nullptr || each.modified > last->modified)) {
-      last = &each;
+  const std::string prefix = folderKey + "-";
+  std::vector<std::pair<unsigned long, std::string>> numbered;
+  for (file_system::entry& each : files) {
+    if ((all || each.regular) && each.name.starts_with(prefix)) {
+      numbered.emplace_back(Number(each.name, prefix), std::move(each.name));
     }
   }
-  return last == nullptr ? fs::path() : games / last->name;
+  std::sort(numbered.begin(), numbered.end());
+  std::vector<std::string> names;
+  names.reserve(numbered.size());
+  for (auto& [number, name] : numbered) {
+    names.push_back(std::move(name));
+  }
+  return names;
+}
+
+fs::path progress::LastGame() const {
+  const std::vector<std::string> names = Games();
+  return names.empty() ? fs::path() : games / names.back();
 }
 
 std::string progress::TakeUp(std::string& notice) {
@@ -102,48 +138,48 @@ std::string progress::TakeUp(std::string& notice) {
     notice = kNoGame;
     return {};
   }
-  std::string text;
-  const std::error_code error = disk.Read(last, text);
-  save_reading read = ReadSave(text, {.current = dataKey});
-  if (error || read.verdict == save_verdict::kUnreadable) {
-    notice = Said(kLastUnreadable, last);
-  } else if (read.verdict == save_verdict::kOtherData) {
-    notice = kDataChanged;
-  }
-  return notice.empty() ? GoOnIn(last, text, std::move(read.typed)) : std::string();
+  return TakeUpFile(last, true, notice);
 }
 
 std::string progress::TakeUp(const fs::path& saved, std::string& notice) {
   notice.clear();
-  std::string text;
-  const std::error_code error = disk.Read(saved, text);
-  save_reading read = ReadSave(text, {.current = dataKey});
-  if (error) {
-    notice = Said(kFileUnreadable, saved, error.message());
-  } else if (read.verdict == save_verdict::kUnreadable) {
-    notice = Said(kNoSave, saved);
-  } else if (read.verdict == save_verdict::kOtherData) {
-    notice = Said(kOtherData, saved);
-  } else if (!Ours(saved)) {
-    before = read.typed;  // a new file of its own once the game goes on
-    return read.typed;
-  }
-  return notice.empty() ? GoOnIn(saved, text, std::move(read.typed)) : std::string();
+  return TakeUpFile(saved, false, notice);
 }
 
-// Goes on in a game file of this folder's. Lines are added to it as they are typed, unless a
-// power cut left a line of it cut short: then the file is made anew with the first line typed.
-std::string progress::GoOnIn(const fs::path& saved, std::string_view text, std::string typed) {
-  file = saved;
-  if (!text.ends_with('\n') || disk.OpenToAppend(saved, open)) {
-    open.reset();
-    before = typed;
+// A game of this folder's is held before it is read, so that what is read is all there is; it is
+// then played on in its own file, unless another terminal holds it or it cannot be added to. Any
+// other save is left as it was, and the game goes on in a new file of its own once a line is
+// typed. Lines are added to the game's file as they are typed, unless a power cut left a line of
+// it cut short: then the file is made anew with the first line typed.
+std::string progress::TakeUpFile(const fs::path& saved, bool last, std::string& notice) {
+  std::unique_ptr<appendable_file> held;
+  const std::error_code holding =
+      Ours(saved) ? disk.OpenToAppend(saved, held) : std::make_error_code(std::errc::not_supported);
+  std::string text;
+  const std::error_code error = disk.Read(saved, text, kMostSaved);
+  save_reading read = ReadSave(text, {.current = dataKey});
+  notice = Refusal(saved, last, error, read.verdict);
+  if (!notice.empty()) {
+    return {};
   }
-  return typed;
+  if (holding == file_system::kHeldElsewhere) {
+    notice = Said(kPlayedElsewhere, saved);
+  }
+  if (holding) {
+    before = read.typed;
+    return std::move(read.typed);
+  }
+  file = saved;
+  open = std::move(held);
+  rewriteFirst = !text.ends_with('\n');
+  before = rewriteFirst ? read.typed : std::string();
+  return std::move(read.typed);
 }
 
 bool progress::Ours(const fs::path& saved) const {
-  return saved.lexically_normal().parent_path() == games.lexically_normal();
+  const std::string name = saved.filename().string();
+  return saved.lexically_normal().parent_path() == games.lexically_normal() &&
+         name.starts_with(folderKey + "-") && name.ends_with(kSaveEnding);
 }
 
 bool progress::Record(std::string_view typed, std::string& notice) {
@@ -151,7 +187,7 @@ bool progress::Record(std::string_view typed, std::string& notice) {
     return false;
   }
   std::error_code error;
-  if (open != nullptr) {
+  if (open != nullptr && !rewriteFirst) {
     error = Append(*open, typed);
   } else {
     error = Replace(before + std::string(typed));
@@ -167,20 +203,28 @@ bool progress::Rewrite(std::string_view typed, std::string& notice) {
     return !Failed(Replace(typed), notice);
   }
   if (!file.empty()) {
-    open.reset();
     disk.Remove(file);  // should it come back after a power cut, it is the game before
+    open.reset();
   }
   file.clear();
   before.clear();
+  rewriteFirst = false;
   return true;
 }
 
 void progress::Finish() {
   if (!file.empty()) {
-    open.reset();
     disk.Remove(file);
+    open.reset();
   }
   failed = true;
+}
+
+void progress::Forget() {
+  open.reset();
+  file.clear();
+  before.clear();
+  rewriteFirst = false;
 }
 
 bool progress::Failed(std::error_code error, std::string& notice) {
@@ -198,31 +242,31 @@ std::error_code progress::Append(appendable_file& to, std::string_view typed) {
   return error ? error : to.Sync();
 }
 
-// Writes the game's whole file beside its place, and puts it there in one step once it is on the
-// disk, so that a power cut leaves the old file or the new one whole. A game without a file yet
-// gets the next number of its data folder's.
+// Writes the game's whole file beside its place, held, and puts it there in one step once it is
+// on the disk, so that a power cut leaves the old file or the new one whole; the old one is let go
+// only then. A game without a file yet gets the next number of its data folder's.
 std::error_code progress::Replace(std::string_view typed) {
-  const fs::path fresh = games / ("new-" + std::to_string(getpid()));
+  const fs::path fresh = games / (std::string(kLeftover) + std::to_string(getpid()));
   std::unique_ptr<appendable_file> written;
   std::error_code error = disk.MakeFolder(games);
-  const fs::path target = file.empty() ? NextFile() : file;
   if (!error) {
+    disk.Remove(fresh);  // one a killed game of the same number left
     error = disk.Create(fresh, written);
   }
   if (!error) {
     error = Append(*written, SaveHeader(dataKey, folderName) + std::string(typed));
   }
   if (!error) {
-    error = disk.Rename(fresh, target);
+    error = Put(fresh);
   }
   if (error) {
     written.reset();
     disk.Remove(fresh);
     return error;
   }
-  file = target;
   open = std::move(written);
   before.clear();
+  rewriteFirst = false;
   error = disk.SyncFolder(games);
   if (!error) {
     Prune();
@@ -230,27 +274,49 @@ std::error_code progress::Replace(std::string_view typed) {
   return error;
 }
 
-fs::path progress::NextFile() const {
-  std::vector<file_system::entry> files;
-  disk.List(games, files);
-  unsigned long last = 0;
-  for (const file_system::entry& each : files) {
-    last = std::max(last, Number(each.name, folderKey + "-"));
+// Puts the file written aside in the game's place: over its old file, or under the next number,
+// which a game begun beside this one may have taken a moment before.
+std::error_code progress::Put(const fs::path& fresh) {
+  if (!file.empty()) {
+    return disk.Rename(fresh, file);
   }
-  return games / (folderKey + "-" + std::to_string(last + 1) + std::string(kSaveEnding));
+  std::error_code error = std::make_error_code(std::errc::file_exists);
+  for (int tries = 0; error == std::errc::file_exists && tries < kTriesForANumber; ++tries) {
+    const std::vector<std::string> names = Games(true);
+    const std::string prefix = folderKey + "-";
+    const unsigned long last = names.empty() ? 0 : Number(names.back(), prefix);
+    const fs::path next = games / (prefix + std::to_string(last + 1) + std::string(kSaveEnding));
+    error = disk.RenameToNew(fresh, next);
+    if (!error) {
+      file = next;
+    }
+  }
+  return error;
 }
 
-// Keeps the newest kGamesKept games of this data folder, this one among them.
+// Keeps the newest kGamesKept games of this data folder, this one among them, and every one
+// another terminal holds.
 void progress::Prune() {
+  std::vector<std::string> names = Games();
+  std::erase_if(names, [this](const std::string& name) { return games / name == file; });
+  for (std::size_t old = 0; old + (kGamesKept - 1) < names.size(); ++old) {
+    std::unique_ptr<appendable_file> held;
+    if (!disk.OpenToAppend(games / names[old], held)) {
+      disk.Remove(games / names[old]);
+    }
+  }
+}
+
+// A game killed while it rewrote its file leaves the file it wrote aside; one still being
+// written is held.
+void progress::RemoveLeftovers() {
   std::vector<file_system::entry> files;
   disk.List(games, files);
-  std::erase_if(files, [this](const file_system::entry& each) {
-    return !each.name.starts_with(folderKey + "-") || games / each.name == file;
-  });
-  std::sort(files.begin(), files.end(),
-            [](const auto& a, const auto& b) { return a.modified > b.modified; });
-  for (std::size_t old = kGamesKept - 1; old < files.size(); ++old) {
-    disk.Remove(games / files[old].name);
+  for (const file_system::entry& each : files) {
+    std::unique_ptr<appendable_file> held;
+    if (each.name.starts_with(kLeftover) && !disk.OpenToAppend(games / each.name, held)) {
+      disk.Remove(games / each.name);
+    }
   }
 }
 

@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
 #include <utility>
+
+#include "console/visible_text.h"
 
 namespace quillmore {
 
@@ -13,63 +17,61 @@ namespace {
 
 constexpr const char* kCannotKeep = "Your transcript cannot be kept (";
 constexpr std::string_view kEnding = ".txt";
-// A transcript's name before any copy number and its ending: d stands for a digit.
-constexpr std::string_view kShape = "dddd-dd-dd-dddddd";
+// A transcript's name after its number: d stands for a digit.
+constexpr std::string_view kShape = "-dddd-dd-dd-dddddd";
+// Other games number theirs too; one that took the same number at the same moment is passed by.
+constexpr int kTriesForANumber = 100;
 
-// When a transcript was started, from its name, and which copy of that second it is.
-struct stamp {
-  std::string_view when;
-  unsigned copy = 1;
-  auto operator<=>(const stamp&) const = default;
-};
-
-bool ReadStamp(std::string_view name, stamp& read) {
-  if (!name.ends_with(kEnding) || name.size() < kShape.size() + kEnding.size()) {
+bool HasShape(std::string_view text, std::string_view shape) {
+  if (text.size() != shape.size()) {
     return false;
   }
-  for (std::size_t at = 0; at < kShape.size(); ++at) {
-    const bool digit = std::isdigit(static_cast<unsigned char>(name[at])) != 0;
-    if (kShape[at] == 'd' ? !digit : name[at] != kShape[at]) {
+  for (std::size_t at = 0; at < shape.size(); ++at) {
+    const bool digit = std::isdigit(static_cast<unsigned char>(text[at])) != 0;
+    if (shape[at] == 'd' ? !digit : text[at] != shape[at]) {
       return false;
     }
   }
-  read.when = name.substr(0, kShape.size());
-  std::string_view copy = name.substr(kShape.size(), name.size() - kShape.size() - kEnding.size());
-  read.copy = 1;
-  if (copy.empty()) {
-    return true;
-  }
-  if (!copy.starts_with('-')) {
-    return false;
-  }
-  copy.remove_prefix(1);
-  const auto [end, error] = std::from_chars(copy.data(), copy.data() + copy.size(), read.copy);
-  return error == std::errc() && end == copy.data() + copy.size() && read.copy > 1;
+  return true;
+}
+
+// A number beyond any a player reaches, so that the next one never wraps: a larger one is no
+// number the game gave.
+constexpr unsigned long kLargestNumber = 1'000'000'000'000UL;
+
+// The number of a transcript's name; 0 for any other name.
+unsigned long Number(std::string_view name) {
+  unsigned long number = 0;
+  const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), number);
+  const std::string_view rest = name.substr(static_cast<std::size_t>(end - name.data()));
+  const bool shaped =
+      rest.ends_with(kEnding) && HasShape(rest.substr(0, rest.size() - kEnding.size()), kShape);
+  return error == std::errc() && shaped && number <= kLargestNumber ? number : 0;
 }
 
 }  // namespace
 
-std::string TranscriptName(const std::tm& started, unsigned copy) {
-  char when[sizeof "2026-12-07-231502"];
-  std::strftime(when, sizeof when, "%Y-%m-%d-%H%M%S", &started);
-  std::string name(when);
-  if (copy > 1) {
-    name.append("-").append(std::to_string(copy));
-  }
-  return name.append(kEnding);
+std::string TranscriptName(unsigned long number, const std::tm& started) {
+  // Each field at most its width, whatever the clock says, so that the name keeps its shape.
+  const auto field = [](int value, int limit) { return std::abs(value) % limit; };
+  char name[sizeof "18446744073709551615-2026-12-07-231502.txt"];
+  std::snprintf(name, sizeof name, "%lu-%04d-%02d-%02d-%02d%02d%02d.txt", number,
+                field(started.tm_year + 1900, 10000), field(started.tm_mon + 1, 100),
+                field(started.tm_mday, 100), field(started.tm_hour, 100),
+                field(started.tm_min, 100), field(started.tm_sec, 100));
+  return name;
 }
 
 std::vector<std::string> OldTranscripts(std::vector<std::string> names, std::string_view current,
                                         std::size_t kept) {
-  std::vector<std::pair<stamp, std::string>> transcripts;
+  std::vector<std::pair<unsigned long, std::string>> transcripts;
   for (std::string& name : names) {
-    stamp read;
-    if (ReadStamp(name, read)) {
-      transcripts.emplace_back(read, std::move(name));
+    const unsigned long number = Number(name);
+    if (number > 0) {
+      transcripts.emplace_back(number, std::move(name));
     }
   }
-  std::sort(transcripts.begin(), transcripts.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::sort(transcripts.begin(), transcripts.end());
   std::vector<std::string> old;
   for (std::size_t at = 0; at + kept < transcripts.size(); ++at) {
     if (transcripts[at].second != current) {
@@ -106,7 +108,8 @@ bool transcript::Keep(std::string& notice) {
   }
   pending.clear();
   if (error) {
-    notice = kCannotKeep + (file.empty() ? folder : file).string() + ": " + error.message() + ").";
+    notice = kCannotKeep + Visible((file.empty() ? folder : file).string()) + ": " +
+             error.message() + ").";
     failed = true;
     open.reset();
   }
@@ -126,27 +129,27 @@ std::error_code transcript::Open() {
   return error;
 }
 
-// A new file named after when the game started, once its name is on the disk; then the oldest
-// beyond those kept are removed.
+// A new file under the next number, once its name is on the disk; then the oldest beyond those
+// kept are removed.
 std::error_code transcript::OpenInFolder() {
   std::error_code error = disk.MakeFolder(folder);
-  std::vector<file_system::entry> files;
-  if (!error) {
-    error = disk.List(folder, files);
-  }
   std::vector<std::string> names;
-  names.reserve(files.size() + 1);
-  for (file_system::entry& each : files) {
-    names.push_back(std::move(each.name));
+  std::string name;
+  for (int tries = 0; !error && open == nullptr && tries < kTriesForANumber; ++tries) {
+    std::vector<file_system::entry> files;
+    error = disk.List(folder, files);
+    names.clear();
+    unsigned long last = 0;
+    for (file_system::entry& each : files) {
+      last = std::max(last, Number(each.name));
+      names.push_back(std::move(each.name));
+    }
+    name = TranscriptName(last + 1, started);
+    file = folder / name;
+    error = error ? error : disk.Create(file, open);
+    error = error == std::errc::file_exists ? std::error_code() : error;
   }
-  std::string name = TranscriptName(started);
-  for (unsigned copy = 2; std::find(names.begin(), names.end(), name) != names.end(); ++copy) {
-    name = TranscriptName(started, copy);
-  }
-  file = folder / name;
-  if (!error) {
-    error = disk.Create(file, open);
-  }
+  error = error || open != nullptr ? error : std::make_error_code(std::errc::file_exists);
   if (!error) {
     error = disk.SyncFolder(folder);
   }

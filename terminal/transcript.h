@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "console/file_system.h"
+#include "game/store.h"
 
 namespace quillmore {
 
@@ -19,24 +20,23 @@ namespace quillmore {
 // as the game goes: what was added is written and made to survive a power cut whenever the game
 // waits for the player, so a cut loses at most what the game showed since it last waited. The
 // file is only ever added to. Every file is reached through `disk`, which must outlive it.
-class transcript {
+class transcript : public transcript_store {
  public:
   static constexpr std::size_t kKept = 50;
 
   // A transcript in the file chosen, added to its end when there is one.
   transcript(file_system& disk, std::filesystem::path chosen);
-  // A transcript of its own in `folder`, named after when the game started; the oldest there
-  // beyond the newest `kept` are removed.
+  // A transcript of its own in `folder`, under the next number there and named after when the
+  // game started; the oldest there beyond the newest `kept` are removed. Transcripts are ordered
+  // by their numbers, so that a clock set back or a time zone changed removes none too soon.
   transcript(file_system& disk, std::filesystem::path folder, const std::tm& started,
              std::size_t kept = kKept);
-  transcript(const transcript&) = delete;
-  transcript& operator=(const transcript&) = delete;
 
-  void Add(std::string_view text);
+  void Add(std::string_view text) override;
   // Writes what was added since, and returns once it is on the disk; the file is made the first
   // time. False when the transcript cannot be kept: `notice` then says why, once, and nothing
   // more is written.
-  bool Keep(std::string& notice);
+  bool Keep(std::string& notice) override;
 
  private:
   std::error_code Open();
@@ -52,12 +52,13 @@ class transcript {
   bool failed = false;
 };
 
-// The name of a transcript of a game started at `started`, in local time: 2026-12-07-231502.txt.
-// `copy` above 1 tells it from others of the same second: 2026-12-07-231502-2.txt.
-std::string TranscriptName(const std::tm& started, unsigned copy = 1);
+// The name of the transcript numbered `number`, of a game started at `started`, in local time:
+// 12-2026-12-07-231502.txt.
+std::string TranscriptName(unsigned long number, const std::tm& started);
 
 // Of the files in a transcripts folder, those to remove so that only the newest `kept`
-// transcripts are left: only names TranscriptName makes, the oldest first, never `current`.
+// transcripts are left: only names TranscriptName makes, the lowest numbers first, never
+// `current`.
 std::vector<std::string> OldTranscripts(std::vector<std::string> names, std::string_view current,
                                         std::size_t kept);
 

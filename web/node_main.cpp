@@ -4,37 +4,12 @@
 
 #include <iostream>
 
-#include "console/console.h"
 #include "console/read_only_file_system.h"
 #include "game/data_files.h"
-#include "game/game.h"
 #include "game/options.h"
+#include "game/session.h"
 #include "web/node_platform.h"
 #include "world/data_files.h"
-
-namespace quillmore {
-
-namespace {
-
-class node_terminal : public front_end {
- public:
-  explicit node_terminal(platform& system) : system(system) {}
-  void Attach(console& /*io*/) override {}
-  void Waiting(wanted /*what*/) override {}
-  bool ReadKey(std::istream& in) override {
-    const single_key_mode mode(system, kStandardInput);
-    return in.get() != std::istream::traits_type::eof();
-  }
-  void GameOver(ending /*how*/) override {}
-  int LineWidth() override { return 0; }
-
- private:
-  platform& system;
-};
-
-}  // namespace
-
-}  // namespace quillmore
 
 int main(int argc, char** argv) {
   using namespace quillmore;
@@ -46,10 +21,11 @@ int main(int argc, char** argv) {
   read_only_file_system disk;
   const data_texts data = ReadDataFiles(disk);
   node_platform system;
-  node_terminal player(system);
-  console io(std::cin, std::cout, system.IsTerminal(kStandardInput) ? &player : nullptr);
+  session played(std::cout, {});
   if (chosen.resume) {
-    io.Line("This build keeps no games, so a new one begins.");
+    played.Note("This build keeps no games, so a new one begins.");
   }
-  return PlayGame(io, data, std::cerr);
+  played.Start(data, std::cerr);
+  PlayPiped(played, system);
+  return played.Status();
 }

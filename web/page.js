@@ -2,19 +2,17 @@
 // the names to tap on a touch screen, the key wait at the end of a won game, and the buttons:
 // New game, Undo, Save transcript, Download save and Open save. Each game is a fresh instance
 // of the WebAssembly module (createQuillmore, built with MODULARIZE), which calls
-//   quillmoreWrite(bytes)     with output, at every flush
-//   quillmoreReadLine(wanted) when it needs a line ("command", "object", "person" or "answer"):
-//                             resolves with the bytes of the line typed, ending in "\n", with
-//                             "undo" for the Undo button, or with null to end the game
+//   quillmoreWrite(bytes)     with output, whenever the game waits
+//   quillmoreWaits(wanted)    whenever the game waits: for "command", "object", "person",
+//                             "answer" or "key"
 //   quillmoreRetyped(wanted, bytes) with each line of an opened save as the game reads it
-//   quillmoreReadKey()        at the end of a won game: resolves with true at the next key, or
-//                             false to end the game
 //   quillmoreBegins(continued) before it writes: true when it goes on with the game kept
-//   quillmoreGameOver(status) when the game has returned
+//   quillmoreGameOver(status) when the game has ended
 // and reads quillmoreAfresh: true when the player chose New game, so that the game kept in the
 // browser is not continued, and quillmoreOpened: the text of a save the player opened, or null.
-// While the game waits, the page calls its exports directly (Module._quillmore_complete,
-// _quillmore_save, _quillmore_read_save); ccall and cwrap would disturb the suspended game.
+// The page answers a wait by calling the module's exports (_quillmore_type with a line,
+// _quillmore_undo, _quillmore_key), each of which runs the game until it waits again; it also
+// asks _quillmore_complete, _quillmore_save and _quillmore_read_save.
 // The document gets a "quillmore-waiting" event, with { wanted }, whenever the game waits.
 (function () {
   'use strict';
@@ -117,8 +115,8 @@
     }
   }
 
-  // The game being played: { module, decoder, text, waiting: { wanted, resolve }, story, ready,
-  // played, won, over }.
+  // The game being played: { module, decoder, text, waiting: { wanted }, story, ready, played,
+  // won, over }.
   let game = null;
 
   // The WebAssembly is inlined in the page, gzipped and in base64 (make_page.mjs). The browser
@@ -308,39 +306,34 @@
   }
 
   function waitFor(current, wanted) {
-    return new Promise((resolve) => {
-      if (current.over) {
-        resolve(wanted === 'key' ? false : null);
-        return;
-      }
-      current.waiting = { wanted, resolve };
-      current.ready = true;
-      current.won ||= wanted === 'key';  // won games are not kept
-      showOutput(current);
-      keepStory(current);
-      setMode(wanted);
-      // Once the game has stopped to wait, it can be asked what fits.
-      queueMicrotask(offerNames);
-      document.dispatchEvent(new CustomEvent('quillmore-waiting', { detail: { wanted } }));
-    });
+    if (current.over) return;
+    current.waiting = { wanted };
+    current.ready = true;
+    current.won ||= wanted === 'key';  // won games are not kept
+    showOutput(current);
+    keepStory(current);
+    setMode(wanted);
+    // Once the game has stopped to wait, it can be asked what fits.
+    queueMicrotask(offerNames);
+    document.dispatchEvent(new CustomEvent('quillmore-waiting', { detail: { wanted } }));
   }
 
-  // Answers what the game waits for.
+  // Answers what the game waits for: the game runs until it waits again, and says so.
   function answer(current, value) {
-    const { resolve } = current.waiting;
     current.waiting = null;
-    resolve(value);
+    const { module } = current;
+    if (value === 'undo') module._quillmore_undo();
+    else if (value === true) module._quillmore_key();
+    else exchange(module, module._quillmore_type, value);
   }
 
   // Starts a game: 'continue' goes on with the game kept, if any; 'afresh' is a new game;
   // { opened } plays the save opened again, in view.
   function start(how) {
     if (game !== null) {
-      // The old game, even one still starting, reads the end of its input as soon as it waits,
-      // and returns; what it still writes is dropped.
-      const old = game;
-      old.over = true;
-      if (old.waiting !== null) answer(old, old.waiting.wanted === 'key' ? false : null);
+      // The old game, even one still starting, is left where it stands; what it still says is
+      // dropped.
+      game.over = true;
     }
     transcript.textContent = '';
     openLine = null;
@@ -360,8 +353,7 @@
       quillmoreWrite(bytes) {
         if (!current.over) current.text += current.decoder.decode(bytes, { stream: true });
       },
-      quillmoreReadLine: (wanted) => waitFor(current, wanted),
-      quillmoreReadKey: () => waitFor(current, 'key'),
+      quillmoreWaits: (wanted) => waitFor(current, wanted),
       quillmoreBegins(continued) {
         if (current.over || !continued) return;
         current.played = true;
@@ -411,7 +403,7 @@
     showChoices([]);
     echo(game, line, prompted);
     game.played = true;
-    answer(game, encoder.encode(line + '\n'));
+    answer(game, `${line}\n`);
   });
 
   command.addEventListener('keydown', (event) => {

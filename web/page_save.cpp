@@ -40,60 +40,21 @@ EM_JS(void, Unstore, (), {
 
 namespace quillmore {
 
-page_save::page_save(const data_keys& ours)
-    : current(ours.current), firstPageFormat(ours.firstPageFormat) {}
-
-std::string page_save::TakeUp(std::string& notice) {
+std::optional<std::string> page_save::Stored() {
   const int length = StoredLength();
   if (length < 0) {
-    return {};
+    return std::nullopt;
   }
   std::string stored(static_cast<std::size_t>(length), '\0');
   TakeStored(stored.data());
-
-  save_reading read = ReadSave(stored, {.current = current, .firstPageFormat = firstPageFormat});
-  if (read.verdict == save_verdict::kOtherData) {
-    notice = "The game has changed since yours was saved, so a new one begins.";
-  } else if (read.verdict == save_verdict::kUnreadable) {
-    notice = "Your saved game could not be read, so a new one begins.";
-  }
-  if (!notice.empty()) {
-    Clear();
-    return {};
-  }
-  typed = std::move(read.typed);
-  return typed;
+  return stored;
 }
 
-void page_save::Record(std::string_view line, std::string& notice) {
-  if (!failed) {
-    typed.append(line);
-    Store(notice);
-  }
+bool page_save::Store(std::string_view text) {
+  return StoreText(text.data(), static_cast<int>(text.size())) != 0;
 }
 
-void page_save::Rewrite(std::string_view text, std::string& notice) {
-  if (failed) {
-    return;
-  }
-  typed.assign(text);
-  if (text.empty()) {
-    Clear();
-  } else {
-    Store(notice);
-  }
-}
-
-void page_save::Store(std::string& notice) {
-  const std::string text = SaveHeader(current) + typed;
-  if (StoreText(text.data(), static_cast<int>(text.size())) == 0) {
-    failed = true;
-    notice = "Your progress cannot be kept in this browser.";
-  }
-}
-
-void page_save::Clear() {
-  typed.clear();
+void page_save::Remove() {
   Unstore();
 }
 

@@ -36,8 +36,9 @@ play() {
     echo 'sleep 600'
   } >"$work/run"
   if tmux_ has-session 2>/dev/null; then
+    kill_pane
     tmux_ kill-server
-    sleep 0.2
+    wait_until no_session
   fi
   tmux_ -f /dev/null new-session -d -x "$width" -y 40 -c "$work/data" \
     "XDG_STATE_HOME='$XDG_STATE_HOME' bash '$work/run'"
@@ -52,19 +53,51 @@ play() {
 screen() { tmux_ capture-pane -p -t 0 -S - -E -; }
 type_line() { tmux_ send-keys -t 0 -l "$1" && tmux_ send-keys -t 0 Enter; }
 
-# wait_for TEXT: waits up to 30 s for the text on screen; "file NAME" waits for $work/NAME.
-wait_for() {
-  for _ in $(seq 300); do
-    if [ "$1" = file ]; then
-      [ -s "$work/$2" ] && return 0
-    elif screen | grep -qF -- "$1"; then
-      return 0
-    fi
+# The tests wait for what they expect, never for a fixed time, so that a busy machine only makes
+# them slower: each wait polls until what it waits for is there, for up to `deadline` seconds.
+deadline=60
+
+# wait_until COMMAND...: polls until the command succeeds; false when the deadline passed first.
+wait_until() {
+  local until=$((SECONDS + deadline))
+  until "$@"; do
+    [ "$SECONDS" -lt "$until" ] || return 1
     sleep 0.1
   done
+}
+
+on_screen() { screen | grep -qF -- "$1"; }
+no_session() { ! tmux_ has-session 2>/dev/null; }
+file_written() { [ -s "$work/$1" ]; }
+
+# wait_for TEXT: waits for the text on screen; "file NAME" waits for $work/NAME.
+wait_for() {
+  if [ "$1" = file ]; then
+    wait_until file_written "$2" && return 0
+  else
+    wait_until on_screen "$1" && return 0
+  fi
   echo "Timed out waiting for $*"
   screen | tail -n 20
   exit 1
+}
+
+# The last row the pane shows that is not empty.
+last_row() { tmux_ capture-pane -p -t 0 | sed '/^$/d' | tail -n 1; }
+row_reads() { [ "$(last_row)" = "$1" ]; }
+# expect_row TEXT: waits for the last row to read TEXT, and says so when it never does.
+expect_row() {
+  wait_until row_reads "$1" || fail "expected the row '$1', got '$(last_row)'"
+}
+
+# Kills the pane and waits for the game in it to end, so that it holds its game no longer.
+kill_pane() {
+  local shell game_pid
+  shell=$(tmux_ display -p -t 0 '#{pane_pid}' 2>/dev/null) || return 0
+  game_pid=$(ps -o pid= --ppid "$shell" | head -n 1)
+  tmux_ kill-pane -t 0
+  ended() { ! kill -0 "$game_pid" 2>/dev/null; }
+  [ -z "$game_pid" ] || wait_until ended
 }
 
 # Pastes lines in one go, as a player fast at the keyboard would type them.

@@ -17,7 +17,6 @@ class narrow_terminal : public front_end {
   explicit narrow_terminal(int width) : width(width) {}
   void Attach(console& /*io*/) override {}
   void Waiting(wanted /*what*/) override {}
-  bool ReadKey(std::istream& in) override { return in.get() != std::istream::traits_type::eof(); }
   void GameOver(ending /*how*/) override {}
   int LineWidth() override { return width; }
 
@@ -92,8 +91,20 @@ TEST(Console, AContinuedGameShowsWhereThePlayerStandsAndGoesOn) {
             "That person is not in this room.\n\n");
 }
 
+// Reads characters until input ends, as a game would, into `read`.
+task<int> ReadCharacters(console& io, std::string& read) {
+  for (char character = 0;;) {
+    const bool got = co_await io.ReadCharacter(character, wanted::kCommand);
+    if (!got) {
+      co_return 0;
+    }
+    read.push_back(character);
+  }
+}
+
 // What was typed before is read as it was typed, a character at a time across its lines too,
-// then what is typed now; a front end that keeps no typing of its own need not hear of it.
+// then what is typed now, given whenever the game waits; a front end that keeps no typing of its
+// own need not hear of it.
 TEST(Console, ReadsWhatWasTypedBeforeCharacterByCharacterThenWhatIsTypedNow) {
   std::istringstream typed("e\n");
   std::ostringstream written;
@@ -101,24 +112,35 @@ TEST(Console, ReadsWhatWasTypedBeforeCharacterByCharacterThenWhatIsTypedNow) {
   console io(typed, written, &screen);
   io.Replay("ab\nc");  // the last line not ended, as a line cut short would be
   std::string read;
-  for (char character = 0; io.ReadCharacter(character, wanted::kCommand);) {
-    read.push_back(character);
-  }
+  task<int> reading = ReadCharacters(io, read);
+  reading.Start();
+  EXPECT_TRUE(io.Waiting());
+  io.PlayOut();
+  EXPECT_TRUE(reading.Done());
   EXPECT_EQ(read, "ab\nce\n");
 }
 
+// Reads two words as a game would, writing a line after each.
+task<int> ReadTwoWords(console& io, std::string& word) {
+  const bool first = co_await io.ReadWord(word);
+  io.Line("unheard");
+  const bool second = co_await io.ReadWord(word);
+  io.Line("heard");
+  co_return first&& second ? 2 : 0;
+}
+
 TEST(Console, OffersNothingToCompleteAndShowsNothingMoreWithoutAGame) {
-  std::istringstream typed("later\n");
   std::ostringstream written;
-  console io(typed, written);
+  console io(written);
   EXPECT_TRUE(io.Complete("talk co").candidates.empty());
   io.Replay("before\n");
   std::string word;
-  ASSERT_TRUE(io.ReadWord(word));
-  io.Line("unheard");
-  ASSERT_TRUE(io.ReadWord(word));
+  task<int> reading = ReadTwoWords(io, word);
+  reading.Start();
+  io.Give("later\n");
+  ASSERT_TRUE(reading.Done());
+  EXPECT_EQ(reading.Result(), 2);
   EXPECT_EQ(word, "later");
-  io.Line("heard");
   EXPECT_EQ(written.str(), "heard\n");
 }
 

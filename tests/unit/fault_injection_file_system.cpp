@@ -18,7 +18,17 @@ std::error_code Error(std::errc code) {
 class fault_injection_file_system::open_file : public appendable_file {
  public:
   open_file(fault_injection_file_system& disk, int file, fs::path path)
-      : disk(disk), file(file), path(std::move(path)), boot(disk.boot) {}
+      : disk(disk), file(file), path(std::move(path)), boot(disk.boot) {
+    disk.files[static_cast<std::size_t>(file)].holder = this;
+  }
+  ~open_file() override {
+    contents& held = disk.files[static_cast<std::size_t>(file)];
+    if (held.holder == this) {
+      held.holder = nullptr;
+    }
+  }
+  open_file(const open_file&) = delete;
+  open_file& operator=(const open_file&) = delete;
 
   std::error_code Append(std::string_view text) override {
     std::error_code error = disk.Call("append " + path.string() + " " + std::string(text));
@@ -26,9 +36,7 @@ class fault_injection_file_system::open_file : public appendable_file {
       error = Error(std::errc::bad_file_descriptor);
     }
     if (!error) {
-      contents& written = disk.files[static_cast<std::size_t>(file)];
-      written.bytes.append(text);
-      written.modified = static_cast<long>(disk.calls.size());
+      disk.files[static_cast<std::size_t>(file)].bytes.append(text);
     }
     return error;
   }
@@ -89,6 +97,7 @@ void fault_injection_file_system::CutPower() {
   for (contents& each : files) {
     each.bytes.resize(each.durable + std::min(kept.bytes, each.bytes.size() - each.durable));
     each.durable = each.bytes.size();
+    each.holder = nullptr;  // a lock does not outlive its machine
   }
 }
 
@@ -115,8 +124,7 @@ std::error_code fault_injection_file_system::List(const fs::path& folder,
   }
   if (!error) {
     for (const auto& [name, file] : listed->second.names) {
-      const long modified = files[static_cast<std::size_t>(file)].modified;
-      found.push_back({name, fs::file_time_type(fs::file_time_type::duration(modified))});
+      found.push_back({name, files[static_cast<std::size_t>(file)].regular});
     }
   }
   return error;
@@ -132,12 +140,18 @@ int fault_injection_file_system::Find(const fs::path& file, std::error_code& err
   return error ? -1 : folder->second.names.at(file.filename().string());
 }
 
-std::error_code fault_injection_file_system::Read(const fs::path& file, std::string& text) {
+std::error_code fault_injection_file_system::Read(const fs::path& file, std::string& text,
+                                                  std::size_t most) {
   text.clear();
   std::error_code error = Call("read " + file.string());
   const int found = error ? -1 : Find(file, error);
-  if (!error) {
-    text = files[static_cast<std::size_t>(found)].bytes;
+  const contents* read = error ? nullptr : &files[static_cast<std::size_t>(found)];
+  if (read != nullptr && !read->regular) {
+    error = Error(kNotAFile);
+  } else if (read != nullptr && read->bytes.size() > most) {
+    error = Error(kTooLarge);
+  } else if (read != nullptr) {
+    text = read->bytes;
   }
   return error;
 }
@@ -162,16 +176,42 @@ std::error_code fault_injection_file_system::Create(const fs::path& file,
   if (!error && folders.contains(file)) {
     error = Error(std::errc::is_a_directory);
   }
+  const auto folder = folders.find(file.parent_path());
+  if (!error && folder != folders.end() &&
+      folder->second.names.contains(file.filename().string())) {
+    error = Error(std::errc::file_exists);
+  }
   if (!error) {
     error = Change(
         file.parent_path(),
         {.from = "", .to = file.filename().string(), .file = static_cast<int>(files.size())});
   }
   if (!error) {
-    files.push_back({.bytes = "", .durable = 0, .modified = static_cast<long>(calls.size())});
+    files.push_back({});
     opened = std::make_unique<open_file>(*this, static_cast<int>(files.size()) - 1, file);
   }
   return error;
+}
+
+std::error_code fault_injection_file_system::Open(int file, const fs::path& path,
+                                                  std::unique_ptr<appendable_file>& opened) {
+  const contents& found = files[static_cast<std::size_t>(file)];
+  if (!found.regular) {
+    return Error(kNotAFile);
+  }
+  if (found.holder != nullptr) {
+    return Error(kHeldElsewhere);
+  }
+  opened = std::make_unique<open_file>(*this, file, path);
+  return {};
+}
+
+void fault_injection_file_system::Special(const fs::path& name) {
+  folders.try_emplace(name.parent_path());
+  files.push_back({.bytes = "", .durable = 0, .holder = nullptr, .regular = false});
+  folder& in = folders[name.parent_path()];
+  in.names[name.filename().string()] = static_cast<int>(files.size()) - 1;
+  in.durable = in.names;
 }
 
 std::error_code fault_injection_file_system::OpenToAppend(
@@ -179,10 +219,7 @@ std::error_code fault_injection_file_system::OpenToAppend(
   opened.reset();
   std::error_code error = Call("open to append " + file.string());
   const int found = error ? -1 : Find(file, error);
-  if (!error) {
-    opened = std::make_unique<open_file>(*this, found, file);
-  }
-  return error;
+  return error ? error : Open(found, file, opened);
 }
 
 std::error_code fault_injection_file_system::Rename(const fs::path& from, const fs::path& to) {
@@ -196,6 +233,15 @@ std::error_code fault_injection_file_system::Rename(const fs::path& from, const 
                    {.from = from.filename().string(), .to = to.filename().string(), .file = found});
   }
   return error;
+}
+
+std::error_code fault_injection_file_system::RenameToNew(const fs::path& from, const fs::path& to) {
+  const auto folder = folders.find(to.parent_path());
+  if (folder != folders.end() && folder->second.names.contains(to.filename().string())) {
+    std::error_code error = Call("rename to new " + from.string() + " " + to.string());
+    return error ? error : Error(std::errc::file_exists);
+  }
+  return Rename(from, to);
 }
 
 std::error_code fault_injection_file_system::Remove(const fs::path& file) {

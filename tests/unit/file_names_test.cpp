@@ -1,54 +1,42 @@
 #include "terminal/file_names.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
+
+#include "fixed_platform.h"
 
 namespace quillmore {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Sets an environment variable for one test, and puts back what was there.
-class variable {
- public:
-  variable(const char* name, const char* value) : name(name) {
-    const char* before = std::getenv(name);
-    had = before != nullptr;
-    saved = had ? before : "";
-    value != nullptr ? setenv(name, value, 1) : unsetenv(name);
-  }
-  ~variable() { had ? setenv(name, saved.c_str(), 1) : unsetenv(name); }
-  variable(const variable&) = delete;
-  variable& operator=(const variable&) = delete;
-
- private:
-  const char* name;
-  std::string saved;
-  bool had = false;
-};
-
 TEST(FileNames, AreTakenAsTheShellWouldFromWhereThePlayerStarted) {
-  const variable home("HOME", "/home/player");
-  const variable started("QUILLMORE_STARTED_IN", "/home/player/games");
-  EXPECT_EQ(NamedFile("~/saves/quillmore.save"), fs::path("/home/player/saves/quillmore.save"));
-  EXPECT_EQ(NamedFile("quillmore.save"), fs::path("/home/player/games/quillmore.save"));
-  EXPECT_EQ(NamedFile("/tmp/quillmore.save"), fs::path("/tmp/quillmore.save"));
-  {
-    // Without the launcher, a name is the working folder's; without a home, ~ is a folder's name.
-    const variable direct("QUILLMORE_STARTED_IN", nullptr);
-    const variable homeless("HOME", nullptr);
-    EXPECT_EQ(NamedFile("~/a.save"), fs::current_path() / "~/a.save");
-  }
-  EXPECT_EQ(TypeableName("/home/player/.local/state/quillmore/games/1.save"),
+  fixed_platform system;
+  system.environment = {{"HOME", "/home/player"}, {"QUILLMORE_STARTED_IN", "/home/player/games"}};
+  EXPECT_EQ(NamedFile(system, "~/saves/quillmore.save"),
+            fs::path("/home/player/saves/quillmore.save"));
+  EXPECT_EQ(NamedFile(system, "quillmore.save"), fs::path("/home/player/games/quillmore.save"));
+  EXPECT_EQ(NamedFile(system, "/tmp/quillmore.save"), fs::path("/tmp/quillmore.save"));
+  EXPECT_EQ(TypeableName(system, "/home/player/.local/state/quillmore/games/1.save"),
             "~/.local/state/quillmore/games/1.save");
-  EXPECT_EQ(TypeableName("/home/playerx/1.save"), "/home/playerx/1.save");
-  EXPECT_EQ(TypeableName("/tmp/1.save"), "/tmp/1.save");
-  const variable homeless("HOME", "relative");
-  EXPECT_EQ(TypeableName("relative/1.save"), "relative/1.save");
+  EXPECT_EQ(TypeableName(system, "/home/playerx/1.save"), "/home/playerx/1.save");
+  EXPECT_EQ(TypeableName(system, "/tmp/\x1b]0;owned\a\x7f.save"), "/tmp/^[]0;owned^G^?.save");
+  // Without the launcher, a name is the working folder's; without a home, ~ is a folder's name.
+  system.environment = {{"HOME", "relative"}};
+  EXPECT_EQ(NamedFile(system, "~/a.save"), fs::path("/games/data/~/a.save"));
+  EXPECT_EQ(TypeableName(system, "relative/1.save"), "relative/1.save");
+}
+
+TEST(FileNames, TheStateFolderIsTheXdgOneOrTheDefaultOne) {
+  fixed_platform system;
+  system.environment = {{"HOME", "/home/player"}, {"XDG_STATE_HOME", "/var/state"}};
+  EXPECT_EQ(StateFolder(system), fs::path("/var/state/quillmore"));
+  system.environment["XDG_STATE_HOME"] = "relative/is/ignored";
+  EXPECT_EQ(StateFolder(system), fs::path("/home/player/.local/state/quillmore"));
+  system.environment.clear();
+  EXPECT_EQ(StateFolder(system), fs::path());
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ struct talk_world {
   // What the game writes when the player talks to `typed` and answers with `answers`.
   std::string Talk(const std::string& typed, const std::string& answers = "") {
     string_console screen(answers);
-    won = TalkTo(game, screen.io, typed);
+    won = screen.io.PlayOut(TalkTo(game, screen.io, typed));
     return screen.Written();
   }
 
@@ -99,7 +99,7 @@ TEST(Guards, TalkFindsTheConversationByTheFullNameOfWhoeverIsHere) {
   world game;
   LoadWorld(game, kPark, "a stranger\nPark", "");
   string_console screen;
-  EXPECT_FALSE(TalkTo(game, screen.io, "stranger"));
+  EXPECT_FALSE(screen.io.PlayOut(TalkTo(game, screen.io, "stranger")));
   EXPECT_EQ(screen.Written(), "");
 }
 

@@ -1,15 +1,15 @@
 #include "terminal/progress.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "fault_injection_file_system.h"
 #include "game/save_format.h"
 #include "terminal/posix_file_system.h"
 
@@ -75,12 +75,13 @@ TEST_F(Progress, KeepsWhatWasTypedUntilTheGameIsWon) {
 
 TEST_F(Progress, ANewGameKeepsTheOldOnesTheNewestFew) {
   std::string notice;
-  progress first(disk, state, "/games/data", kTheData);
-  ASSERT_TRUE(first.Record("s\n", notice));
-  progress second(disk, state, "/games/data", kTheData);
-  EXPECT_EQ(second.LastGame(), Files().front());
-  EXPECT_EQ(Continued(kTheData, notice), "s\n");
-  ASSERT_TRUE(second.Record("e\n", notice));
+  {
+    progress first(disk, state, "/games/data", kTheData);
+    ASSERT_TRUE(first.Record("s\n", notice));
+    progress second(disk, state, "/games/data", kTheData);
+    EXPECT_EQ(second.LastGame(), Files().front());
+    ASSERT_TRUE(second.Record("e\n", notice));
+  }
   EXPECT_EQ(Continued(kTheData, notice), "e\n");
   EXPECT_EQ(Files().size(), 2u);  // and no half-written file is left beside them
   for (std::size_t game = 3; game <= progress::kGamesKept + 2; ++game) {
@@ -184,14 +185,14 @@ TEST_F(Progress, TakesUpASaveFromAnywhereAndLeavesItAsItWas) {
       << notice;
 }
 
-// Played, then the data files changed and a new game played on them: that one is the last.
+// Played, then the data files changed and a new game played on them: that one is the last, by
+// its number, whatever the clock said.
 TEST_F(Progress, TakesUpTheNewestGameOfTheDataFolderWhateverItsData) {
   std::string notice;
   {
     progress game(disk, state, "/games/data", kTheData);
     ASSERT_TRUE(game.Record("s\n", notice));
   }
-  fs::last_write_time(Files().front(), fs::file_time_type::clock::now() - std::chrono::hours(1));
   {
     progress game(disk, state, "/games/data", kChangedData);
     EXPECT_EQ(game.TakeUp(notice), "");
@@ -207,13 +208,13 @@ TEST_F(Progress, SaysSoWhenItCannotWrite) {
     progress game(disk, state, "/games/data", kTheData);
     ASSERT_TRUE(game.Record("s\n", notice));
   }
-  // The game's file is a folder now: it cannot be read, and the new game goes in a file of its
-  // own beside it.
+  // The game's file is a folder now: it is no game, and the new game goes in a file of its own
+  // beside it.
   const fs::path file = Files().front();
   fs::remove(file);
   fs::create_directory(file);
   EXPECT_EQ(Continued(kTheData, notice), "");
-  EXPECT_EQ(notice.rfind("The last game here could not be read (", 0), 0u) << notice;
+  EXPECT_EQ(notice, "There is no unfinished game to continue here, so a new one begins.");
   progress next(disk, state, "/games/data", kTheData);
   EXPECT_TRUE(next.Record("n\n", notice));
   EXPECT_TRUE(fs::is_directory(file));
@@ -240,21 +241,100 @@ TEST_F(Progress, SaysSoWhenItCannotWriteAtAll) {
   EXPECT_EQ(notice, "");  // said once
 }
 
-TEST(ProgressFolder, IsTheXdgStateFolderOrTheDefaultOne) {
-  const char* const savedState = std::getenv("XDG_STATE_HOME");
-  const char* const savedHome = std::getenv("HOME");
-  const std::string state = savedState != nullptr ? savedState : "";
-  const std::string home = savedHome != nullptr ? savedHome : "";
-  setenv("HOME", "/home/player", 1);
-  setenv("XDG_STATE_HOME", "/var/state", 1);
-  EXPECT_EQ(progress::StateFolder(), fs::path("/var/state/quillmore"));
-  setenv("XDG_STATE_HOME", "relative/is/ignored", 1);
-  EXPECT_EQ(progress::StateFolder(), fs::path("/home/player/.local/state/quillmore"));
-  unsetenv("XDG_STATE_HOME");
-  unsetenv("HOME");
-  EXPECT_EQ(progress::StateFolder(), fs::path());
-  savedHome != nullptr ? setenv("HOME", home.c_str(), 1) : unsetenv("HOME");
-  savedState != nullptr ? setenv("XDG_STATE_HOME", state.c_str(), 1) : unsetenv("XDG_STATE_HOME");
+// Two terminals on one game, as two progresses on one disk: the second plays a copy, and nothing
+// either typed is lost or mixed, whatever the first does meanwhile.
+TEST(OneGameOneWriter, ASecondTerminalPlaysACopyAndNoHeldGameIsRemoved) {
+  fault_injection_file_system disk;
+  const fs::path state = "/state";
+  std::string notice;
+  progress first(disk, state, "/games/data", kTheData);
+  ASSERT_TRUE(first.Record("s\n", notice));
+  const fs::path held = first.LastGame();
+  progress second(disk, state, "/games/data", kTheData);
+  EXPECT_EQ(second.TakeUp(notice), "s\n");
+  EXPECT_EQ(notice, held.string() +
+                        " is being played in another terminal, so you play on in a "
+                        "copy of your own.");
+  ASSERT_TRUE(second.Record("look\n", notice));
+  ASSERT_TRUE(first.Record("e\n", notice));
+  EXPECT_NE(second.LastGame(), held);
+  // Undo in the first rewrites its file, still held: a third terminal gets a copy too.
+  ASSERT_TRUE(first.Rewrite("s\nw\n", notice));
+  progress third(disk, state, "/games/data", kTheData);
+  EXPECT_EQ(third.TakeUp(held, notice), "s\nw\n");
+  EXPECT_NE(notice, "");
+  // Five short games begun beside it remove older ones, never the game held.
+  for (int game = 0; game < 6; ++game) {
+    progress beside(disk, state, "/games/data", kTheData);
+    ASSERT_TRUE(beside.Record("n\n", notice));
+  }
+  ASSERT_TRUE(first.Record("n\n", notice));
+  std::string text;
+  ASSERT_FALSE(disk.Read(held, text, progress::kMostSaved));
+  EXPECT_EQ(ReadSave(text, {.current = kTheData}).typed, "s\nw\nn\n");
+}
+
+// What a hostile or careless player leaves where saves are read: none hangs the game, reads
+// without end, is followed, written or overwritten, and each is said in one line.
+TEST_F(Progress, FilesThatAreNoSavesAreLeftAsTheyWereAndSaidSoInALine) {
+  std::string notice;
+  progress game(disk, state, "/games/data", kTheData);
+  EXPECT_EQ(game.TakeUp("/dev/zero", notice), "");
+  EXPECT_EQ(notice,
+            "/dev/zero is no file of its own (a folder, a pipe or a device), so a new one "
+            "begins.");
+  fs::create_directories(state / "games");
+  const fs::path pipe = state / "games" / (HashKey("/games/data") + "-9.save");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_EQ(game.TakeUp(pipe, notice), "");
+  EXPECT_EQ(notice.find(" is no file of its own"), pipe.string().size()) << notice;
+  EXPECT_EQ(Continued(kTheData, notice), "");  // the newest name, but no game
+  EXPECT_EQ(notice, "There is no unfinished game to continue here, so a new one begins.");
+  const fs::path large = state / "large.save";
+  std::ofstream(large) << SaveHeader(kTheData) << std::string(progress::kMostSaved, 's') << "\n";
+  EXPECT_EQ(game.TakeUp(large, notice), "");
+  EXPECT_EQ(notice, large.string() + " is larger than any saved game (1 MB), so a new one begins.");
+  // A link among the games is not followed: the file it leads to stays as it was.
+  const fs::path target = state / "elsewhere.save";
+  std::ofstream(target) << SaveHeader(kTheData) << "s\n";
+  const fs::path link = state / "games" / (HashKey("/games/data") + "-10.save");
+  fs::create_symlink(target, link);
+  EXPECT_EQ(Continued(kTheData, notice), "");
+  EXPECT_EQ(game.TakeUp(link, notice), "s\n");  // named in full, it is read, and copied
+  ASSERT_TRUE(game.Record("n\n", notice));
+  EXPECT_EQ(Typed(target), SaveHeader(kTheData) + "s\n");
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(game.LastGame().filename(), HashKey("/games/data") + "-11.save");
+}
+
+// Another data folder's game, a number at the top of the range and what a killed game left.
+TEST_F(Progress, GamesAreNeitherMixedNorOverwrittenNorLeftBehind) {
+  std::string notice;
+  fs::path other;
+  {
+    progress there(disk, state, "/other/data", kTheData);
+    ASSERT_TRUE(there.Record("s\n", notice));
+    other = there.LastGame();
+  }
+  {
+    progress here(disk, state, "/games/data", kTheData);
+    EXPECT_EQ(here.TakeUp(other, notice), "s\n");
+    ASSERT_TRUE(here.Record("n\n", notice));
+  }
+  EXPECT_EQ(Typed(other), SaveHeader(kTheData, "/other/data") + "s\n");
+  EXPECT_EQ(Continued(kTheData, notice), "s\nn\n");
+  const std::string prefix = HashKey("/games/data") + "-";
+  const fs::path top = state / "games" / (prefix + "18446744073709551615.save");
+  std::ofstream(top) << SaveHeader(kTheData) << "w\n";
+  std::ofstream(state / "games" / "new-1") << "half a game";
+  std::ofstream(state / "games" / (prefix + "notes")) << "no game's name";
+  {
+    progress next(disk, state, "/games/data", kTheData);
+    EXPECT_FALSE(fs::exists(state / "games" / "new-1"));
+    ASSERT_TRUE(next.Record("e\n", notice));
+    EXPECT_EQ(next.LastGame().filename(), prefix + "2.save");
+  }
+  EXPECT_EQ(Typed(top), SaveHeader(kTheData) + "w\n");
 }
 
 }  // namespace

@@ -34,6 +34,17 @@ TEST(ReadSave, ReadsEveryFormatEitherFrontEndWrote) {
   }
   // A line cut short by a power cut was never read by the game.
   EXPECT_EQ(ReadSave(SaveHeader(kOurs) + "s\ngive eng", kKeys).typed, "s\n");
+  // Lines ended by CR LF, as a mail or an editor may leave them, are read as the same lines.
+  const save_reading crlf =
+      ReadSave("quillmore save 2\r\ndata " + std::string(kOurs) + "\r\n\r\ns\r\nn\r\n", kKeys);
+  EXPECT_EQ(crlf.verdict, save_verdict::kReadable);
+  EXPECT_EQ(crlf.typed, "s\nn\n");
+  // A folder whose path holds a line end still has a header of one line a field.
+  const save_reading folder = ReadSave(SaveHeader(kOurs, "/home/me/a\nq\n\nq") + kTyped, kKeys);
+  EXPECT_EQ(folder.verdict, save_verdict::kReadable);
+  EXPECT_EQ(folder.typed, kTyped);
+  EXPECT_EQ(SaveHeader(kOurs, "/a\nq\x1b"),
+            "quillmore save 2\ndata " + std::string(kOurs) + "\nfolder /a^Jq^[\n\n");
 }
 
 TEST(ReadSave, TellsOtherDataFromWhatIsNoSave) {
@@ -43,7 +54,9 @@ TEST(ReadSave, TellsOtherDataFromWhatIsNoSave) {
     EXPECT_EQ(ReadSave(text, kKeys).verdict, save_verdict::kOtherData) << text;
   }
   for (const std::string& text : {
-           std::string(), kTyped, "quillmore save 3\ndata " + std::string(kOurs) + "\n\n" + kTyped,
+           std::string(),
+           kTyped,
+           "quillmore save 3\ndata " + std::string(kOurs) + "\n\n" + kTyped,
            "quillmore save 2\ndata " + std::string(kOurs) + "\n" + kTyped,  // no blank line
            "quillmore save 2\ndata " + std::string(kOurs) + "\n",           // nor anything else
            "quillmore save 2\ndata 0123456789ABCDEF\n\n" + kTyped,          // no key
@@ -52,6 +65,11 @@ TEST(ReadSave, TellsOtherDataFromWhatIsNoSave) {
            "quillmore save 1\ndata " + std::string(kFirstPageKey) + "\ntyped many\n\n" + kTyped,
            FirstPageFormat(kFirstPageKey, kTyped.size() + 1, kTyped),  // cut short
            FirstPageFormat(kFirstPageKey, kTyped.size() - 1, kTyped),  // added to
+           // Lines nobody could have typed: a NUL, ESC, a carriage return on its own.
+           SaveHeader(kOurs) + "s\n" + std::string(1, '\0') + "\n",
+           SaveHeader(kOurs) + "get \x1b]0;title\x07\n",
+           SaveHeader(kOurs) + "look\rq\n",
+           SaveHeader(kOurs) + "s\n\r",
        }) {
     EXPECT_EQ(ReadSave(text, kKeys).verdict, save_verdict::kUnreadable) << text;
     EXPECT_EQ(ReadSave(text, kKeys).typed, "") << text;

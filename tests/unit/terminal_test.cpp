@@ -2,65 +2,44 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
 #include <string>
+
+#include "fixed_platform.h"
 
 namespace quillmore {
 namespace {
 
-// A terminal of a fixed width that nobody types at.
-class fixed_terminal : public platform {
- public:
-  bool IsTerminal(int /*fd*/) override { return true; }
-  int TerminalWidth(int /*fd*/) override { return width; }
-  bool EnterSingleKeyMode(int /*fd*/) override { return false; }
-  void LeaveSingleKeyMode(int /*fd*/) override {}
-  std::size_t ReadSome(int /*fd*/, char* /*into*/, std::size_t /*most*/) override { return 0; }
-
-  int width = 0;
-};
-
-// Sets COLUMNS, or unsets it, for as long as it lives.
-class columns_set {
- public:
-  explicit columns_set(const char* value) {
-    const char* before = std::getenv("COLUMNS");
-    if (before != nullptr) {
-      saved = before;
-    }
-    value != nullptr ? setenv("COLUMNS", value, 1) : unsetenv("COLUMNS");
+TEST(Terminal, WrapsAtTheTerminalsWidthElseAtASaneColumnsElseAt80) {
+  fixed_platform system;
+  system.width = 100;
+  system.environment["COLUMNS"] = "60";
+  EXPECT_EQ(LineWidth(system), 100);
+  system.width = 0;  // a terminal that cannot tell
+  EXPECT_EQ(LineWidth(system), 60);
+  system.environment["COLUMNS"] = "1000";
+  EXPECT_EQ(LineWidth(system), 1000);
+  for (const char* columns : {"", "wide", "0", "-5", "60x", "1001", "2147483647", "2147483648"}) {
+    system.environment["COLUMNS"] = columns;
+    EXPECT_EQ(LineWidth(system), 80) << columns;
   }
-  ~columns_set() { saved ? setenv("COLUMNS", saved->c_str(), 1) : unsetenv("COLUMNS"); }
-  columns_set(const columns_set&) = delete;
-  columns_set& operator=(const columns_set&) = delete;
-
- private:
-  std::optional<std::string> saved;
-};
-
-int WidthOf(fixed_terminal& system, bool wrap) {
-  terminal::comforts comforts;
-  comforts.system = &system;
-  comforts.wrap = wrap;
-  terminal player(comforts);
-  return player.LineWidth();
+  system.environment.erase("COLUMNS");
+  EXPECT_EQ(LineWidth(system), 80);
 }
 
-TEST(Terminal, WrapsAtTheTerminalsWidthElseAtColumnsElseAt80) {
-  fixed_terminal system;
-  system.width = 100;
-  {
-    const columns_set columns("60");
-    EXPECT_EQ(WidthOf(system, true), 100);
-    system.width = 0;  // a terminal that cannot tell
-    EXPECT_EQ(WidthOf(system, true), 60);
-    EXPECT_EQ(WidthOf(system, false), 0);  // standard output is no terminal
-  }
-  for (const char* columns : {static_cast<const char*>(nullptr), "", "wide", "0"}) {
-    const columns_set unusable(columns);
-    EXPECT_EQ(WidthOf(system, true), 80) << (columns != nullptr ? columns : "unset");
-  }
+// A front end that keeps nothing on disk, as the page, has no environment, folder or clock.
+TEST(Platform, WithoutFilesHasNoEnvironmentFolderOrClock) {
+  class no_files : public platform {
+   public:
+    bool IsTerminal(int /*fd*/) override { return false; }
+    int TerminalWidth(int /*fd*/) override { return 0; }
+    bool EnterSingleKeyMode(int /*fd*/) override { return false; }
+    void LeaveSingleKeyMode(int /*fd*/) override {}
+    std::size_t ReadSome(int /*fd*/, char* /*into*/, std::size_t /*most*/) override { return 0; }
+  } page;
+  page.Unset("HOME");
+  EXPECT_EQ(page.Environment("HOME"), "");
+  EXPECT_EQ(page.WorkingFolder(), "");
+  EXPECT_EQ(page.Now().tm_year, 0);
 }
 
 }  // namespace

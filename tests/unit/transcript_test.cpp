@@ -9,55 +9,65 @@
 #include <vector>
 
 #include "fault_injection_file_system.h"
+#include "fixed_platform.h"
 
 namespace quillmore {
 namespace {
 
-std::tm At(int day, int hour) {
-  std::tm when{};
-  when.tm_year = 2026 - 1900;
-  when.tm_mon = 11;
-  when.tm_mday = day;
-  when.tm_hour = hour;
-  return when;
+constexpr const char* kFolder = "/state/transcripts";
+
+std::vector<std::string> Names(fault_injection_file_system& disk) {
+  std::vector<file_system::entry> files;
+  disk.List(kFolder, files);
+  std::vector<std::string> names;
+  for (const file_system::entry& each : files) {
+    names.push_back(each.name);
+  }
+  return names;
 }
 
-TEST(Transcripts, TheNewestAreKeptAndNothingElseIsTouched) {
-  EXPECT_EQ(TranscriptName(At(7, 23)), "2026-12-07-230000.txt");
-  EXPECT_EQ(TranscriptName(At(7, 23), 2), "2026-12-07-230000-2.txt");
-  const std::vector<std::string> names = {"2026-12-07-230000-2.txt",   "notes.txt",
-                                          "2026-12-08-090000.txt",     "2026-12-07-230000.txt",
-                                          "2026-12-07-230000-10.txt",  "2026-1-7.txt",
-                                          "2026-12-06-120000.txt.bak", "2026-12-06-1200aa.txt",
-                                          "2026-12-06-120000x.txt",    "2026-12-06-120000-1.txt"};
-  EXPECT_EQ(OldTranscripts(names, "2026-12-08-090000.txt", 2),
-            (std::vector<std::string>{"2026-12-07-230000.txt", "2026-12-07-230000-2.txt"}));
-  // The game's own transcript is never removed, even where a clock went back.
-  EXPECT_EQ(OldTranscripts(names, "2026-12-07-230000.txt", 1),
-            (std::vector<std::string>{"2026-12-07-230000-2.txt", "2026-12-07-230000-10.txt"}));
+TEST(Transcripts, TheNewestAreKeptByNumberAndNothingElseIsTouched) {
+  EXPECT_EQ(TranscriptName(12, At(7, 23)), "12-2026-12-07-230000.txt");
+  const std::vector<std::string> names = {
+      "2-2026-12-07-230000.txt",   "notes.txt",
+      "10-2026-12-01-090000.txt",  "1-2026-12-08-230000.txt",
+      "2026-12-07-230000.txt",     "3-2026-1-7.txt",
+      "4-2026-12-06-120000.txt.b", "x-2026-12-06-120000.txt",
+      "5-2026-1x-06-120000.txt",   "99999999999999999999-2026-12-06-120000.txt"};
+  // A clock set back gives a later transcript an earlier time: the number still says which.
+  EXPECT_EQ(OldTranscripts(names, "10-2026-12-01-090000.txt", 2),
+            (std::vector<std::string>{"1-2026-12-08-230000.txt"}));
+  // The game's own transcript is never removed.
+  EXPECT_EQ(OldTranscripts(names, "1-2026-12-08-230000.txt", 1),
+            (std::vector<std::string>{"2-2026-12-07-230000.txt"}));
 }
 
 TEST(Transcripts, AreWrittenAsTheGameWaitsAndSaySoOnceWhenTheyCannotBe) {
   fault_injection_file_system disk;
   std::string notice;
-  for (int day = 1; day <= 4; ++day) {
-    transcript record(disk, "/state/transcripts", At(day, 8), 3);
+  // Two games in one second, and then a clock set back a day.
+  for (const std::tm started : {At(4, 8), At(4, 8), At(3, 8), At(2, 8)}) {
+    transcript record(disk, kFolder, started, 3);
     record.Add("> s\n");
     ASSERT_TRUE(record.Keep(notice)) << notice;
   }
-  std::vector<file_system::entry> files;
-  disk.List("/state/transcripts", files);
-  ASSERT_EQ(files.size(), 3u);
+  EXPECT_EQ(Names(disk),
+            (std::vector<std::string>{"2-2026-12-04-080000.txt", "3-2026-12-03-080000.txt",
+                                      "4-2026-12-02-080000.txt"}));
   std::string text;
-  ASSERT_FALSE(disk.Read("/state/transcripts/2026-12-04-080000.txt", text));
+  ASSERT_FALSE(disk.Read("/state/transcripts/4-2026-12-02-080000.txt", text, 100));
   EXPECT_EQ(text, "> s\n");
-  EXPECT_TRUE(disk.Read("/state/transcripts/2026-12-01-080000.txt", text));  // the oldest: gone
 
-  transcript chosen(disk, "/state/transcripts/2026-12-04-080000.txt");
+  transcript chosen(disk, "/state/transcripts/4-2026-12-02-080000.txt");
   chosen.Add("> * added to the end\n");
   ASSERT_TRUE(chosen.Keep(notice));
-  ASSERT_FALSE(disk.Read("/state/transcripts/2026-12-04-080000.txt", text));
+  ASSERT_FALSE(disk.Read("/state/transcripts/4-2026-12-02-080000.txt", text, 100));
   EXPECT_EQ(text, "> s\n> * added to the end\n");
+  // Held by the game that writes it: a second game cannot add to it.
+  transcript second(disk, "/state/transcripts/4-2026-12-02-080000.txt");
+  second.Add("> n\n");
+  EXPECT_FALSE(second.Keep(notice));
+  EXPECT_EQ(notice.rfind("Your transcript cannot be kept (/state/transcripts/4-", 0), 0u) << notice;
 
   transcript nowhere(disk, "/no/such/folder/transcript.txt");
   nowhere.Add("> s\n");

@@ -30,7 +30,6 @@ class plain_player : public front_end {
  public:
   void Attach(console& /*io*/) override {}
   void Waiting(wanted /*what*/) override {}
-  bool ReadKey(std::istream& in) override { return in.get() != std::istream::traits_type::eof(); }
   void GameOver(ending /*how*/) override {}
   int LineWidth() override { return 0; }
 };

@@ -41,7 +41,7 @@ world ShippedWorld() {
 std::string Play(world& game, const std::string& commands) {
   string_console screen(commands);
   command_loop loop(game, screen.io);
-  while (loop.Step() == command_loop::report::kGoOn) {
+  while (loop.StepThrough() == command_loop::report::kGoOn) {
   }
   return screen.Written();
 }

@@ -161,8 +161,9 @@ export function terminalGame(binary, sourceDir) {
   const socket = `quillmore-page-test-${process.pid}`;
   const tmux = (...args) => execFileSync('tmux', ['-L', socket, ...args], { encoding: 'utf8' });
   const quoted = (word) => `'${word.replaceAll("'", "'\\''")}'`;
+  // Polls until `found` gives something, for up to a minute: a busy machine only makes it slower.
   const poll = async (found, what) => {
-    for (let tries = 0; tries < 300; tries += 1) {
+    for (const deadline = Date.now() + 60000; Date.now() < deadline;) {
       const result = found();
       if (result) return result;
       await new Promise((resolve) => setTimeout(resolve, 100));

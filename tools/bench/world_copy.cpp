@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
   std::ostringstream unheard;
   console io(typed, unheard);
   command_loop play(game, io);
-  while (play.Step() == command_loop::report::kGoOn) {
+  while (play.StepThrough() == command_loop::report::kGoOn) {
   }
 
   using clock = std::chrono::steady_clock;

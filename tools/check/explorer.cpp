@@ -89,10 +89,10 @@ class player {
     in.clear();
     in.str(typed);
     console io(in, unheard);
-    const command_loop::report result = command_loop(game, io).Step();
+    const command_loop::report result = command_loop(game, io).StepThrough();
     in.clear();
     const std::streamoff at = in.tellg();
-    read = at < 0 ? typed.size() : static_cast<std::size_t>(at);
+    read = (at < 0 ? typed.size() : static_cast<std::size_t>(at)) - io.Unread();
     return result;
   }
 

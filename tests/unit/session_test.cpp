@@ -1,0 +1,116 @@
+// The session both front ends drive: what it gives the game, what it keeps, and what it says.
+
+#include "game/session.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "game/messages.h"
+#include "game/whole_save.h"
+#include "test_world.h"
+
+namespace quillmore {
+namespace {
+
+// A save kept in memory, as the page keeps one in the browser.
+class memory_save : public whole_save {
+ public:
+  using whole_save::whole_save;
+  std::optional<std::string> text;
+  bool full = false;
+
+ private:
+  std::optional<std::string> Stored() override { return text; }
+  bool Store(std::string_view kept) override {
+    if (!full) {
+      text = kept;
+    }
+    return !full;
+  }
+  void Remove() override { text.reset(); }
+};
+
+struct typed_game {
+  explicit typed_game(memory_save& keep)
+      : played(out, {.typed = true, .shown = hints::kPage, .keep = &keep, .quitKept = "(kept)"}) {}
+  // The shipped data, or a set of the tests' own.
+  void Start(const std::string& set = "") {
+    std::ostringstream errors;
+    ASSERT_TRUE(played.Start(FolderTexts(std::string(QUILLMORE_SHIPPED_DATA) + set), errors));
+  }
+  // What the game wrote since the last call.
+  std::string Said() {
+    const std::string said = out.str();
+    out.str({});
+    return said;
+  }
+  std::ostringstream out;
+  session played;
+};
+
+const std::string kOurs = "0123456789abcdef";
+
+TEST(Session, KeepsWhatTheGameReadTakesBackCommandsAndKeepsAQuitGameAsItStoodBefore) {
+  memory_save keep({.current = kOurs});
+  typed_game game(keep);
+  game.Start();
+  EXPECT_EQ(game.played.Waiting(), wanted::kCommand);
+  game.played.Type("* the park is lovely\n", "> ");
+  EXPECT_NE(game.Said().find(Text(message::kCommentNoted)), std::string::npos);
+  EXPECT_FALSE(keep.text.has_value());  // a comment is no line of the game
+  game.played.Type("s\n", "> ");
+  game.played.Type("get  \n", "> ");  // the blank Tab leaves after a word is no part of it
+  EXPECT_EQ(game.played.Waiting(), wanted::kObjectHere);
+  EXPECT_EQ(game.played.Question(), "get what?");
+  game.played.Undo("");  // the button, in the middle of a command
+  EXPECT_EQ(game.played.Typing(), "s\n");
+  EXPECT_EQ(keep.text, SaveHeader(kOurs) + "s\n");
+  EXPECT_EQ(game.played.Waiting(), wanted::kCommand);
+  game.Said();
+  game.played.Type("quit\n", "> ");
+  EXPECT_TRUE(game.played.Over());
+  EXPECT_NE(game.Said().find("(kept)"), std::string::npos);
+  EXPECT_EQ(keep.text, SaveHeader(kOurs) + "s\n");
+
+  // Taken up again, the game catches up without a word and says where the player stands.
+  memory_save again({.current = kOurs});
+  again.text = keep.text;
+  typed_game next(again);
+  std::string notice;
+  next.played.Continue(again.TakeUp(notice));
+  next.Start();
+  EXPECT_EQ(notice, "");
+  EXPECT_EQ(next.Said().rfind("\nWestern Road east\n", 0), 0u);
+}
+
+TEST(Session, TakesAnAnswerOnlyAsAOrBAndSaysOnceWhenTheSaveCannotBeKept) {
+  memory_save keep({.current = kOurs});
+  typed_game game(keep);
+  game.Start("/../tests/data/story-park");
+  game.played.Type("talk Liam\n", "> ");
+  ASSERT_EQ(game.played.Waiting(), wanted::kAnswer);
+  game.Said();
+  game.played.Type("maybe\n", "");
+  EXPECT_EQ(game.Said(), Text(message::kAnswerReminder));
+  keep.full = true;
+  game.played.Type(" B \n", "");
+  EXPECT_EQ(game.played.Waiting(), wanted::kCommand);
+  EXPECT_EQ(game.played.Typing(), "talk Liam\nb\n");
+  const std::string said = game.Said();
+  EXPECT_NE(said.find("cannot be kept"), std::string::npos);
+  game.played.Type("i\n", "> ");
+  EXPECT_EQ(game.Said().find("cannot be kept"), std::string::npos);
+
+  // A save of other data, or none at all, begins a new game, and says so.
+  memory_save other({.current = "fedcba9876543210"});
+  other.text = keep.text;
+  std::string notice;
+  EXPECT_EQ(other.TakeUp(notice), "");
+  EXPECT_EQ(notice, "The game has changed since yours was saved, so a new one begins.");
+  EXPECT_FALSE(other.text.has_value());
+}
+
+}  // namespace
+}  // namespace quillmore
