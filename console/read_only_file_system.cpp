@@ -73,7 +73,7 @@ std::error_code read_only_file_system::Rename(const fs::path& /*from*/, const fs
 }
 
 std::error_code read_only_file_system::RenameToNew(const fs::path& /*from*/,
-                                                  const fs::path& /*to*/) {
+                                                   const fs::path& /*to*/) {
   return Refused();
 }
 

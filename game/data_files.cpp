@@ -12,8 +12,8 @@ data_texts ReadDataFiles(file_system& disk, const std::filesystem::path& folder)
   for (const data_file which : kDataFiles) {
     data_text& read = data.Of(which);
     // Data files are as large as their author makes them.
-    read.error = disk.Read(folder / FileName(which), read.text,
-                           std::numeric_limits<std::size_t>::max());
+    read.error =
+        disk.Read(folder / FileName(which), read.text, std::numeric_limits<std::size_t>::max());
   }
   return data;
 }
