@@ -78,7 +78,8 @@ void reporter::Unfinished() {
   }
   result.last.push_back({{},
                          0,
-                         "the search did not finish: it stopped after " + Thousands(found.states) +
+                         "the search did not finish: it stopped after " +
+                             Thousands(found.stoppedAfter) +
                              " states, so only what is said above is proven" +
                              (hard.empty() ? "" : "; the names that made it large: " + hard) +
                              "; --max-states raises the limit",
@@ -87,7 +88,7 @@ void reporter::Unfinished() {
 
 void reporter::Verdicts() {
   const std::string unproven =
-      ": not proven, the search stopped after " + Thousands(found.states) + " states";
+      ": not proven, the search stopped after " + Thousands(found.stoppedAfter) + " states";
   if (found.shortestWin) {
     Game("the game can be won in " + Commands(found.shortestWin->size()));
   } else if (found.finished) {

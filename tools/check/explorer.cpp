@@ -392,6 +392,7 @@ exploration Explore(const world& start, std::size_t maxStates) {
   found.tiedNames = TiedNames(start, follow, kMostTiedNamesTold);
   explorer search(start, follow, maxStates);
   found.finished = search.Run(found);
+  found.stoppedAfter = found.finished ? 0 : search.Graph().nodes.size();
   const play_graph& graph = search.Graph();
   found.states = graph.nodes.size();
   found.shortestWin = graph.ShortestWin(false);
@@ -405,7 +406,11 @@ exploration Explore(const world& start, std::size_t maxStates) {
     exploration withDrinks;
     const following all = Follow(start, true);
     explorer drinking(start, all, maxStates);
-    found.finished = drinking.Run(withDrinks) && found.finished;
+    const bool drinksFinished = drinking.Run(withDrinks);
+    if (!drinksFinished && found.finished) {
+      found.stoppedAfter = drinking.Graph().nodes.size();
+    }
+    found.finished = drinksFinished && found.finished;
     found.statesWithDrinks = drinking.Graph().nodes.size();
     found.shortestWinWithDrinks = drinking.Graph().ShortestWin(true);
     if (found.finished) {

@@ -29,6 +29,7 @@ struct exploration {
   bool dropsTried = false;  // drops of every carried object were tried (see the reductions)
   std::size_t states = 0;   // states of play, pub drinks aside
   std::size_t statesWithDrinks = 0;  // states of play with the pub drinks the player carries
+  std::size_t stoppedAfter = 0;      // states of the search that hit its limit, if one did
   double seconds = 0;
   std::optional<play> shortestWin;
   std::optional<play> shortestWinWithDrinks;
