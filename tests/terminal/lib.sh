@@ -37,7 +37,7 @@ play() {
   } >"$work/run"
   if tmux_ has-session 2>/dev/null; then
     kill_pane
-    tmux_ kill-server
+    tmux_ kill-server 2>/dev/null
     wait_until no_session
   fi
   tmux_ -f /dev/null new-session -d -x "$width" -y 40 -c "$work/data" \

@@ -83,6 +83,21 @@ TEST(Session, KeepsWhatTheGameReadTakesBackCommandsAndKeepsAQuitGameAsItStoodBef
   next.Start();
   EXPECT_EQ(notice, "");
   EXPECT_EQ(next.Said().rfind("\nWestern Road east\n", 0), 0u);
+
+  // Typing that quits as it is caught up with ends in silence, keeps nothing, and is no game to
+  // go on with: a new one begins after the front end's line, with nothing typed.
+  memory_save ended({.current = kOurs});
+  typed_game quitter(ended);
+  quitter.played.Continue("s\nq\n");
+  quitter.Start();
+  EXPECT_TRUE(quitter.played.EndedAsCaughtUp());
+  EXPECT_EQ(quitter.Said(), "");
+  EXPECT_FALSE(ended.text.has_value());
+  quitter.played.BeginAnew("(anew)");
+  EXPECT_FALSE(quitter.played.EndedAsCaughtUp());
+  EXPECT_EQ(quitter.played.Typing(), "");
+  EXPECT_EQ(quitter.played.Waiting(), wanted::kCommand);
+  EXPECT_EQ(quitter.Said().rfind("(anew)\n", 0), 0u);
 }
 
 TEST(Session, TakesAnAnswerOnlyAsAOrBAndSaysOnceWhenTheSaveCannotBeKept) {
