@@ -6,8 +6,10 @@
 // the author's play after each change, a line more when one is typed, and each pinned
 // transcript. What the page keeps (files, play, pins) is in localStorage and survives a reload.
 //
-// For tests, the document gets "studio-proved" events ({ changed, shown }: performance.now() of
-// the last change and of its verdict shown) and "studio-played" events.
+// For tests, the body's data-revision counts the changes to the files and data-proven says
+// which of them the verdict shown is for; data-plays-asked and data-plays-shown count the plays.
+// Each verdict shown is also a "studio-proved" event ({ changed, shown }: performance.now() of
+// the change and of its verdict shown).
 (() => {
   'use strict';
 
@@ -71,12 +73,15 @@
   let prover = startWorker(proved);
   let proving = 0;  // the id of the proof under way, or 0
   let changedAt = 0;
+  let revision = 0;
+  let provingRevision = 0;
   function prove() {
     if (proving) {
       prover.terminate();
       prover = startWorker(proved);
     }
     proving = nextId++;
+    provingRevision = revision;
     $('status').textContent = 'Proving…';
     prover.postMessage({ id: proving, files: state.files, prove: true });
   }
@@ -87,6 +92,7 @@
     const plays = { author: state.play };
     state.pins.forEach((pin, at) => { plays[`pin${at}`] = pin.lines; });
     const id = nextId++;
+    document.body.dataset.playsAsked = String(id);
     playsWanted.clear();
     playsWanted.set(id, why);
     player.postMessage({ id, files: state.files, plays });
@@ -149,6 +155,8 @@
   // After every change: kept at once, proven and played once typing pauses.
   function changed() {
     changedAt = performance.now();
+    revision += 1;
+    document.body.dataset.revision = String(revision);
     keep();
     clearTimeout(timer);
     timer = setTimeout(() => { prove(); play('files'); }, proofDelay);
@@ -180,6 +188,7 @@
     walkthrough = proof.walkthrough;
     drawMap($('map'), proof.map);
     drawChain($('chain'), proof.chain);
+    document.body.dataset.proven = String(provingRevision);
     document.dispatchEvent(new CustomEvent('studio-proved', { detail: { changed: changedAt, shown } }));
   }
   let walkthrough = [];
@@ -283,7 +292,7 @@
     lastSaid = author.said;
     state.pins.forEach((pin, at) => { pin.now = answer.played[`pin${at}`].said; });
     showPins();
-    document.dispatchEvent(new CustomEvent('studio-played', { detail: { why } }));
+    document.body.dataset.playsShown = String(answer.id);
   }
 
   function showPlay(said, before) {
@@ -585,6 +594,7 @@
   openTab(state.active);
   state.pins.forEach((pin) => { pin.now = pin.old; });
   changedAt = performance.now();
+  document.body.dataset.revision = String(revision);
   prove();
   play('start');
 })();
