@@ -12,9 +12,11 @@ namespace quillmore {
 
 namespace {
 
-// Watches a game on plain streams and cuts what it shows where it comes to each typed line. It
-// asks for no wrapping, no hints and a key wait that reads one byte, as plain streams do, so
-// the game writes exactly what it writes when piped.
+// Watches a game on plain streams and cuts what it shows by the typed line it answers: the last
+// line the game has taken a byte of when it writes. (A line the game has only come to the start
+// of is not yet read: "get" alone reads its line end and then asks "Get what?", which answers
+// "get".) It asks for no wrapping, no hints and a key wait that reads one byte, as plain streams
+// do, so the game writes exactly what it writes when piped.
 class line_cutter : public front_end {
  public:
   line_cutter(std::istringstream& typed, const std::vector<std::string>& lines) : typed(typed) {
@@ -25,39 +27,39 @@ class line_cutter : public front_end {
     }
   }
 
-  std::vector<std::string> Said() { return std::move(said); }
+  // What was said, one piece for the start and one for each line read.
+  std::vector<std::string> Said() {
+    said.resize(LinesRead() + 1);
+    return std::move(said);
+  }
 
   void Attach(console& /*io*/) override {}
-  void Waiting(wanted /*what*/) override {
-    while (next < starts.size() && OnlyBlanksBefore(starts[next])) {
-      said.emplace_back();
-      ++next;
-    }
-  }
+  void Waiting(wanted /*what*/) override {}
   bool ReadKey(std::istream& in) override { return in.get() != std::istream::traits_type::eof(); }
   void GameOver(ending /*how*/) override {}
   int LineWidth() override { return 0; }
-  void Shown(std::string_view text) override { said.back().append(text); }
+  void Shown(std::string_view text) override {
+    const std::size_t read = LinesRead();
+    if (said.size() < read + 1) {
+      said.resize(read + 1);
+    }
+    said[read].append(text);
+  }
 
  private:
-  // Whether all the game has still to read before `start` is blank: it is about to read the
-  // line that starts there, or a blank one before it, which writes nothing.
-  bool OnlyBlanksBefore(std::size_t start) const {
-    const std::string& text = typed.str();
-    std::size_t at = Position();
-    while (at < start && (text[at] == ' ' || text[at] == '\t' || text[at] == '\n')) {
-      ++at;
-    }
-    return at >= start;
-  }
-  std::size_t Position() const {
+  // The lines the game has taken at least one byte of.
+  std::size_t LinesRead() const {
     const auto at = typed.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in);
-    return at < 0 ? typed.str().size() : static_cast<std::size_t>(at);
+    const std::size_t position = at < 0 ? typed.str().size() : static_cast<std::size_t>(at);
+    std::size_t read = 0;
+    while (read < starts.size() && starts[read] < position) {
+      ++read;
+    }
+    return read;
   }
 
   std::istringstream& typed;
   std::vector<std::size_t> starts;  // where each typed line starts in the input
-  std::size_t next = 0;             // the first line the game has not yet come to
   std::vector<std::string> said = {""};
 };
 

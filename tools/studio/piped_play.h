@@ -6,10 +6,11 @@
 
 namespace quillmore {
 
-// A whole game played as if its lines were piped in, cut where the game comes to read each line:
-// `said[0]` is what it wrote before it read the first, `said[i]` what it wrote once it had read
-// line i (counted from 1) until it came to the next, or until it ended. A game that ends before
-// it reads every line has fewer pieces than lines + 1: the lines past its end were never read.
+// A whole game played as if its lines were piped in, cut by the line each piece answers:
+// `said[0]` is what the game wrote before it took a byte of the first line, `said[i]` what it
+// wrote once it had taken a byte of line i (counted from 1) and before it took one of the next.
+// A game that ends before it reads every line has fewer pieces than lines + 1: the lines past
+// its end were never read.
 struct piped_play {
   int status = 0;
   std::vector<std::string> said;

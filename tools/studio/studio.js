@@ -182,7 +182,7 @@
     showVerdict(proof);
     showProblems(proof);
     showList($('dead-ends'), [...proof.deadEnds, ...proof.sideQuestEnds.map((end) => ({ ...end, side: true }))],
-      (end) => deadEnd(end), 'No command can lose the game.');
+      (end) => deadEnd(end), deadEndsNone(proof.verdict));
     $('walkthrough').textContent = proof.walkthrough.join('; ');
     $('play-walkthrough').disabled = proof.walkthrough.length === 0;
     walkthrough = proof.walkthrough;
@@ -192,6 +192,11 @@
     document.dispatchEvent(new CustomEvent('studio-proved', { detail: { changed: changedAt, shown } }));
   }
   let walkthrough = [];
+  function deadEndsNone(verdict) {
+    if (!verdict.finished) return 'Not known: the search did not finish.';
+    if (verdict.wins === null) return 'None: no play wins at all.';
+    return 'No command can lose the game.';
+  }
 
   function showVerdict(proof) {
     const { verdict } = proof;
