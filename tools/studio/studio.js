@@ -60,17 +60,17 @@
     const unpacked = new Response(bytes).body.pipeThrough(new DecompressionStream('gzip'));
     return new Response(unpacked).arrayBuffer();
   })();
-  function startWorker(receive) {
+  function startWorker(receive, failed) {
     const worker = new Worker(workerUrl);
     worker.onmessage = (event) => receive(event.data);
-    worker.onerror = (event) => console.error(event.message);
+    worker.onerror = (event) => failed(event.message);
     compiled.then((wasm) => worker.postMessage({ wasm }));
     return worker;
   }
 
   let nextId = 1;
   // The prover: a task still running when a newer change comes is dropped with its worker.
-  let prover = startWorker(proved);
+  let prover = startWorker(proved, proofFailed);
   let proving = 0;  // the id of the proof under way, or 0
   let changedAt = 0;
   let revision = 0;
@@ -78,7 +78,7 @@
   function prove() {
     if (proving) {
       prover.terminate();
-      prover = startWorker(proved);
+      prover = startWorker(proved, proofFailed);
     }
     proving = nextId++;
     provingRevision = revision;
@@ -86,7 +86,17 @@
     prover.postMessage({ id: proving, files: state.files, prove: true });
   }
 
-  const player = startWorker(played);
+  // A checker that stops (out of memory, say) leaves no verdict: a worker is started for the next.
+  function proofFailed(why) {
+    prover.terminate();
+    prover = startWorker(proved, proofFailed);
+    proving = 0;
+    $('verdict').textContent = `Not proven: the checker stopped (${why}).`;
+    $('verdict').className = 'lost';
+    $('status').textContent = '';
+  }
+
+  const player = startWorker(played, (why) => { $('play').textContent = `The game stopped (${why}).`; });
   const playsWanted = new Map();  // id -> why the plays were asked for
   function play(why) {
     const plays = { author: state.play };
