@@ -68,7 +68,7 @@ async function assertQuiet(studio) {
   await studio.context.close();
 }
 
-test('a change that makes the game unwinnable is proven so, marked at its line and kept over a reload; the shipped files opened through the file input win in 32 commands', async () => {
+test('a change that makes the game unwinnable is proven so, marked at its line, kept over a reload and downloaded; the shipped files opened through the file input win in 32 commands', async () => {
   const studio = await openStudio();
   const { page } = studio;
   assert.match(await page.textContent('#verdict'), /can be won in 32 commands/);
@@ -88,6 +88,16 @@ test('a change that makes the game unwinnable is proven so, marked at its line a
 
   await studio.reload();
   assert.equal(await page.textContent('#verdict'), 'The game cannot be won.');
+  // Download files saves each file as edited.
+  const downloads = [];
+  const threeDownloads = new Promise((resolve) => {
+    page.on('download', (download) => { if (downloads.push(download) === 3) resolve(); });
+  });
+  await page.click('#download');
+  await threeDownloads;
+  assert.deepEqual(downloads.map((download) => download.suggestedFilename()), ['rooms.txt', 'people.txt', 'objects.txt']);
+  const rooms = fs.readFileSync(await downloads[0].path(), 'utf8');
+  assert.ok(rooms.includes('\nWashingten Inn\n') && !rooms.includes('\nWashington Inn\n'));
 
   await page.setInputFiles('#open-files', shippedFiles);
   await page.waitForFunction(() => document.getElementById('verdict').textContent.includes('32 commands'),
