@@ -54,11 +54,12 @@
 
   const workerUrl = URL.createObjectURL(
     new Blob([$('studio-worker').textContent], { type: 'text/javascript' }));
+  // Compiled once: a prover started afresh for a newer change only instantiates it.
   const compiled = (async () => {
     const packed = atob($('studio-wasm').textContent);
     const bytes = Uint8Array.from(packed, (letter) => letter.charCodeAt(0));
     const unpacked = new Response(bytes).body.pipeThrough(new DecompressionStream('gzip'));
-    return new Response(unpacked).arrayBuffer();
+    return WebAssembly.compile(await new Response(unpacked).arrayBuffer());
   })();
   function startWorker(receive, failed) {
     const worker = new Worker(workerUrl);

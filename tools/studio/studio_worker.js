@@ -1,5 +1,6 @@
 // The worker's side of the studio (after emscripten's createStudio in the same script). The page
-// first sends { wasm }, the WebAssembly unpacked, then tasks, answered in order:
+// first sends { wasm }, the WebAssembly compiled (a WebAssembly.Module), then tasks, answered in
+// order:
 //   { id, files, prove: true }  ->  { id, proof }            the checker's answer (proof.h)
 //   { id, files, plays }        ->  { id, played }           plays: { key: [line, ...] } ->
 //                                                            played: { key: { status, said } }
@@ -30,7 +31,14 @@ function answer(task) {
 
 self.onmessage = async (event) => {
   if (event.data.wasm) {
-    engine = await createStudio({ wasmBinary: event.data.wasm });
+    engine = await createStudio({
+      instantiateWasm(imports, receive) {
+        // A failure is thrown outside the promise, so that the page's onerror hears of it.
+        WebAssembly.instantiate(event.data.wasm, imports).then((instance) => receive(instance))
+          .catch((error) => setTimeout(() => { throw error; }));
+        return {};
+      },
+    });
     for (const task of waiting.splice(0)) self.postMessage(answer(task));
   } else if (engine === null) {
     waiting.push(event.data);
