@@ -381,7 +381,8 @@
       const unpin = document.createElement('button');
       unpin.type = 'button';
       unpin.textContent = 'Unpin';
-      unpin.addEventListener('click', () => { state.pins.splice(at, 1); keep(); showPins(); });
+      // Played again, so that no answer asked for before counts the pins as they were.
+      unpin.addEventListener('click', () => { state.pins.splice(at, 1); keep(); showPins(); play('pin'); });
       const bless = document.createElement('button');
       bless.type = 'button';
       bless.textContent = 'Accept';
