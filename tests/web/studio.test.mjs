@@ -75,20 +75,23 @@ test('a change that makes the game unwinnable is proven so, marked at its line, 
   assert.match(await page.textContent('#verdict'), /can be won in 32 commands/);
 
   await edit(page, 'rooms.txt', (text) => text.replace('\nWashington Inn\n', '\nWashingten Inn\n'));
-  assert.equal(await page.textContent('#verdict'), 'The game cannot be won.');
-  const marker = page.locator('#gutter .marked[data-line="40"]');
+  // The map and the story name the inn as it was: the game does not start.
+  const cannot = 'The game cannot be won: it does not start with these files.';
+  assert.equal(await page.textContent('#verdict'), cannot);
+  await page.click('#tabs [data-file="map.txt"]');
+  const marker = page.locator('#gutter .marked[data-line="20"]');
   assert.match(await marker.getAttribute('title'), /did you mean "Washingten Inn"\?/);
   // The problem's line in the list jumps to it in the editor.
   await page.click('#tabs [data-file="people.txt"]');
-  await page.click('#problems .problem[data-line="40"]');
-  assert.equal(await page.getAttribute('#tabs [aria-selected="true"]', 'data-file'), 'rooms.txt');
+  await page.click('#problems .problem[data-file="map.txt"][data-line="20"]');
+  assert.equal(await page.getAttribute('#tabs [aria-selected="true"]', 'data-file'), 'map.txt');
   assert.equal(await page.evaluate(() => {
     const editor = document.getElementById('editor');
     return editor.value.slice(editor.selectionStart, editor.selectionEnd);
-  }), 'Washingten Inn');
+  }), 'from Washington Street east go south to Washington Inn');
 
   await studio.reload();
-  assert.equal(await page.textContent('#verdict'), 'The game cannot be won.');
+  assert.equal(await page.textContent('#verdict'), cannot);
   // Download files saves each file as edited.
   const downloads = [];
   const allDownloaded = new Promise((resolve) => {
@@ -146,14 +149,14 @@ test('a pinned transcript shows the lines a change of a room or of a person\'s w
   // The author's play, the opening alone, is marked where it now goes differently.
   assert.equal(await page.locator('#play .said.changed').count(), 1);
 
-  // What Conor says once his errand is done is a line of the story.
-  const done = 'I love playing pinball!';
-  const doneNow = 'I still love playing pinball!';
-  await edit(page, 'story.txt', (text) => text.replace(`  > ${done}\n`, `  > ${doneNow}\n`));
+  // What Conor says when talked to after his coins is a line of the story.
+  const thanks = 'Thanks for the coins! Have you met my dad yet?';
+  const thanksNow = 'Thanks a million for the coins! Have you met my dad yet?';
+  await edit(page, 'story.txt', (text) => text.replace(`  > ${thanks}\n`, `  > ${thanksNow}\n`));
   assert.match(await page.textContent('#pins .pin'), /2 differ/);
   const oldWords = await page.$$eval('#pins .old', (lines) => lines.map((line) => line.textContent));
   const newWords = await page.$$eval('#pins .new', (lines) => lines.map((line) => line.textContent));
   assert.equal(oldWords.length, 2);
-  assert.ok(oldWords[1].includes(done) && newWords[1].includes(doneNow), `${oldWords[1]} / ${newWords[1]}`);
+  assert.ok(oldWords[1].includes(thanks) && newWords[1].includes(thanksNow), `${oldWords[1]} / ${newWords[1]}`);
   await assertQuiet(studio);
 });

@@ -9,13 +9,13 @@
 #include "console/read_only_file_system.h"
 #include "game/data_files.h"
 #include "game/game.h"
+#include "story/story.h"
 #include "tools/check/data_check.h"
 #include "tools/check/exploration_report.h"
 #include "tools/check/explorer.h"
 #include "tools/check/play_graph.h"
 #include "tools/map/city_map_dot.h"
 #include "tools/map/story_dot.h"
-#include "story/story.h"
 #include "tools/studio/json_text.h"
 #include "world/city_map.h"
 #include "world/load_report.h"
@@ -26,7 +26,6 @@ namespace quillmore {
 namespace {
 
 const char* const kWayNames[kDirectionCount] = {"N", "S", "E", "W"};
-
 
 // The name the checker suggests in `did you mean "NAME"?`, or empty.
 std::string DidYouMean(const std::string& message) {

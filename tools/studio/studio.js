@@ -215,7 +215,7 @@
     const commands = (count) => `${count} ${count === 1 ? 'command' : 'commands'}`;
     let text;
     if (!verdict.loaded) {
-      text = 'The game does not start with these files.';
+      text = 'The game cannot be won: it does not start with these files.';
     } else if (verdict.wins !== null) {
       text = `The game can be won in ${commands(verdict.wins)}`;
       text += verdict.winsWithDrinks !== null
