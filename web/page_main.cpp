@@ -9,6 +9,7 @@
 
 #include <emscripten.h>
 
+#include <iostream>
 #include <sstream>
 #include <string>
 
