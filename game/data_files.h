@@ -34,7 +34,7 @@ struct data_texts {
 // system.
 data_texts ReadDataFiles(file_system& disk, const std::filesystem::path& folder = {});
 
-// The key of the three data files of the specification (DataKey in save_format.h): what tells
+// The key of the three data files every folder has (DataKey in save_format.h): what tells
 // one version of the game's data from another. A file that cannot be read counts as empty.
 std::string DataFilesKey(const data_texts& data);
 

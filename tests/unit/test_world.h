@@ -41,7 +41,7 @@ inline data_texts FolderTexts(const std::string& folder) {
   return ReadDataFiles(disk, folder);
 }
 
-// The texts of the three files of the specification, in their order, and no map or story of
+// The texts of the three files every folder has, in their order, and no map or story of
 // their own: the built-in story is played.
 inline data_texts ThreeFiles(const std::string& rooms, const std::string& people,
                              const std::string& objects) {
