@@ -7,7 +7,8 @@
 // editor; its time runs from the input event to the verdict shown (the studio's "studio-proved"
 // event), so it holds the 300 ms the studio waits for typing to pause. The figure is the median
 // of RUNS changes (15 by default) on the shipped story, in one page, with the median of the
-// search's own time as the checker reports it in the page ("searched in ... s").
+// search's own time as the checker reports it in the page ("searched in ... s"), and the median
+// of each step from the change to the verdict shown, as the page and its worker time them.
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
@@ -28,11 +29,31 @@ const settled = (page) => page.waitForFunction(() => {
   return proven === revision && playsShown === playsAsked;
 }, null, { timeout: 120_000 });
 
+// The steps of one change, in ms: the pause for typing, the worker's work (handing it the files,
+// the engine's steps, reading its answer), the messages between page and worker, and the page
+// showing it all. The engine times its steps in microseconds.
+function stepsOf({ changed, shown, times }) {
+  const engine = Object.fromEntries(Object.entries(times)
+    .filter(([step]) => !['files', 'engine', 'parse', 'asked', 'arrived'].includes(step))
+    .map(([step, us]) => [`engine: ${step}`, us / 1000]));
+  const worker = times.files + times.engine + times.parse;
+  return {
+    'pause for typing': times.asked - changed,
+    'worker: files': times.files,
+    ...engine,
+    'worker: rest of engine': times.engine - Object.values(engine).reduce((sum, ms) => sum + ms, 0),
+    'worker: JSON.parse': times.parse,
+    'messages': times.arrived - times.asked - worker,
+    'page: show': shown - times.arrived,
+  };
+}
+
 const studio = fs.readFileSync(studioPath);
 const gzipped = zlib.gzipSync(studio, { level: 9 }).length;
 const browser = await launchChromium();
 const times = [];
 const searches = [];  // the checker's own time for its search, as it reports it
+const steps = {};  // step -> ms, one a run
 let verdict;
 try {
   const page = await (await browser.newContext()).newPage();
@@ -49,6 +70,7 @@ try {
     await settled(page);
     const proof = await page.evaluate(() => window.studioProofs.at(-1));
     times.push(proof.shown - proof.changed);
+    for (const [step, ms] of Object.entries(stepsOf(proof))) (steps[step] ??= []).push(ms);
     const said = await page.textContent('#verdict-lines');
     searches.push(1000 * Number(/searched in ([0-9.]+) s/.exec(said)[1]));
   }
@@ -66,3 +88,6 @@ console.log(`change to verdict: ${median(times).toFixed(0)} ms (median of ${runs
   `${times.map((t) => t.toFixed(0)).join(', ')})`);
 console.log(`of which the checker's search: ${median(searches).toFixed(0)} ms (median of ${runs}; ` +
   `${searches.map((t) => t.toFixed(0)).join(', ')})`);
+for (const [step, values] of Object.entries(steps)) {
+  console.log(`  ${step}: ${median(values).toFixed(1)} ms`);
+}

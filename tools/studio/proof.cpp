@@ -17,6 +17,7 @@
 #include "tools/map/city_map_dot.h"
 #include "tools/map/story_dot.h"
 #include "tools/studio/json_text.h"
+#include "tools/studio/step_clock.h"
 #include "world/city_map.h"
 #include "world/load_report.h"
 #include "world/world.h"
@@ -122,21 +123,25 @@ void Map(json_text& json, const city_map& map, const load_report& loaded) {
 }  // namespace
 
 std::string ProofJson(const std::string& folder, std::size_t maxStates) {
+  step_clock clock;
   json_text json;
   json.Open().Key("problems").OpenList();
   for (const finding& found : CheckData(folder)) {
     Finding(json, found);
   }
   json.CloseList();
+  clock.Lap("check");
   read_only_file_system disk;
   const data_texts data = ReadDataFiles(disk, folder);
   world game;
   load_report loaded;
   const bool starts = LoadWorld(game, data, loaded);
+  clock.Lap("load");
   std::optional<exploration> found;
   exploration_findings said;
   if (starts) {
     found = Explore(game, maxStates);
+    clock.Lap("search");
     said = Report(*found, game, loaded);
   }
   Verdict(json, found ? &*found : nullptr, starts, said.findings);
@@ -151,6 +156,7 @@ std::string ProofJson(const std::string& folder, std::size_t maxStates) {
     }
   }
   json.CloseList();
+  clock.Lap("report");
   // The pictures come from the author's map.txt and story.txt as read, even when the other
   // files do not load.
   load_report drawn;
@@ -158,8 +164,11 @@ std::string ProofJson(const std::string& folder, std::size_t maxStates) {
   Map(json, told->map, loaded);
   std::ostringstream chain;
   WriteStoryDot(chain, *told);
-  json.Key("chain").String(chain.str()).Close();
-  return json.Text();
+  json.Key("chain").String(chain.str());
+  clock.Lap("pictures");
+  json.Key("timings");
+  clock.Write(json);
+  return json.Close().Text();
 }
 
 }  // namespace quillmore

@@ -74,6 +74,7 @@
   let prover = startWorker(proved, proofFailed);
   let proving = 0;  // the id of the proof under way, or 0
   let changedAt = 0;
+  let askedAt = 0;
   let revision = 0;
   let provingRevision = 0;
   function prove() {
@@ -84,6 +85,7 @@
     proving = nextId++;
     provingRevision = revision;
     $('status').textContent = 'Proving…';
+    askedAt = performance.now();
     prover.postMessage({ id: proving, files: state.files, prove: true });
   }
 
@@ -188,8 +190,7 @@
     if (answer.id !== proving) return;
     proving = 0;
     const { proof } = answer;
-    const shown = performance.now();
-    $('status').textContent = `Proven ${((shown - changedAt) / 1000).toFixed(2)} s after the change`;
+    const arrived = performance.now();
     showVerdict(proof);
     showProblems(proof);
     showList($('dead-ends'), [...proof.deadEnds, ...proof.sideQuestEnds.map((end) => ({ ...end, side: true }))],
@@ -200,7 +201,10 @@
     drawMap($('map'), proof.map);
     drawChain($('chain'), proof.chain);
     document.body.dataset.proven = String(provingRevision);
-    document.dispatchEvent(new CustomEvent('studio-proved', { detail: { changed: changedAt, shown } }));
+    const shown = performance.now();
+    $('status').textContent = `Proven ${((shown - changedAt) / 1000).toFixed(2)} s after the change`;
+    const times = { ...answer.times, ...proof.timings, asked: askedAt, arrived };
+    document.dispatchEvent(new CustomEvent('studio-proved', { detail: { changed: changedAt, shown, times } }));
   }
   let walkthrough = [];
   function deadEndsNone(verdict) {

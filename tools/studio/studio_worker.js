@@ -16,10 +16,15 @@ function useFiles(files) {
 }
 
 function answer(task) {
+  const began = performance.now();
   useFiles(task.files);
   if (task.prove) {
-    const proof = JSON.parse(engine.ccall('studio_prove', 'string', [], []));
-    return { id: task.id, proof };
+    const filed = performance.now();
+    const text = engine.ccall('studio_prove', 'string', [], []);
+    const proved = performance.now();
+    const proof = JSON.parse(text);
+    const times = { files: filed - began, engine: proved - filed, parse: performance.now() - proved };
+    return { id: task.id, proof, times };
   }
   const played = {};
   for (const [key, lines] of Object.entries(task.plays)) {
