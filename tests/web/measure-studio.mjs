@@ -29,22 +29,27 @@ const settled = (page) => page.waitForFunction(() => {
   return proven === revision && playsShown === playsAsked;
 }, null, { timeout: 120_000 });
 
-// The steps of one change, in ms: the pause for typing, the worker's work (handing it the files,
-// the engine's steps, reading its answer), the messages between page and worker, and the page
-// showing it all. The engine times its steps in microseconds.
-function stepsOf({ changed, shown, times }) {
-  const engine = Object.fromEntries(Object.entries(times)
-    .filter(([step]) => !['files', 'engine', 'parse', 'asked', 'arrived'].includes(step))
-    .map(([step, us]) => [`engine: ${step}`, us / 1000]));
-  const worker = times.files + times.engine + times.parse;
+// The steps of one change, in ms: the pause for typing, the worker's work for the verdict
+// (handing the engine the files, the engine's steps, which it times in microseconds, and writing
+// and reading its answer), the messages between page and worker, the page showing the verdict;
+// then the rest, said by the worker and shown by the page.
+function stepsOf({ changed, shown, times }, told) {
+  const engineSteps = (all) => Object.entries(all)
+    .filter(([step]) => !['files', 'engine', 'asked', 'arrived'].includes(step))
+    .map(([step, us]) => [step, us / 1000]);
+  const engine = engineSteps(times);
+  const rest = engineSteps(told.times);
+  const sum = (steps) => steps.reduce((total, [, ms]) => total + ms, 0);
   return {
     'pause for typing': times.asked - changed,
     'worker: files': times.files,
-    ...engine,
-    'worker: rest of engine': times.engine - Object.values(engine).reduce((sum, ms) => sum + ms, 0),
-    'worker: JSON.parse': times.parse,
-    'messages': times.arrived - times.asked - worker,
-    'page: show': shown - times.arrived,
+    ...Object.fromEntries(engine.map(([step, ms]) => [`engine: ${step}`, ms])),
+    'worker: the verdict in JSON, both ways': times.engine - sum(engine),
+    'messages': times.arrived - times.asked - times.files - times.engine,
+    'page: verdict shown': shown - times.arrived,
+    'then the rest: worker': told.times.engine,
+    ...Object.fromEntries(rest.map(([step, ms]) => [`  of which ${step}`, ms])),
+    'then the rest: page': told.shown - told.times.arrived,
   };
 }
 
@@ -55,22 +60,26 @@ const times = [];
 const searches = [];  // the checker's own time for its search, as it reports it
 const steps = {};  // step -> ms, one a run
 let verdict;
+let firstVerdict;  // ms from the page's start to its first verdict
 try {
   const page = await (await browser.newContext()).newPage();
   await page.addInitScript(() => {
     window.studioProofs = [];
+    window.studioTold = [];
     document.addEventListener('studio-proved', (event) => window.studioProofs.push(event.detail));
+    document.addEventListener('studio-told', (event) => window.studioTold.push(event.detail));
   });
   await page.goto(pathToFileURL(studioPath).href);
   await settled(page);
+  firstVerdict = await page.evaluate(() => window.studioProofs[0].shown);
   const original = await page.inputValue('#editor');
   for (let run = 0; run < runs; run += 1) {
     const text = run % 2 ? original : original.replace('A small riverside park', 'A smal riverside park');
     await page.fill('#editor', text);
     await settled(page);
-    const proof = await page.evaluate(() => window.studioProofs.at(-1));
+    const [proof, told] = await page.evaluate(() => [window.studioProofs.at(-1), window.studioTold.at(-1)]);
     times.push(proof.shown - proof.changed);
-    for (const [step, ms] of Object.entries(stepsOf(proof))) (steps[step] ??= []).push(ms);
+    for (const [step, ms] of Object.entries(stepsOf(proof, told))) (steps[step] ??= []).push(ms);
     const said = await page.textContent('#verdict-lines');
     searches.push(1000 * Number(/searched in ([0-9.]+) s/.exec(said)[1]));
   }
@@ -84,6 +93,7 @@ console.log(`machine: ${os.cpus().length} cores, load average ${load}`);
 console.log(`studio: ${studio.length} bytes, ${gzipped} gzipped (${(studio.length / 1024).toFixed(1)} KiB, ` +
   `${(gzipped / 1024).toFixed(1)} KiB)`);
 console.log(`verdict: ${verdict}`);
+console.log(`first verdict: ${firstVerdict.toFixed(0)} ms after the page began to load`);
 console.log(`change to verdict: ${median(times).toFixed(0)} ms (median of ${runs}; ` +
   `${times.map((t) => t.toFixed(0)).join(', ')})`);
 console.log(`of which the checker's search: ${median(searches).toFixed(0)} ms (median of ${runs}; ` +

@@ -69,7 +69,7 @@ async function assertQuiet(studio) {
   await studio.context.close();
 }
 
-test('a change that makes the game unwinnable is proven so, marked at its line, kept over a reload and downloaded; the shipped files opened through the file input win in 32 commands', async () => {
+test('a change that makes the game unwinnable is proven so, marked at its line, redrawn in the map, kept over a reload and downloaded with the line ends it came with; the shipped files opened through the file input win in 32 commands', async () => {
   const studio = await openStudio();
   const { page } = studio;
   assert.match(await page.textContent('#verdict'), /can be won in 32 commands/);
@@ -89,6 +89,12 @@ test('a change that makes the game unwinnable is proven so, marked at its line, 
     const editor = document.getElementById('editor');
     return editor.value.slice(editor.selectionStart, editor.selectionEnd);
   }), 'from Washington Street east go south to Washington Inn');
+  // The map names the inn as the rooms do: it is drawn with that name.
+  const placeNames = () => page.$$eval('#map-picture .place title', (titles) => titles.map((title) => title.textContent));
+  assert.ok((await placeNames()).some((name) => name.startsWith('Washington Inn')));
+  await edit(page, 'map.txt', (text) => text.replace('to Washington Inn\n', 'to Washingten Inn\n'));
+  const renamed = await placeNames();
+  assert.ok(renamed.includes('Washingten Inn') && !renamed.some((name) => name.startsWith('Washington Inn')));
 
   await studio.reload();
   assert.equal(await page.textContent('#verdict'), cannot);
@@ -102,6 +108,16 @@ test('a change that makes the game unwinnable is proven so, marked at its line, 
   assert.deepEqual(downloads.map((download) => download.suggestedFilename()), dataFiles);
   const rooms = fs.readFileSync(await downloads[0].path(), 'utf8');
   assert.ok(rooms.includes('\nWashingten Inn\n') && !rooms.includes('\nWashington Inn\n'));
+
+  // A file opened with a carriage return before each line feed is downloaded so after an edit.
+  const withReturns = fs.readFileSync(shippedFiles[0], 'utf8').replace(/\n/g, '\r\n');
+  await page.setInputFiles('#open-files', [{ name: 'rooms.txt', mimeType: 'text/plain', buffer: Buffer.from(withReturns) }]);
+  await page.waitForFunction(() => document.querySelectorAll('#tabs button').length === 1, null, deadline);
+  await edit(page, 'rooms.txt', (text) => text.replace('A small riverside park', 'A narrow riverside park'));
+  const downloaded = page.waitForEvent('download', deadline);
+  await page.click('#download');
+  const roomsAgain = fs.readFileSync(await (await downloaded).path(), 'utf8');
+  assert.equal(roomsAgain, withReturns.replace('A small riverside park', 'A narrow riverside park'));
 
   await page.setInputFiles('#open-files', shippedFiles);
   await page.waitForFunction(() => document.getElementById('verdict').textContent.includes('32 commands'),

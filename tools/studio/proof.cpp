@@ -7,20 +7,13 @@
 #include <vector>
 
 #include "console/read_only_file_system.h"
-#include "game/data_files.h"
 #include "game/game.h"
 #include "story/story.h"
-#include "tools/check/data_check.h"
-#include "tools/check/exploration_report.h"
-#include "tools/check/explorer.h"
 #include "tools/check/play_graph.h"
 #include "tools/map/city_map_dot.h"
 #include "tools/map/story_dot.h"
 #include "tools/studio/json_text.h"
-#include "tools/studio/step_clock.h"
 #include "world/city_map.h"
-#include "world/load_report.h"
-#include "world/world.h"
 
 namespace quillmore {
 
@@ -122,46 +115,58 @@ void Map(json_text& json, const city_map& map, const load_report& loaded) {
 
 }  // namespace
 
-std::string ProofJson(const std::string& folder, std::size_t maxStates) {
-  step_clock clock;
+proof Prove(const std::string& folder, std::size_t maxStates) {
+  proof proven;
+  proven.problems = CheckData(folder);
+  proven.clock.Lap("check");
+  read_only_file_system disk;
+  proven.data = ReadDataFiles(disk, folder);
+  proven.starts = LoadWorld(proven.start, proven.data, proven.loaded);
+  proven.clock.Lap("load");
+  if (proven.starts) {
+    proven.found = Explore(proven.start, maxStates);
+    proven.clock.Lap("search");
+    proven.said = Report(*proven.found, proven.start, proven.loaded);
+    proven.clock.Lap("report");
+  }
+  return proven;
+}
+
+std::string VerdictJson(const proof& proven) {
   json_text json;
   json.Open().Key("problems").OpenList();
-  for (const finding& found : CheckData(folder)) {
+  for (const finding& found : proven.problems) {
     Finding(json, found);
   }
   json.CloseList();
-  clock.Lap("check");
-  read_only_file_system disk;
-  const data_texts data = ReadDataFiles(disk, folder);
-  world game;
-  load_report loaded;
-  const bool starts = LoadWorld(game, data, loaded);
-  clock.Lap("load");
-  std::optional<exploration> found;
-  exploration_findings said;
-  if (starts) {
-    found = Explore(game, maxStates);
-    clock.Lap("search");
-    said = Report(*found, game, loaded);
-  }
-  Verdict(json, found ? &*found : nullptr, starts, said.findings);
+  Verdict(json, proven.found ? &*proven.found : nullptr, proven.starts, proven.said.findings);
+  json.Key("timings");
+  proven.clock.Write(json);
+  return json.Close().Text();
+}
+
+std::string RestJson(const proof& proven) {
+  step_clock clock;
+  const std::optional<exploration>& found = proven.found;
+  json_text json;
+  json.Open();
   Ways(json, "deadEnds", found ? found->deadEnds : std::vector<lost_way>{});
   Ways(json, "sideQuestEnds", found ? found->sideQuestEnds : std::vector<lost_way>{});
   json.Key("walkthrough");
   Lines(json, found && found->shortestWin ? *found->shortestWin : play{});
   json.Key("unreached").OpenList();
-  for (const finding& each : said.findings) {
+  for (const finding& each : proven.said.findings) {
     if (!each.wholeGame) {
       Finding(json, each);
     }
   }
   json.CloseList();
-  clock.Lap("report");
+  clock.Lap("lists");
   // The pictures come from the author's map.txt and story.txt as read, even when the other
   // files do not load.
   load_report drawn;
-  const std::shared_ptr<const story> told = ReadStoryFiles(data, drawn);
-  Map(json, told->map, loaded);
+  const std::shared_ptr<const story> told = ReadStoryFiles(proven.data, drawn);
+  Map(json, told->map, proven.loaded);
   std::ostringstream chain;
   WriteStoryDot(chain, *told);
   json.Key("chain").String(chain.str());

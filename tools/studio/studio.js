@@ -1,15 +1,18 @@
 // The authors' studio: the data files in an editor, proven as they are typed, played beside it.
 //
 // Two Web Workers run the checker and the game (studio_worker.js), so typing never waits: one
-// proves, and is started afresh when a change comes while it is still proving; the other plays.
+// proves, and is dropped for a spare one, ready and waiting, when a change comes while it is
+// still proving; the other plays. The prover says its verdict as soon as it knows it, and the
+// rest after it.
 // A play is a pure function of the files and the lines typed, so every play is played whole:
 // the author's play after each change, a line more when one is typed, and each pinned
 // transcript. What the page keeps (files, play, pins) is in localStorage and survives a reload.
 //
 // For tests, the body's data-revision counts the changes to the files and data-proven says
 // which of them the verdict shown is for; data-plays-asked and data-plays-shown count the plays.
-// Each verdict shown is also a "studio-proved" event ({ changed, shown }: performance.now() of
-// the change and of its verdict shown).
+// Each verdict shown is also a "studio-proved" event ({ changed, shown, times }: performance.now()
+// of the change and of its verdict shown, and how long each step took), and the rest shown a
+// "studio-told" event ({ shown, times }).
 (() => {
   'use strict';
 
@@ -64,24 +67,28 @@
   function startWorker(receive, failed) {
     const worker = new Worker(workerUrl);
     worker.onmessage = (event) => receive(event.data);
-    worker.onerror = (event) => failed(event.message);
+    worker.onerror = (event) => failed(event.message, worker);
     compiled.then((wasm) => worker.postMessage({ wasm }));
     return worker;
   }
 
   let nextId = 1;
-  // The prover: a task still running when a newer change comes is dropped with its worker.
+  // The prover: a task still running when a newer change comes is dropped with its worker, and
+  // the spare, its WebAssembly instantiated while nobody waited, takes over.
   let prover = startWorker(proved, proofFailed);
+  let spare = startWorker(proved, proofFailed);
+  function takeSpare() {
+    prover.terminate();
+    prover = spare;
+    spare = startWorker(proved, proofFailed);
+  }
   let proving = 0;  // the id of the proof under way, or 0
   let changedAt = 0;
   let askedAt = 0;
   let revision = 0;
   let provingRevision = 0;
   function prove() {
-    if (proving) {
-      prover.terminate();
-      prover = startWorker(proved, proofFailed);
-    }
+    if (proving) takeSpare();
     proving = nextId++;
     provingRevision = revision;
     $('status').textContent = 'Proving…';
@@ -89,10 +96,14 @@
     prover.postMessage({ id: proving, files: state.files, prove: true });
   }
 
-  // A checker that stops (out of memory, say) leaves no verdict: a worker is started for the next.
-  function proofFailed(why) {
-    prover.terminate();
-    prover = startWorker(proved, proofFailed);
+  // A checker that stops (out of memory, say) leaves no verdict: the spare takes the next.
+  function proofFailed(why, worker) {
+    if (worker === spare) {
+      spare.terminate();
+      spare = startWorker(proved, proofFailed);
+      return;
+    }
+    takeSpare();
     proving = 0;
     $('verdict').textContent = `Not proven: the checker stopped (${why}).`;
     $('verdict').className = 'lost';
@@ -117,6 +128,9 @@
   const gutter = $('gutter');
   let problemsByFile = {};
   let timer = 0;
+  // A file keeps its line ends: the editor, a textarea, shows line feeds alone, and a file that
+  // came with a carriage return before each gets them back with every change.
+  let activeEndsWithReturns = false;
 
   function showTabs() {
     const tabs = $('tabs');
@@ -135,7 +149,9 @@
   }
   function openTab(name) {
     state.active = name;
-    editor.value = state.files[name] ?? '';
+    const text = state.files[name] ?? '';
+    activeEndsWithReturns = text.includes('\r\n');
+    editor.value = text;
     editor.scrollTop = 0;
     showTabs();
     showGutter();
@@ -161,7 +177,7 @@
   }
   editor.addEventListener('scroll', () => { gutter.scrollTop = editor.scrollTop; });
   editor.addEventListener('input', () => {
-    state.files[state.active] = editor.value;
+    state.files[state.active] = activeEndsWithReturns ? editor.value.replace(/\n/g, '\r\n') : editor.value;
     showGutter();
     changed();
   });
@@ -186,27 +202,48 @@
 
   // --- The proof ------------------------------------------------------------------------------
 
+  // The verdict, then the rest: a proof is done, and the body's data-proven says so, when both
+  // are shown.
+  let verdictNow = null;
   function proved(answer) {
     if (answer.id !== proving) return;
-    proving = 0;
-    const { proof } = answer;
     const arrived = performance.now();
-    showVerdict(proof);
-    showProblems(proof);
-    showList($('dead-ends'), [...proof.deadEnds, ...proof.sideQuestEnds.map((end) => ({ ...end, side: true }))],
-      (end) => deadEnd(end), deadEndsNone(proof.verdict));
-    $('walkthrough').textContent = proof.walkthrough.join('; ');
-    $('play-walkthrough').disabled = proof.walkthrough.length === 0;
-    walkthrough = proof.walkthrough;
-    drawMap($('map'), proof.map);
-    drawChain($('chain'), proof.chain);
+    if (answer.verdict) {
+      verdictNow = answer.verdict.verdict;
+      showVerdict(answer.verdict);
+      problems = answer.verdict.problems;
+      showList($('problems'), problems, problemItem, 'None.');
+      const shown = performance.now();
+      $('status').textContent = `Proven ${((shown - changedAt) / 1000).toFixed(2)} s after the change`;
+      const times = { ...answer.times, ...answer.verdict.timings, asked: askedAt, arrived };
+      document.dispatchEvent(new CustomEvent('studio-proved', { detail: { changed: changedAt, shown, times } }));
+      return;
+    }
+    proving = 0;
+    showRest(answer.rest);
     document.body.dataset.proven = String(provingRevision);
-    const shown = performance.now();
-    $('status').textContent = `Proven ${((shown - changedAt) / 1000).toFixed(2)} s after the change`;
-    const times = { ...answer.times, ...proof.timings, asked: askedAt, arrived };
-    document.dispatchEvent(new CustomEvent('studio-proved', { detail: { changed: changedAt, shown, times } }));
+    const times = { ...answer.times, ...answer.rest.timings, arrived };
+    document.dispatchEvent(new CustomEvent('studio-told', { detail: { shown: performance.now(), times } }));
   }
+  let problems = [];
   let walkthrough = [];
+  let mapDrawn = '';
+  let chainDrawn = '';
+  function showRest(rest) {
+    showMarks(rest.unreached);
+    showList($('unreached'), rest.unreached, problemItem, 'Every person and object is reached.');
+    showList($('dead-ends'), [...rest.deadEnds, ...rest.sideQuestEnds.map((end) => ({ ...end, side: true }))],
+      (end) => deadEnd(end), deadEndsNone(verdictNow));
+    $('walkthrough').textContent = rest.walkthrough.join('; ');
+    $('play-walkthrough').disabled = rest.walkthrough.length === 0;
+    walkthrough = rest.walkthrough;
+    // Drawn again only when they changed: most changes of the files change neither.
+    const map = JSON.stringify(rest.map);
+    if (map !== mapDrawn) drawMap($('map'), rest.map);
+    mapDrawn = map;
+    if (rest.chain !== chainDrawn) drawChain($('chain'), rest.chain);
+    chainDrawn = rest.chain;
+  }
   function deadEndsNone(verdict) {
     if (!verdict.finished) return 'Not known: the search did not finish.';
     if (verdict.wins === null) return 'None: no play wins at all.';
@@ -234,14 +271,12 @@
     showList($('verdict-lines'), verdict.lines, (said) => said);
   }
 
-  function showProblems(proof) {
+  // Marks the lines of the problems and of what no play reaches, in the tabs and the gutter.
+  function showMarks(unreached) {
     problemsByFile = {};
-    const all = [...proof.problems, ...proof.unreached];
-    for (const problem of all) {
+    for (const problem of [...problems, ...unreached]) {
       if (problem.file !== null) (problemsByFile[problem.file] ??= []).push(problem);
     }
-    showList($('problems'), proof.problems, problemItem, 'None.');
-    showList($('unreached'), proof.unreached, problemItem, 'Every person and object is reached.');
     showTabs();
     showGutter();
   }

@@ -1,37 +1,48 @@
 // The worker's side of the studio (after emscripten's createStudio in the same script). The page
 // first sends { wasm }, the WebAssembly compiled (a WebAssembly.Module), then tasks, answered in
 // order:
-//   { id, files, prove: true }  ->  { id, proof }            the checker's answer (proof.h)
+//   { id, files, prove: true }  ->  { id, verdict, times }   the checker's verdict (proof.h),
+//                                   { id, rest, times }      then the rest of what it says
 //   { id, files, plays }        ->  { id, played }           plays: { key: [line, ...] } ->
 //                                                            played: { key: { status, said } }
 // `files` maps a data file's name to its text; the files not named are missing.
 let engine = null;
 const waiting = [];
+let kept = {};  // the files as the engine has them
 
+// Hands the engine the files that changed: all of them when one is added or taken away.
 function useFiles(files) {
-  engine.ccall('studio_forget_files', null, [], []);
-  for (const [name, text] of Object.entries(files)) {
-    engine.ccall('studio_put_file', null, ['string', 'string'], [name, text]);
+  const names = Object.keys(files).sort().join('\n');
+  if (names !== Object.keys(kept).sort().join('\n')) {
+    engine.ccall('studio_forget_files', null, [], []);
+    kept = {};
   }
+  for (const [name, text] of Object.entries(files)) {
+    if (kept[name] !== text) engine.ccall('studio_put_file', null, ['string', 'string'], [name, text]);
+  }
+  kept = { ...files };
 }
 
+// The answers to a task, each posted as soon as it is known.
 function answer(task) {
   const began = performance.now();
   useFiles(task.files);
   if (task.prove) {
     const filed = performance.now();
-    const text = engine.ccall('studio_prove', 'string', [], []);
-    const proved = performance.now();
-    const proof = JSON.parse(text);
-    const times = { files: filed - began, engine: proved - filed, parse: performance.now() - proved };
-    return { id: task.id, proof, times };
+    const verdict = JSON.parse(engine.ccall('studio_prove', 'string', [], []));
+    const times = { files: filed - began, engine: performance.now() - filed };
+    self.postMessage({ id: task.id, verdict, times });
+    const told = performance.now();
+    const rest = JSON.parse(engine.ccall('studio_rest', 'string', [], []));
+    self.postMessage({ id: task.id, rest, times: { engine: performance.now() - told } });
+    return;
   }
   const played = {};
   for (const [key, lines] of Object.entries(task.plays)) {
     const typed = lines.map((line) => `${line}\n`).join('');
     played[key] = JSON.parse(engine.ccall('studio_play', 'string', ['string'], [typed]));
   }
-  return { id: task.id, played };
+  self.postMessage({ id: task.id, played });
 }
 
 self.onmessage = async (event) => {
@@ -44,10 +55,10 @@ self.onmessage = async (event) => {
         return {};
       },
     });
-    for (const task of waiting.splice(0)) self.postMessage(answer(task));
+    for (const task of waiting.splice(0)) answer(task);
   } else if (engine === null) {
     waiting.push(event.data);
   } else {
-    self.postMessage(answer(event.data));
+    answer(event.data);
   }
 };

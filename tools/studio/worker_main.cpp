@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ constexpr std::size_t kMaxStates = 1'000'000;
 
 // What the last call returned, kept until the next one for the page to read.
 std::string answer;
+// The last proof, whose verdict is said first and the rest after it.
+std::optional<quillmore::proof> proven;
 
 std::string PathOf(const std::string& name) {
   return std::string(kFolder) + "/" + name;
@@ -67,9 +70,16 @@ EMSCRIPTEN_KEEPALIVE void studio_put_file(const char* name, const char* text) {
   }
 }
 
-// The checker's answer on the files kept (proof.h).
+// The checker's verdict on the files kept (proof.h).
 EMSCRIPTEN_KEEPALIVE const char* studio_prove() {
-  answer = quillmore::ProofJson(kFolder, kMaxStates);
+  proven = quillmore::Prove(kFolder, kMaxStates);
+  answer = quillmore::VerdictJson(*proven);
+  return answer.c_str();
+}
+
+// The rest of what the checker says on the files of the last studio_prove (proof.h).
+EMSCRIPTEN_KEEPALIVE const char* studio_rest() {
+  answer = proven ? quillmore::RestJson(*proven) : "{}";
   return answer.c_str();
 }
 
