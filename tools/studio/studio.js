@@ -245,6 +245,7 @@
     chainDrawn = rest.chain;
   }
   function deadEndsNone(verdict) {
+    if (!verdict.loaded) return 'None: the game does not start.';
     if (!verdict.finished) return 'Not known: the search did not finish.';
     if (verdict.wins === null) return 'None: no play wins at all.';
     return 'No command can lose the game.';
@@ -374,7 +375,8 @@
         block('typed unread', `${line}   (not read: the game has ended)`);
       }
     });
-    (first ?? pane.lastElementChild)?.scrollIntoView({ block: 'nearest' });
+    // Scrolled within the pane alone, so that the page stays where the author is.
+    pane.scrollTop = first ? first.offsetTop - pane.clientHeight / 3 : pane.scrollHeight;
   }
 
   // The lines a player typed, from a terminal's transcript ("> north", "get what? > lamp") or
@@ -619,18 +621,46 @@
       node.x = (x + (columns - row.length) / 2) * cellWidth + cellWidth / 2;
       node.y = y * cellHeight + cellHeight / 2;
     }));
+    // Room on the right for the label of an arrow that leaves the last column.
     const svg = svgElement('svg', { id: 'chain-picture', role: 'img', 'aria-label': 'The errand chain',
-      viewBox: `0 0 ${columns * cellWidth} ${rows.length * cellHeight}` });
+      viewBox: `0 0 ${columns * cellWidth + 60} ${rows.length * cellHeight}` });
     arrowMarker(svg);
+    // The arrows' labels, drawn last so that none hides behind a box: each at the point along its
+    // arrow nearest the middle where it falls on the fewest boxes and other labels.
+    const labels = [];
+    const boxes = [...nodes.values()].map((node) => [node.x - 58, node.y - 20, node.x + 58, node.y + 20]);
+    const overlaps = (a, b) => a[0] < b[2] && b[0] < a[2] && a[1] < b[3] && b[1] < a[3];
+    function labelAt(text, [x1, y1, x2, y2], lift) {
+      const at = (along) => {
+        const x = x1 + (x2 - x1) * along + 4;
+        const y = y1 + (y2 - y1) * along + lift;
+        return { text, x, y, box: [x, y - 9, x + text.length * 5.2, y + 3] };
+      };
+      const fallsOn = (label) => [...boxes, ...labels.map((other) => other.box)]
+        .filter((box) => overlaps(box, label.box)).length;
+      const alongs = [0.5];
+      for (let step = 0.05; step < 0.5; step += 0.05) alongs.push(0.5 - step, 0.5 + step);
+      const label = alongs.map(at).reduce((best, each) => (fallsOn(each) < fallsOn(best) ? each : best));
+      labels.push(label);
+    }
     for (const edge of edges) {
       const from = nodes.get(edge.from);
       const to = nodes.get(edge.to);
       if (!from || !to) continue;
-      const down = to.y >= from.y ? 1 : -1;
-      const y1 = from.y + down * 18;
-      const y2 = to.y - down * 18;
-      svg.append(svgElement('line', { x1: from.x, y1, x2: to.x, y2, class: edge.dashed ? 'readies' : '', 'marker-end': 'url(#arrow)' }));
-      svg.append(svgElement('text', { x: (from.x + to.x) / 2 + 4, y: (y1 + y2) / 2, class: 'label' }, edge.label));
+      let [x1, y1, x2, y2] = [from.x, from.y, to.x, to.y];
+      if (from.y === to.y) {
+        // In one row: from side to side, the two ways of a pair a little apart.
+        const right = to.x > from.x ? 1 : -1;
+        [x1, x2] = [from.x + right * 56, to.x - right * 56];
+        y1 += right * 5;
+        y2 = y1;
+      } else {
+        const down = to.y > from.y ? 1 : -1;
+        y1 += down * 18;
+        y2 -= down * 18;
+      }
+      svg.append(svgElement('line', { x1, y1, x2, y2, class: edge.dashed ? 'readies' : '', 'marker-end': 'url(#arrow)' }));
+      labelAt(edge.label, [x1, y1, x2, y2], from.y === to.y ? -4 : 0);
     }
     for (const node of nodes.values()) {
       const kind = node.won ? 'won' : node.shape === 'ellipse' ? 'thing' : 'person';
@@ -641,6 +671,7 @@
       label(group, wrapped(node.name, 18), node.x, node.y);
       svg.append(group);
     }
+    for (const { text, x, y } of labels) svg.append(svgElement('text', { x, y, class: 'label' }, text));
     holder.replaceChildren(svg);
   }
 
