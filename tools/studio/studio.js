@@ -64,20 +64,25 @@
     const unpacked = new Response(bytes).body.pipeThrough(new DecompressionStream('gzip'));
     return WebAssembly.compile(await new Response(unpacked).arrayBuffer());
   })();
-  function startWorker(receive, failed) {
+  // A worker is handed its WebAssembly once `ready` (the compiled module) comes.
+  function startWorker(receive, failed, ready = compiled) {
     const worker = new Worker(workerUrl);
     worker.onmessage = (event) => receive(event.data);
     worker.onerror = (event) => failed(event.message, worker);
-    compiled.then((wasm) => worker.postMessage({ wasm }));
+    ready.then((wasm) => worker.postMessage({ wasm }));
     return worker;
   }
 
   let nextId = 1;
   // The prover: a task still running when a newer change comes is dropped with its worker, and
-  // the spare, its WebAssembly instantiated while nobody waited, takes over.
+  // the spare, its WebAssembly instantiated while nobody waited, takes over. The first spare
+  // is given its WebAssembly once the first proof is done, so that it never slows that proof.
   let prover = startWorker(proved, proofFailed);
-  let spare = startWorker(proved, proofFailed);
+  let firstProofDone;
+  const firstProof = new Promise((resolve) => { firstProofDone = resolve; });
+  let spare = startWorker(proved, proofFailed, firstProof.then(() => compiled));
   function takeSpare() {
+    firstProofDone();  // the spare is wanted now
     prover.terminate();
     prover = spare;
     spare = startWorker(proved, proofFailed);
@@ -220,6 +225,7 @@
       return;
     }
     proving = 0;
+    firstProofDone();
     showRest(answer.rest);
     document.body.dataset.proven = String(provingRevision);
     const times = { ...answer.times, ...answer.rest.timings, arrived };
@@ -344,16 +350,24 @@
     if (why === undefined) return;
     playsWanted.delete(answer.id);
     const author = answer.played.author;
-    showPlay(author.said, why === 'files' ? lastSaid : null);
+    showPlay(author, why === 'files' ? lastSaid : null);
     lastSaid = author.said;
     state.pins.forEach((pin, at) => { pin.now = answer.played[`pin${at}`].said; });
     showPins();
     document.body.dataset.playsShown = String(answer.id);
   }
 
-  function showPlay(said, before) {
+  // The game's exit status when the data files do not load (game.h's kExitBadData).
+  const badData = -1;
+  function showPlay({ said, status }, before) {
     const pane = $('play');
     pane.textContent = '';
+    if (status === badData) {
+      const note = document.createElement('div');
+      note.className = 'unread';
+      note.textContent = 'The game does not start with these files. It says:';
+      pane.append(note);
+    }
     let first = null;
     const block = (className, text, at) => {
       const element = document.createElement('div');
