@@ -84,7 +84,7 @@
   function takeSpare() {
     firstProofDone();  // the spare is wanted now
     prover.terminate();
-    prover = spare;
+    prover = spare ?? startWorker(proved, proofFailed);
     spare = startWorker(proved, proofFailed);
   }
   let proving = 0;  // the id of the proof under way, or 0
@@ -101,11 +101,12 @@
     prover.postMessage({ id: proving, files: state.files, prove: true });
   }
 
-  // A checker that stops (out of memory, say) leaves no verdict: the spare takes the next.
+  // A checker that stops (out of memory, say) leaves no verdict: the spare takes the next. A
+  // spare that stops is not replaced until it is wanted.
   function proofFailed(why, worker) {
     if (worker === spare) {
       spare.terminate();
-      spare = startWorker(proved, proofFailed);
+      spare = null;
       return;
     }
     takeSpare();
