@@ -156,10 +156,10 @@
   // Where the next line typed goes: made while the game waits, empty and not live.
   let echoPlace = null;
 
-  function newLine(into) {
-    openLine = document.createElement('div');
-    openLine.className = 'line';
-    into.append(openLine);
+  function newLine() {
+    const line = document.createElement('div');
+    line.className = 'line';
+    return line;
   }
 
   function addText(text) {
@@ -171,7 +171,10 @@
     pieces.forEach((piece, index) => {
       const ended = index < pieces.length - 1;
       if (piece !== '' || ended) {
-        if (openLine === null) newLine(block);
+        if (openLine === null) {
+          openLine = newLine();
+          block.append(openLine);
+        }
         openLine.append(ended ? piece + '\n' : piece);
       }
       if (ended) openLine = null;
@@ -189,8 +192,7 @@
       openLine.append(echoPlace);
       return;
     }
-    const line = document.createElement('div');
-    line.className = 'line';
+    const line = newLine();
     line.append(echoPlace);
     transcript.append(line);
   }
