@@ -3,8 +3,8 @@
 // New game, Undo, Save transcript, Download save and Open save. Each game is a fresh instance
 // of the WebAssembly module (createQuillmore, built with MODULARIZE), which calls
 //   quillmoreWrite(bytes)     with output, whenever the game waits
-//   quillmoreWaits(wanted)    whenever the game waits: for "command", "object", "person",
-//                             "answer" or "key"
+//   quillmoreWaits(wanted, asked) whenever the game waits: for "command", "object", "person",
+//                             "answer" or "key", asking `asked` ("get what?", or empty)
 //   quillmoreRetyped(wanted, bytes) with each line of an opened save as the game reads it
 //   quillmoreBegins(continued) before it writes: true when it goes on with the game kept
 //   quillmoreGameOver(status) when the game has ended
@@ -14,11 +14,14 @@
 // _quillmore_undo, _quillmore_key), each of which runs the game until it waits again; it also
 // asks _quillmore_complete, _quillmore_save and _quillmore_read_save.
 // The document gets a "quillmore-waiting" event, with { wanted }, whenever the game waits.
+// The story is a log, which a screen reader reads out as it grows: each response is added at
+// once, so it is heard once and whole, and the line the player typed is written into a place
+// made ready, silent, when the game waited, so it is not read back.
 (function () {
   'use strict';
   const story = document.getElementById('story');
   const transcript = document.getElementById('transcript');
-  const announcer = document.getElementById('announcer');
+  const ending = document.getElementById('ending');
   const form = document.getElementById('prompt');
   const command = document.getElementById('command');
   const label = document.getElementById('command-label');
@@ -43,8 +46,10 @@
     object: { label: 'Object', prompt: true },
     person: { label: 'Person', prompt: true },
     answer: { label: 'Answer', prompt: false },
-    key: { label: 'Press any key', prompt: false, placeholder: 'Press any key to continue' },
+    key: { label: 'Press any key', prompt: false },
     over: { label: 'Game over', prompt: false, disabled: true },
+    // After q: a line typed, or Enter, takes the game kept up again.
+    quit: { label: 'Command', prompt: true },
   };
 
   // Commands and names typed, oldest first, and where Up/Down has got to in them. Like a
@@ -116,7 +121,8 @@
   }
 
   // The game being played: { module, decoder, text, waiting: { wanted }, story, ready, played,
-  // won, over }.
+  // won, over, quit, fresh, caughtUp, then }: fresh until a new game first waits, caughtUp until
+  // a game taken up first waits, and `then` a line to type once it does.
   let game = null;
 
   // The WebAssembly is inlined in the page, gzipped and in base64 (make_page.mjs). The browser
@@ -145,44 +151,74 @@
 
   // The transcript holds one block per line, so that adding to it lays out only what is new.
   // Each block keeps its line end; the last one is open while the game is in the middle of it.
+  // The lines of one piece of text come in one block of their own, added at once.
   let openLine = null;
+  // Where the next line typed goes: made while the game waits, empty and not live.
+  let echoPlace = null;
 
-  function addToLine(node) {
-    if (openLine === null) {
-      openLine = document.createElement('div');
-      openLine.className = 'line';
-      transcript.append(openLine);
-    }
-    openLine.append(node);
+  function newLine() {
+    const line = document.createElement('div');
+    line.className = 'line';
+    return line;
   }
 
   function addText(text) {
+    // The place for the line typed stays after everything the game or the page writes.
+    const waiting = echoPlace !== null;
+    dropEchoPlace();
+    const block = document.createElement('div');
     const pieces = text.split('\n');
     pieces.forEach((piece, index) => {
       const ended = index < pieces.length - 1;
-      if (piece !== '' || ended) addToLine(ended ? piece + '\n' : piece);
+      if (piece !== '' || ended) {
+        if (openLine === null) {
+          openLine = newLine();
+          block.append(openLine);
+        }
+        openLine.append(ended ? piece + '\n' : piece);
+      }
       if (ended) openLine = null;
     });
+    if (block.firstChild !== null) transcript.append(block);
+    if (waiting) makeEchoPlace();
   }
 
-  // Shows what the game wrote since it last waited, and announces it once, with `after`, unless
-  // it is the story of an opened save played again.
-  function showOutput(current, after = '', announced = true) {
+  // On the line the game is in the middle of, or on a line of its own.
+  function makeEchoPlace() {
+    if (echoPlace !== null) return;
+    echoPlace = document.createElement('span');
+    echoPlace.setAttribute('aria-live', 'off');
+    if (openLine !== null) {
+      openLine.append(echoPlace);
+      return;
+    }
+    const line = newLine();
+    line.append(echoPlace);
+    transcript.append(line);
+  }
+  function dropEchoPlace() {
+    if (echoPlace === null) return;
+    const line = echoPlace.parentElement;
+    echoPlace.remove();
+    if (line !== openLine && line.firstChild === null) line.remove();
+    echoPlace = null;
+  }
+
+  // Shows what the game wrote since it last waited.
+  function showOutput(current) {
     const text = current.text + current.decoder.decode();
     current.text = '';
     addText(text);
     if (text !== '') record(current, text);
-    const said = [text.trim(), after].filter((part) => part !== '').join('\n\n');
-    if (said !== '' && announced) announcer.textContent = said;
     scrollToEnd();
   }
 
   // The line typed, on the line where the game waited, as a terminal would echo it.
   function showEcho(line, prompted) {
-    const span = document.createElement('span');
-    span.className = prompted ? 'echo prompted' : 'echo';
-    span.textContent = line + '\n';
-    addToLine(span);
+    makeEchoPlace();
+    echoPlace.className = prompted ? 'echo prompted' : 'echo';
+    echoPlace.textContent = line + '\n';
+    echoPlace = null;
     openLine = null;
     scrollToEnd();
   }
@@ -191,27 +227,27 @@
     record(current, [line, prompted]);
   }
 
-  // A line of the page's own in the story, on a line of its own, announced.
+  // A line of the page's own in the story, on a line of its own.
   function note(current, text) {
     const said = `${openLine !== null ? '\n' : ''}${text}\n`;
     addText(said);
     record(current, said);
     keepStory(current);
-    announcer.textContent = text;
     scrollToEnd();
   }
 
-  // The candidates for completion, under the story; none hides them. Those Tab found are listed
-  // and announced once. Those offered to tap replace the line from `tapFrom` on, and are not
-  // announced, since they change as one types.
+  // The candidates for completion, under the story; none hides them. Those Tab found are listed,
+  // and read out once. Those offered to tap are put by `tap`, and `shown` tells them apart; they
+  // are not read out, since they change as one types.
   let choicesShown = '';
-  function showChoices(names, tapFrom = null) {
-    const shown = `${tapFrom}\n${names.join('\n')}`;
-    if (shown === choicesShown) return;
-    choicesShown = shown;
+  function showChoices(names, tap = null, shown = '') {
+    const now = `${shown}\n${names.join('\n')}`;
+    if (now === choicesShown) return;
+    choicesShown = now;
+    choices.setAttribute('aria-live', tap === null ? 'polite' : 'off');
     choices.replaceChildren(...names.map((name) => {
       const item = document.createElement('li');
-      if (tapFrom === null) {
+      if (tap === null) {
         item.textContent = name;
         return item;
       }
@@ -220,15 +256,13 @@
       button.textContent = name;
       // The command line keeps the focus, and with it the screen's keyboard.
       button.addEventListener('mousedown', (event) => event.preventDefault());
-      button.addEventListener('click', () => putName(tapFrom, name));
+      button.addEventListener('click', () => tap(name));
       item.append(button);
       return item;
     }));
     choices.hidden = names.length === 0;
-    if (names.length > 0 && tapFrom === null) {
-      announcer.textContent = `${names.length} choices: ${names.join(', ')}.`;
-    }
-    scrollToEnd();
+    // The list must not hide the end of the story.
+    if (names.length > 0) scrollToEnd();
   }
 
   function setMode(name) {
@@ -236,11 +270,10 @@
     label.textContent = mode.label;
     sign.hidden = !mode.prompt;
     command.disabled = mode.disabled === true;
-    undo.disabled = name === 'key' || name === 'over';
+    undo.disabled = ['key', 'over', 'quit'].includes(name);
     // The game answers these once it has first waited; a won game has no save.
     downloadSave.disabled = game.won || !game.ready;
     openSave.disabled = !game.ready;
-    command.placeholder = mode.placeholder ?? '';
     if (name === 'key' || name === 'over') command.value = '';
     showChoices([]);
   }
@@ -286,15 +319,19 @@
   }
 
   // On a touch screen: the names that fit, to tap, whenever the game asks for a name and after a
-  // command word that takes one. Elsewhere Tab lists them.
+  // command word that takes one, and a and b at a question. Elsewhere Tab lists the names.
   function offerNames() {
     if (!touchScreen.matches || !waitsForLine()) {
       showChoices([]);
       return;
     }
+    if (game.waiting.wanted === 'answer') {
+      showChoices(['a', 'b'], enter, 'answer');
+      return;
+    }
     const before = command.value.slice(0, command.selectionStart ?? command.value.length);
     const { start, names, ofNames } = completionOf(before);
-    showChoices(ofNames && start <= before.length ? names : [], start);
+    showChoices(ofNames && start <= before.length ? names : [], (name) => putName(start, name), start);
   }
 
   // A name tapped takes the place of what was typed of it, with a blank after it, as Tab's.
@@ -305,17 +342,37 @@
     offerNames();
   }
 
-  function waitFor(current, wanted) {
+  function waitFor(current, wanted, asked) {
     if (current.over) return;
     current.waiting = { wanted };
     current.ready = true;
     current.won ||= wanted === 'key';  // won games are not kept
+    if (current.caughtUp && wanted === 'answer' && current.story.length > 0) {
+      // The story kept ends with the question: it is not asked twice.
+      current.text = '';
+      current.decoder.decode();
+      addText('(Welcome back.)\n');
+    }
+    // A command word alone: the game asks for the name only in its prompt, as a terminal shows
+    // it, and so does the story, where the name typed follows.
+    if (asked !== '' && wanted !== 'answer' && current.text === '') current.text = `${asked} `;
     showOutput(current);
     keepStory(current);
     setMode(wanted);
+    makeEchoPlace();
+    // A new game is read from its start, the banner at the top.
+    if (current.fresh) story.scrollTop = 0;
+    current.fresh = false;
+    current.caughtUp = false;
     // Once the game has stopped to wait, it can be asked what fits.
     queueMicrotask(offerNames);
     document.dispatchEvent(new CustomEvent('quillmore-waiting', { detail: { wanted } }));
+    // A line typed after q, once the game taken up has stopped to wait.
+    const line = current.then;
+    current.then = null;
+    if (line) {
+      queueMicrotask(() => enter(line));
+    }
   }
 
   // Answers what the game waits for: the game runs until it waits again, and says so.
@@ -328,8 +385,8 @@
   }
 
   // Starts a game: 'continue' goes on with the game kept, if any; 'afresh' is a new game;
-  // { opened } plays the save opened again, in view.
-  function start(how) {
+  // { opened } plays the save opened again, in view. `then` is a line to type once it waits.
+  function start(how, then = null) {
     if (game !== null) {
       // The old game, even one still starting, is left where it stands; what it still says is
       // dropped.
@@ -337,10 +394,12 @@
     }
     transcript.textContent = '';
     openLine = null;
-    announcer.textContent = '';
+    echoPlace = null;
+    ending.hidden = true;
     const current = {
       module: null, decoder: new TextDecoder(), text: '', waiting: null, story: [],
-      ready: false, played: false, won: false, over: false,
+      ready: false, played: false, won: false, over: false, quit: false, fresh: true,
+      caughtUp: false, then,
     };
     game = current;
     setMode('command');
@@ -353,10 +412,12 @@
       quillmoreWrite(bytes) {
         if (!current.over) current.text += current.decoder.decode(bytes, { stream: true });
       },
-      quillmoreWaits: (wanted) => waitFor(current, wanted),
+      quillmoreWaits: (wanted, asked) => waitFor(current, wanted, asked),
       quillmoreBegins(continued) {
         if (current.over || !continued) return;
         current.played = true;
+        current.fresh = false;
+        current.caughtUp = true;
         current.story = keptStory();
         current.story.forEach((each) => {
           if (typeof each === 'string') addText(each);
@@ -366,17 +427,29 @@
       quillmoreRetyped(wanted, bytes) {
         if (current.over) return;
         current.played = true;
-        showOutput(current, '', false);
+        current.fresh = false;
+        showOutput(current);
         echo(current, decoder.decode(bytes).replace(/\n$/, ''), modes[wanted].prompt);
       },
       quillmoreGameOver() {
         if (current.over) return;
         current.over = true;
-        showOutput(current, 'The game is over. Choose New game to play again.');
+        current.quit = !current.won;
+        current.waiting = null;
+        if (current.won) {
+          // The story stays to be read: no key, Enter included, starts another game from here.
+          // The focus moves before the ending is shown, so that it is not said over it.
+          setMode('over');
+          story.focus();
+        } else {
+          setMode('quit');
+        }
+        showOutput(current);
         keepStory(current);
-        setMode('over');
-        // The story stays to be read: no key, Enter included, starts another game from here.
-        story.focus();
+        ending.textContent = current.won ? 'The game is over. Choose New game to play again.'
+          : 'The game is over. Press Enter to take it up again, or choose New game to start another.';
+        ending.hidden = false;
+        scrollToEnd();
       },
       print(text) { console.log(text); },
       printErr(text) { console.error(text); },
@@ -388,8 +461,16 @@
 
   form.addEventListener('submit', (event) => {
     event.preventDefault();
+    enter(command.value);
+  });
+
+  // The line entered: given to the game where it waits, or after q taking the game up first.
+  function enter(line) {
+    if (game !== null && game.quit) {
+      start('continue', line);
+      return;
+    }
     if (!waitsForLine()) return;
-    const line = command.value;
     const prompted = modes[game.waiting.wanted].prompt;
     command.value = '';
     const kept = line.replace(/ +$/, '');  // as the game reads it: Tab leaves a blank
@@ -404,7 +485,7 @@
     echo(game, line, prompted);
     game.played = true;
     answer(game, `${line}\n`);
-  });
+  }
 
   command.addEventListener('keydown', (event) => {
     if (!waitsForLine()) return;
@@ -449,14 +530,17 @@
   });
 
   // Asks before a game under way is lost: `yes` names what is then done, and the other choice
-  // keeps playing. Escape keeps playing too.
+  // keeps playing. Escape keeps playing too, back on the command line.
   function askFirst(question, yes) {
     if (game === null || game.over || game.won || !game.played) return Promise.resolve(true);
     return new Promise((resolve) => {
       document.getElementById('asking-question').textContent = question;
       document.getElementById('asking-yes').textContent = yes;
       asking.returnValue = '';
-      asking.addEventListener('close', () => resolve(asking.returnValue === 'yes'), { once: true });
+      asking.addEventListener('close', () => {
+        if (asking.returnValue !== 'yes') command.focus();
+        resolve(asking.returnValue === 'yes');
+      }, { once: true });
       asking.showModal();
     });
   }

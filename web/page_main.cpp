@@ -21,7 +21,8 @@
 
 // The page's side (page.js), called on the module:
 //   quillmoreWrite(bytes)     takes output, whenever the game waits
-//   quillmoreWaits(wanted)    the game waits for "command", "object", "person", "answer" or "key"
+//   quillmoreWaits(wanted, asked) the game waits for "command", "object", "person", "answer" or
+//                             "key", asking `asked` ("get what?"; empty for a command or the key)
 //   quillmoreRetyped(wanted, bytes) a line of an opened save, as the game reads it
 //   quillmoreBegins(continued) before the game writes: whether it goes on from the save kept
 //   quillmoreGameOver(status) the game has ended
@@ -31,7 +32,9 @@
 EM_JS(void, PageWrite, (const char* bytes, int length),
       { Module.quillmoreWrite(HEAPU8.subarray(bytes, bytes + length)); });
 
-EM_JS(void, PageWaits, (const char* wanted), { Module.quillmoreWaits(UTF8ToString(wanted)); });
+EM_JS(void, PageWaits, (const char* wanted, const char* asked), {
+  Module.quillmoreWaits(UTF8ToString(wanted), UTF8ToString(asked));
+});
 
 EM_JS(int, PageOpened, (), {
   if (typeof Module.quillmoreOpened !== 'string') return -1;
@@ -111,7 +114,7 @@ int Told() {
   if (playing->Over()) {
     PageGameOver(playing->Status());
   } else {
-    PageWaits(NameOf(playing->Waiting()));
+    PageWaits(NameOf(playing->Waiting()), playing->Question().c_str());
   }
   return 0;
 }

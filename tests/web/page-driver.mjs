@@ -22,8 +22,7 @@ export function launchChromium() {
 // exceptions, the URLs requested after a load event (but for reloading the page itself), and
 // reload(), which reloads the page and waits the same way. In the page, window.quillmoreWaits
 // lists the details of every "quillmore-waiting" event, window.quillmoreWaitTimes their times
-// (performance.now), window.quillmoreAnnounced every text the live region was given and
-// window.quillmoreFetches every call of fetch().
+// (performance.now) and window.quillmoreFetches every call of fetch().
 export async function openGame(browser, url, contextOptions = {}) {
   const context = await browser.newContext(contextOptions);
   const page = await context.newPage();
@@ -38,7 +37,6 @@ export async function openGame(browser, url, contextOptions = {}) {
   await page.addInitScript(() => {
     window.quillmoreWaits = [];
     window.quillmoreWaitTimes = [];
-    window.quillmoreAnnounced = [];
     // Loading makes no request either, not even of the data: URI that holds the WebAssembly.
     window.quillmoreFetches = [];
     const fetch = window.fetch;
@@ -46,14 +44,6 @@ export async function openGame(browser, url, contextOptions = {}) {
       window.quillmoreFetches.push(String(resource).slice(0, 40));
       return fetch(resource, ...rest);
     };
-    // Watched from the start: the game may speak before the document has finished loading.
-    new MutationObserver((mutations) => {
-      const announcer = document.getElementById('announcer');
-      if (announcer === null || announcer.textContent === '') return;
-      if (mutations.some((mutation) => announcer.contains(mutation.target))) {
-        window.quillmoreAnnounced.push(announcer.textContent);
-      }
-    }).observe(document, { childList: true, characterData: true, subtree: true });
     document.addEventListener('quillmore-waiting', (event) => {
       window.quillmoreWaitTimes.push(performance.now());
       window.quillmoreWaits.push(event.detail);
@@ -67,6 +57,31 @@ export async function openGame(browser, url, contextOptions = {}) {
   await page.goto(url);
   await page.waitForFunction(() => window.quillmoreWaits.length > 0);
   return game;
+}
+
+// Starts a screen reader in the page, @guidepup/virtual-screen-reader, which reads out what
+// changes in live regions and where the focus goes: its browser build, from node_modules, its
+// exports made window.virtualScreenReader. Returns spoken(act), which runs act() and returns the
+// phrases spoken meanwhile.
+export async function startScreenReader(page) {
+  const bundle = fs.readFileSync(
+    new URL('node_modules/@guidepup/virtual-screen-reader/lib/esm/index.browser.js', import.meta.url), 'utf8');
+  const exported = /export\s*\{([^}]*)\};?\s*(\/\*[^]*)?$/;
+  const names = bundle.match(exported)[1].split(',').map((name) => name.trim().split(/\s+as\s+/))
+    .map(([inside, outside]) => `${outside ?? inside}: ${inside}`);
+  await page.addScriptTag({
+    content: `(() => {\n${bundle.replace(exported, '')}\nwindow.virtualScreenReader = { ${names.join(', ')} };\n})();`,
+  });
+  await page.evaluate(() => window.virtualScreenReader.virtual.start({ container: document.body }));
+  return async (act) => {
+    await page.evaluate(() => window.virtualScreenReader.virtual.clearSpokenPhraseLog());
+    await act();
+    // What changed is read out once the page's own work is done.
+    return page.evaluate(async () => {
+      await new Promise((resolve) => setTimeout(resolve));
+      return window.virtualScreenReader.virtual.spokenPhraseLog();
+    });
+  };
 }
 
 // Enters each line as if typed and sent, waiting each time until the game waits again.

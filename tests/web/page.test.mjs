@@ -13,7 +13,7 @@ import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import {
   launchChromium, openGame, typeLines, typeOnKeyboard, serveFile, transcriptWithoutEchoes,
-  savedGame, downloadFrom, transcriptAsText, terminalGame,
+  savedGame, downloadFrom, transcriptAsText, terminalGame, startScreenReader,
 } from './page-driver.mjs';
 
 const pagePath = path.resolve(process.argv[2] ?? 'build-web/quillmore.html');
@@ -105,14 +105,15 @@ test('a reloaded page shows the story so far and goes on where it stood, until i
   assert.equal(await transcriptWithoutEchoes(page), story + place);
   assert.deepEqual(await echoes(page), typedSoFar);
 
-  // Reloaded in the middle of a conversation: the place, then the question, waiting for the answer.
+  // Reloaded in the middle of a conversation: the story, which ends with the question, and a
+  // welcome, waiting for the answer.
   await typeLines(page, [lines[sean]]);
   const question = (await transcriptWithoutEchoes(page)).slice(story.length + place.length);
   const typed = lines.slice(0, sean + 1).join('\n') + '\n';
   assert.match(await savedGame(page), /^quillmore save 2\ndata [0-9a-f]{16}\n\n/);
   assert.ok((await savedGame(page)).endsWith('\n\n' + typed));
   await game.reload();
-  const shown = story + place + question + place + question;
+  const shown = `${story}${place}${question}(Welcome back.)\n`;
   assert.equal(await transcriptWithoutEchoes(page), shown);
   assert.deepEqual(await page.evaluate(() => window.quillmoreWaits), [{ wanted: 'answer' }]);
   assert.equal(await page.textContent('#command-label'), 'Answer');
@@ -228,13 +229,13 @@ test('Tab completes commands and names as the game sees them, with their capital
   await page.keyboard.type('talk ');
   assert.equal(await page.$$eval('#choices:not([hidden]) button', (buttons) => buttons.length), 0);
 
-  // Several: listed, and announced once, however often Tab is pressed.
-  assert.equal(await tab('g'), 'g');
-  await page.keyboard.press('Tab');
+  // Several: listed, and read out once, however often Tab is pressed.
+  const spoken = await startScreenReader(page);
+  assert.deepEqual(await spoken(async () => {
+    assert.equal(await tab('g'), 'g');
+    await page.keyboard.press('Tab');
+  }), ['polite: get, give']);
   assert.deepEqual(await choices(), ['get', 'give']);
-  const announced = await page.evaluate(() => window.quillmoreAnnounced);
-  const told = announced.filter((said) => said.includes('choices'));
-  assert.deepEqual(told, ['2 choices: get, give.']);
   await page.keyboard.type('e');
   assert.deepEqual(await choices(), [], 'the list goes once the line changes');
 
@@ -320,7 +321,9 @@ test('New game, from the keyboard, in the middle of a game asks, then starts aga
     assert.equal(await focused(), 'Keep playing');
     await page.keyboard.press(key);
     await page.waitForSelector('#asking[open]', { state: 'detached' });
-    assert.equal(await page.evaluate(() => document.activeElement.id), 'new-game');
+    // Back on the command line, where the next letter typed goes.
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'command');
+    await page.focus('#new-game');
   }
   assert.equal(await savedGame(page), kept);
   const waitsBefore = await page.evaluate(() => window.quillmoreWaits.length);
@@ -360,19 +363,25 @@ test('quitting ends the game and keeps it as it stood before, for the page opene
   await typeLines(page, ['w']);
   await page.keyboard.type('quit');
   await page.keyboard.press('Enter');
-  await page.waitForSelector('#command:disabled');
+  await page.waitForSelector('#ending:not([hidden])');
   const kept = '(Your game is kept as it stood before you quit: open the page again to take it up.)';
   const story = await transcriptWithoutEchoes(page);
   assert.ok(story.endsWith(`\nGoodbye!\n\n${kept}\n`), story.slice(-200));
-  assert.equal(await page.evaluate(() => document.activeElement.id), 'story');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'command');
   assert.equal(await savedGame(page), `${before}w\n`);
   assert.equal(await page.isDisabled('#undo'), true);
-  // The last words and the end of the game are announced together, so neither hides the other.
-  assert.equal(await page.evaluate(() => window.quillmoreAnnounced.at(-1)),
-    `Goodbye!\n\n${kept}\n\nThe game is over. Choose New game to play again.`);
+  // The story says how to go on, and the command line does it: a command takes the game up
+  // where it stood before the quit, and is played.
+  assert.equal(await page.textContent('[role=log] #ending'),
+    'The game is over. Press Enter to take it up again, or choose New game to start another.');
+  await typeOnKeyboard(page, 'inventory');
+  await page.waitForFunction(() => document.getElementById('transcript').textContent
+    .endsWith('You are holding: english coins, photo slip\n'));
+  assert.match((await transcriptWithoutEchoes(page)).slice(story.length),
+    /^\nWestern Road west\n[^]*\nYou are holding: english coins, photo slip\n$/);
+  assert.equal(await page.isHidden('#ending'), true);
 
   // Opened again, the page shows the story, quit and all, and goes on from before the quit.
-  await page.keyboard.press('Enter');
   await game.reload();
   await typeLines(page, ['inventory']);
   const after = await transcriptWithoutEchoes(page);
@@ -381,7 +390,7 @@ test('quitting ends the game and keeps it as it stood before, for the page opene
   // A game over asks nothing before New game.
   await page.keyboard.type('q');
   await page.keyboard.press('Enter');
-  await page.waitForSelector('#command:disabled');
+  await page.waitForSelector('#ending:not([hidden])');
   await page.click('#new-game');
   await page.waitForFunction(() => window.quillmoreWaits.length > 2);
   assert.equal(await savedGame(page), null);
@@ -508,9 +517,6 @@ test('Download save and Open save carry a game to the terminal game and back',
       assert.equal(await transcriptWithoutEchoes(page), `${before}notes.txt is no saved game of Quillmore, so it was not opened.\n` +
         'other.save was saved on other data files, so it was not opened.\n');
       assert.equal(await savedGame(page), saved.text);
-      // A screen reader hears them too.
-      assert.equal((await page.evaluate(() => window.quillmoreAnnounced)).at(-1),
-        'other.save was saved on other data files, so it was not opened.');
       // They are part of the story, which a reload shows again.
       await game.reload();
       assert.ok((await transcriptWithoutEchoes(page)).startsWith(`${before}notes.txt is no saved game`));
@@ -536,21 +542,52 @@ test('Download save and Open save carry a game to the terminal game and back',
     }
   });
 
-test('game text is announced once, politely, without the echo of the command', async () => {
+test('a screen reader hears each response once, from the story\'s log, and nothing over it', async () => {
   const game = await openGame(browser, pageUrl);
   const { page } = game;
-  const live = await page.$$eval('[aria-live]', (nodes) => nodes.map((n) => [n.id, n.getAttribute('aria-live')]));
-  assert.deepEqual(live, [['announcer', 'polite']]);
-  const announced = () => page.evaluate(() => window.quillmoreAnnounced);
-  assert.deepEqual(await announced(), [(await transcriptWithoutEchoes(page)).trim()]);
+  // The story is the one live region: no hidden one filled by hand.
+  const live = await page.$$eval('[role=log], [aria-live]:not([aria-live=off])',
+    (nodes) => nodes.map((node) => node.getAttribute('role') ?? node.id));
+  assert.deepEqual(live, ['log', 'choices']);
+  // Each response is heard once, whole, as the story shows it; the line typed is not read back,
+  // nor the label or the prompt as they change.
+  const spoken = await startScreenReader(page);
+  const heardOnce = async (act) => {
+    const before = (await transcriptWithoutEchoes(page)).length;
+    const said = await spoken(act);
+    const shown = (await transcriptWithoutEchoes(page)).slice(before);
+    assert.deepEqual(said, [`polite: ${shown.replace(/\s+/g, ' ').trim()}`]);
+    return said[0];
+  };
+  assert.match(await heardOnce(() => typeLines(page, ['s'])), /^polite: Western Road east Buses /);
+  assert.equal(await heardOnce(() => typeLines(page, ['get'])), 'polite: get what?');
+  await typeLines(page, ['newspaper', 'w', 's', 'give english coins', 'Conor', 'n', 'e', 'e', 'e', 'n']);
+  assert.match(await heardOnce(() => typeLines(page, ['talk Liam'])),
+    /^polite: Oh look, another young man\. [^]* Response: a\) Oh, of course\. b\) You're drunk, I don't respect you\.$/);
+  assert.equal(await heardOnce(() => typeLines(page, ['b'])), 'polite: Well, feck you!');
+  assert.match(await heardOnce(async () => {
+    const waits = await page.evaluate(() => window.quillmoreWaits.length);
+    await page.click('#undo');
+    await page.waitForFunction((n) => window.quillmoreWaits.length > n, waits);
+  }), /^polite: \(Undone: talk Liam\) Thirsty Scholar A snug /);
+  await assertQuiet(game);
+  await game.context.close();
 
-  await typeLines(page, ['inventory', 'look photo slip']);
-  const [, inventory, photo, ...more] = await announced();
-  assert.equal(inventory, 'You are holding: english coins, photo slip');
-  assert.ok(photo.startsWith('photo slip\n'), photo);
-  assert.deepEqual(more, []);
+  // At the end of a won game the focus goes to the story before what comes next is said.
+  const won = await openGame(browser, pageUrl);
+  await typeLines(won.page, walkthroughLines);
+  const heard = await startScreenReader(won.page);
+  assert.deepEqual(await heard(async () => {
+    await won.page.keyboard.press('x');
+    await won.page.waitForSelector('#ending:not([hidden])');
+  }), ['main, Story so far', 'polite: The game is over. Choose New game to play again.']);
+  await assertQuiet(won);
+  await won.context.close();
+});
 
-  // The command line is a labelled text box; the transcript can be reached to scroll it.
+test('the command line is a labelled text box, and the story can be reached to scroll it', async () => {
+  const game = await openGame(browser, pageUrl);
+  const { page } = game;
   assert.equal(await page.getByRole('textbox', { name: 'Command' }).count(), 1);
   assert.equal(await page.getAttribute('#story', 'tabindex'), '0');
   await assertQuiet(game);
@@ -582,6 +619,53 @@ test('the page follows the system colours and fits a phone screen', async () => 
     await game.context.close();
   }
   assert.notEqual(colours.light, colours.dark);
+});
+
+test('on a phone the opening is read from its banner, a and b are tapped, and the ending says what next', async () => {
+  const game = await openGame(browser, pageUrl,
+    { viewport: { width: 360, height: 640 }, isMobile: true, hasTouch: true });
+  const { page } = game;
+  // The story opens at its top, the banner in view.
+  const opening = await page.evaluate(() => {
+    const story = document.getElementById('story');
+    const banner = document.querySelector('#transcript .line:not(:empty)');
+    return { scrolled: story.scrollTop, top: banner.getBoundingClientRect().top - story.getBoundingClientRect().top };
+  });
+  assert.deepEqual([opening.scrolled, opening.top >= 0], [0, true], JSON.stringify(opening));
+
+  // At a question a and b are buttons; one tapped is the answer.
+  const asked = walkthroughLines.findIndex((line) => ['a', 'b'].includes(line));
+  await typeLines(page, walkthroughLines.slice(0, asked));
+  const offered = () => page.$$eval('#choices:not([hidden]) button', (buttons) => buttons.map((b) => b.textContent));
+  await page.waitForFunction(() => document.querySelectorAll('#choices:not([hidden]) button').length > 0,
+    null, { timeout: 30000 }).catch(() => {});
+  assert.deepEqual(await offered(), ['a', 'b']);
+  const waits = await page.evaluate(() => window.quillmoreWaits.length);
+  await page.tap(`#choices li:nth-child(${walkthroughLines[asked] === 'a' ? 1 : 2}) button`);
+  await page.waitForFunction((n) => window.quillmoreWaits.length > n, waits);
+  assert.deepEqual(await echoes(page).then((typed) => typed.at(-1)), [`${walkthroughLines[asked]}\n`, false]);
+
+  // At the key wait the command line's hint fits it; after the key the story says what next.
+  await typeLines(page, walkthroughLines.slice(asked + 1));
+  const fits = await page.evaluate(() => {
+    const command = document.getElementById('command');
+    const style = getComputedStyle(command);
+    const measure = document.createElement('canvas').getContext('2d');
+    measure.font = style.font;
+    return measure.measureText(command.placeholder).width <=
+      command.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+  });
+  assert.ok(fits, 'the hint in the command line is cut off');
+  await page.keyboard.press('x');
+  await page.waitForSelector('#ending:not([hidden])');
+  assert.equal(await page.textContent('[role=log] #ending'), 'The game is over. Choose New game to play again.');
+  const end = await page.evaluate(() => {
+    const story = document.getElementById('story');
+    return document.getElementById('ending').getBoundingClientRect().bottom - story.getBoundingClientRect().bottom;
+  });
+  assert.ok(end <= 0, 'the ending is below the story\'s view');
+  await assertQuiet(game);
+  await game.context.close();
 });
 
 test('an answer is a line of which only a or b reaches the game, and each hint comes once', async () => {
@@ -655,8 +739,8 @@ test('on a touch screen the names that fit are buttons to tap, after talk and at
   await page.tap('#choices button');
   await typeOnKeyboard(page, '');
   assert.match(await transcriptWithoutEchoes(page), /You gave Conor the english coins\.\n/);
-  // What changes as one types is not announced.
-  assert.deepEqual((await page.evaluate(() => window.quillmoreAnnounced)).filter((said) => said.includes('choices')), []);
+  // What changes as one types is not read out.
+  assert.equal(await page.getAttribute('#choices', 'aria-live'), 'off');
   await assertQuiet(game);
   await game.context.close();
 });
