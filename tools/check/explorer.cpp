@@ -5,17 +5,16 @@
 #include <chrono>
 #include <deque>
 #include <map>
-#include <sstream>
 #include <unordered_map>
 #include <utility>
 
-#include "console/console.h"
 #include "game/command_loop.h"
 #include "story/rules.h"
 #include "story/story.h"
 #include "tools/check/following.h"
 #include "tools/check/play_graph.h"
 #include "tools/check/side_quest.h"
+#include "tools/check/silent_player.h"
 #include "world/direction.h"
 #include "world/name_match.h"
 
@@ -81,26 +80,6 @@ bool Hidden(const std::string& name, const std::vector<const std::string*>& earl
                      [&name](const std::string* before) { return NameContains(*before, name); });
 }
 
-// Plays typed lines on a world through the game's own command loop, saying nothing.
-class player {
- public:
-  // Returns what the command left the game to do; `read` is how much of `typed` it read.
-  command_loop::report Play(world& game, const std::string& typed, std::size_t& read) {
-    in.clear();
-    in.str(typed);
-    console io(in, unheard);
-    const command_loop::report result = command_loop(game, io).StepThrough();
-    in.clear();
-    const std::streamoff at = in.tellg();
-    read = (at < 0 ? typed.size() : static_cast<std::size_t>(at)) - io.Unread();
-    return result;
-  }
-
- private:
-  std::istringstream in;
-  std::ostream unheard{nullptr};
-};
-
 std::string Joined(const typed_command& command) {
   std::string text;
   for (const std::string& line : command) {
@@ -130,7 +109,7 @@ class explorer {
   const world& start;
   const following& follow;
   std::size_t maxStates;
-  player typist;
+  silent_player typist;
   play_graph graph;
   std::unordered_map<std::string, int> seen;
   // Room for Key's work, kept between calls.

@@ -41,9 +41,26 @@ void Steps(std::ostream& out, const role& part, std::span<const story_step> step
   }
 }
 
+// How a node left out by the shortest win is drawn, added to its other attributes.
+constexpr const char* kSkippedStyle = "dashed";
+constexpr const char* kSkippedColour = ", color=grey50, fontcolor=grey50";
+
+// Whether every person who wants or hands over the object is skipped.
+bool ObjectSkipped(const story& told, const std::string& item,
+                   const std::set<std::string>& skipped) {
+  for (const role& part : told.cast) {
+    const bool touches = (part.wants != nullptr && item == part.wants) ||
+                         (part.handsOver != nullptr && item == part.handsOver);
+    if (touches && skipped.count(part.name) == 0) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
-void WriteStoryDot(std::ostream& out, const story& told) {
+void WriteStoryDot(std::ostream& out, const story& told, const std::set<std::string>& skipped) {
   constexpr const char* kWon = "the game is won";
   out << "// The errand chain of Quillmore, drawn from the story's table: who wants what, who "
          "hands\n// over what, and whose errand opens whose. Made by quillmore-map --story; "
@@ -59,11 +76,20 @@ void WriteStoryDot(std::ostream& out, const story& told) {
       continue;
     }
     const bool open = part.startStage == quest_stage::kOpen;
+    const bool left = skipped.count(part.name) != 0;
+    std::string style = open ? "bold" : "";
+    if (left) {
+      style += (style.empty() ? "" : ",") + std::string(kSkippedStyle);
+    }
     out << "  " << Quoted(part.name) << " [shape=box"
-        << (open ? ", style=bold, xlabel=\"open from the start\"" : "") << "];\n";
+        << (style.empty() ? "" : ", style=" + (open && left ? Quoted(style) : style))
+        << (left ? kSkippedColour : "") << (open ? ", xlabel=\"open from the start\"" : "")
+        << "];\n";
     for (const char* item : {part.wants, part.handsOver}) {
       if (item != nullptr && objects.insert(item).second) {
-        out << "  " << Quoted(item) << " [shape=ellipse];\n";
+        const bool itemLeft = !skipped.empty() && ObjectSkipped(told, item, skipped);
+        out << "  " << Quoted(item) << " [shape=ellipse"
+            << (itemLeft ? std::string(", style=") + kSkippedStyle + kSkippedColour : "") << "];\n";
       }
     }
   }
@@ -86,6 +112,10 @@ void WriteStoryDot(std::ostream& out, const story& told) {
     if (part.winsGame) {
       Edge(out, part.name, kWon, "tells the player who he is");
     }
+  }
+  if (!skipped.empty()) {
+    out << "  label=\"dashed and grey: skipped by the shortest win\";\n  labelloc=b;\n"
+        << "  fontname=\"Helvetica\";\n  fontsize=12;\n";
   }
   out << "}\n";
 }
