@@ -41,8 +41,7 @@ void Steps(std::ostream& out, const role& part, std::span<const story_step> step
   }
 }
 
-// How a node left out by the shortest win is drawn, added to its other attributes.
-constexpr const char* kSkippedStyle = "dashed";
+// How a node left out by the shortest win is drawn, besides dashed.
 constexpr const char* kSkippedColour = ", color=grey50, fontcolor=grey50";
 
 // Whether every person who wants or hands over the object is skipped.
@@ -77,19 +76,21 @@ void WriteStoryDot(std::ostream& out, const story& told, const std::set<std::str
     }
     const bool open = part.startStage == quest_stage::kOpen;
     const bool left = skipped.count(part.name) != 0;
-    std::string style = open ? "bold" : "";
-    if (left) {
-      style += (style.empty() ? "" : ",") + std::string(kSkippedStyle);
+    out << "  " << Quoted(part.name) << " [shape=box";
+    if (open && left) {
+      out << ", style=\"bold,dashed\"" << kSkippedColour;
+    } else if (open || left) {
+      out << ", style=" << (open ? "bold" : "dashed") << (left ? kSkippedColour : "");
     }
-    out << "  " << Quoted(part.name) << " [shape=box"
-        << (style.empty() ? "" : ", style=" + (open && left ? Quoted(style) : style))
-        << (left ? kSkippedColour : "") << (open ? ", xlabel=\"open from the start\"" : "")
-        << "];\n";
+    out << (open ? ", xlabel=\"open from the start\"" : "") << "];\n";
     for (const char* item : {part.wants, part.handsOver}) {
       if (item != nullptr && objects.insert(item).second) {
         const bool itemLeft = !skipped.empty() && ObjectSkipped(told, item, skipped);
-        out << "  " << Quoted(item) << " [shape=ellipse"
-            << (itemLeft ? std::string(", style=") + kSkippedStyle + kSkippedColour : "") << "];\n";
+        out << "  " << Quoted(item) << " [shape=ellipse";
+        if (itemLeft) {
+          out << ", style=dashed" << kSkippedColour;
+        }
+        out << "];\n";
       }
     }
   }
