@@ -5,7 +5,6 @@
 #include <chrono>
 #include <deque>
 #include <map>
-#include <unordered_map>
 #include <utility>
 
 #include "game/command_loop.h"
@@ -15,6 +14,7 @@
 #include "tools/check/play_graph.h"
 #include "tools/check/side_quest.h"
 #include "tools/check/silent_player.h"
+#include "tools/check/state_set.h"
 #include "world/direction.h"
 #include "world/name_match.h"
 
@@ -80,12 +80,13 @@ bool Hidden(const std::string& name, const std::vector<const std::string*>& earl
                      [&name](const std::string* before) { return NameContains(*before, name); });
 }
 
-std::string Joined(const typed_command& command) {
-  std::string text;
+// The lines of a command as typed, into `text`.
+void Join(const typed_command& command, std::string& text) {
+  text.clear();
   for (const std::string& line : command) {
-    text += line + "\n";
+    text += line;
+    text += '\n';
   }
-  return text;
 }
 
 // Reaches every state of play from the start, breadth first, and keeps the graph.
@@ -99,28 +100,28 @@ class explorer {
   const play_graph& Graph() const { return graph; }
 
  private:
-  std::string Key(const world& game) const;
+  const std::string& Key(const world& game) const;
   std::vector<typed_command> Commands(const world& game) const;
   bool OpensPick(slot_list members, int item) const;
-  void Expand(int from, const world& game, const std::string& here);
-  void Add(int from, int action, world&& next, std::string&& key);
+  void Expand(int from, const world& game);
+  void Add(int from, int action, world&& next);
   void Note(const world& game);
 
   const world& start;
   const following& follow;
   std::size_t maxStates;
   silent_player typist;
+  std::string typedText;  // the lines Expand types, kept between commands
   play_graph graph;
-  std::unordered_map<std::string, int> seen;
+  state_set seen;  // numbered as the graph's nodes
   // Room for Key's work, kept between calls.
   mutable std::string scratch;
   mutable std::vector<int> pairs;
   mutable std::vector<int> holders;
-  // States to expand, with their keys, which `seen` holds and keeps in place.
+  // States to expand.
   struct waiting {
     int node;
     world game;
-    const std::string* key;
   };
   std::deque<waiting> toExpand;
   exploration* found = nullptr;
@@ -129,7 +130,7 @@ class explorer {
 // the search follows is, and, in each list, which followed objects come before one they hold.
 // A whole name picks the object it names exactly when nothing that holds that name comes before
 // it, so that is all of a list's order that a command the search types can tell.
-std::string explorer::Key(const world& game) const {
+const std::string& explorer::Key(const world& game) const {
   std::string& key = scratch;
   key.clear();
   const auto add = [&key](int byte) { key.push_back(static_cast<char>(byte)); };
@@ -146,7 +147,7 @@ std::string explorer::Key(const world& game) const {
   add(kEndOfList);
   std::array<char, kTableSize> places;
   places.fill(kNowhere);
-  // The pairs "a before b, a holds b" of a list, by name, sorted.
+  // The pairs "a before b, a holds b" of a list, by name, sorted, then kEndOfList.
   const auto order = [&](slot_list members, int where) {
     pairs.clear();
     holders.clear();
@@ -173,30 +174,50 @@ std::string explorer::Key(const world& game) const {
     }
     add(kEndOfList);
   };
+  // Most rooms and people hold nothing that counts: only those that do are written, each with
+  // its slot first and kEndOfList last, and a lone kEndOfList ends the rooms, then the people.
   for (int place = 0; place < game.RoomCount(); ++place) {
     if (!SameList(game.PeopleIn(place), start.PeopleIn(place))) {
       add(kOtherPeople);
+      add(place);
       for (const int member : game.PeopleIn(place)) {
         add(member);
       }
       add(kEndOfList);
     }
-    for (const int item : game.ObjectsIn(place)) {
+    const slot_list here = game.ObjectsIn(place);
+    if (here.empty()) {
+      continue;
+    }
+    for (const int item : here) {
       if (follow.Gone(game, item, place)) {
         places[static_cast<std::size_t>(item)] = kLeftPlay;
       }
     }
-    order(game.ObjectsIn(place), place);
+    const std::size_t before = key.size();
+    add(place);
+    order(here, place);
+    if (key.size() == before + 2) {
+      key.resize(before);  // no pair
+    }
   }
+  add(kEndOfList);
   for (int holder = 0; holder < game.PeopleCount(); ++holder) {
+    const std::size_t before = key.size();
+    add(holder);
     for (const int item : game.HeldBy(holder)) {
       places[static_cast<std::size_t>(item)] = static_cast<char>(kTableSize + holder);
       if (follow.handedOrder[static_cast<std::size_t>(item)] != 0) {
         add(follow.firstOfName[static_cast<std::size_t>(item)]);
       }
     }
-    add(kEndOfList);
+    if (key.size() == before + 1) {
+      key.resize(before);
+    } else {
+      add(kEndOfList);
+    }
   }
+  add(kEndOfList);
   order(game.Inventory(), 2 * kTableSize);
   for (const std::vector<int>& copies : follow.namesakes) {
     const std::size_t first = key.size();
@@ -205,7 +226,7 @@ std::string explorer::Key(const world& game) const {
     }
     std::sort(key.begin() + static_cast<std::ptrdiff_t>(first), key.end());
   }
-  return key;  // a copy of the exact size: keys are kept for every state
+  return key;
 }
 
 // Whether taking an object out of its list opens a pick: it comes before an object it holds,
@@ -286,11 +307,12 @@ std::vector<typed_command> explorer::Commands(const world& game) const {
   return commands;
 }
 
-void explorer::Expand(int from, const world& game, const std::string& here) {
+void explorer::Expand(int from, const world& game) {
   graph.nodes[static_cast<std::size_t>(from)].firstEdge = static_cast<int>(graph.edges.size());
   for (typed_command command : Commands(game)) {
     const bool talk = command.front().rfind("talk ", 0) == 0;
-    const std::size_t talkLength = Joined(command).size();
+    Join(command, typedText);
+    const std::size_t talkLength = typedText.size();
     for (const char* answer : {"a", "b"}) {
       typed_command typed = command;
       if (talk) {
@@ -298,7 +320,8 @@ void explorer::Expand(int from, const world& game, const std::string& here) {
       }
       world next = game;
       std::size_t read = 0;
-      const command_loop::report outcome = typist.Play(next, Joined(typed), read);
+      Join(typed, typedText);
+      const command_loop::report outcome = typist.Play(next, typedText, read);
       const bool answered = talk && read > talkLength;
       if (talk && !answered) {
         typed.pop_back();  // the talk asked nothing: the answer was never read
@@ -312,8 +335,8 @@ void explorer::Expand(int from, const world& game, const std::string& here) {
         const bool every = HasAllPubDrinks(next);
         graph.edges.push_back(
             {from, every ? play_graph::kWonWithDrinks : play_graph::kWon, action, drinks});
-      } else if (std::string key = Key(next); key != here) {
-        Add(from, action, std::move(next), std::move(key));
+      } else {
+        Add(from, action, std::move(next));
       }
       if (!answered) {
         break;
@@ -323,14 +346,19 @@ void explorer::Expand(int from, const world& game, const std::string& here) {
   graph.nodes[static_cast<std::size_t>(from)].endEdge = static_cast<int>(graph.edges.size());
 }
 
-void explorer::Add(int from, int action, world&& next, std::string&& key) {
-  const auto [at, added] = seen.emplace(std::move(key), static_cast<int>(graph.nodes.size()));
-  graph.edges.push_back({from, at->second, action});
+// A command that leaves the state as it was is no edge.
+void explorer::Add(int from, int action, world&& next) {
+  bool added = false;
+  const int at = seen.Insert(Key(next), added);
+  if (at == from) {
+    return;
+  }
+  graph.edges.push_back({from, at, action});
   if (added) {
     const int depth = graph.nodes[static_cast<std::size_t>(from)].depth + 1;
     graph.nodes.push_back({from, action, depth, next.CurrentRoom()});
     Note(next);
-    toExpand.push_back({at->second, std::move(next), &at->first});
+    toExpand.push_back({at, std::move(next)});
   }
 }
 
@@ -350,13 +378,14 @@ bool explorer::Run(exploration& into) {
   into.objectsReached.assign(static_cast<std::size_t>(start.ObjectCount()), false);
   into.peopleMet.assign(static_cast<std::size_t>(start.PeopleCount()), false);
   graph.nodes.push_back({-1, -1, 0, start.CurrentRoom()});
-  const auto first = seen.emplace(Key(start), 0).first;
+  bool added = false;
+  seen.Insert(Key(start), added);
   Note(start);
-  toExpand.push_back({0, start, &first->first});
+  toExpand.push_back({0, start});
   while (!toExpand.empty() && graph.nodes.size() <= maxStates) {
     const waiting next = std::move(toExpand.front());
     toExpand.pop_front();
-    Expand(next.node, next.game, *next.key);
+    Expand(next.node, next.game);
   }
   return toExpand.empty();
 }
