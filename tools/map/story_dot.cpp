@@ -50,7 +50,7 @@ bool ObjectSkipped(const story& told, const std::string& item,
   for (const role& part : told.cast) {
     const bool touches = (part.wants != nullptr && item == part.wants) ||
                          (part.handsOver != nullptr && item == part.handsOver);
-    if (touches && skipped.count(part.name) == 0) {
+    if (touches && !skipped.contains(part.name)) {
       return false;
     }
   }
@@ -75,7 +75,7 @@ void WriteStoryDot(std::ostream& out, const story& told, const std::set<std::str
       continue;
     }
     const bool open = part.startStage == quest_stage::kOpen;
-    const bool left = skipped.count(part.name) != 0;
+    const bool left = skipped.contains(part.name);
     out << "  " << Quoted(part.name) << " [shape=box";
     if (open && left) {
       out << ", style=\"bold,dashed\"" << kSkippedColour;
