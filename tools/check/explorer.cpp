@@ -19,7 +19,8 @@
 #include "world/name_match.h"
 
 // The search plays the real game: each command is typed into the game's own command loop on a
-// copy of the world, and the world it leaves is the next state. It tries, in every state it
+// copy of the world, and the world it leaves is the next state. Moves alone are made on the world
+// directly, as the command loop makes them (see MoveOf). It tries, in every state it
 // reaches, every command that can change the world: the four moves, getting, dropping, giving
 // each object to each person, and talking to each person with each answer. Looking, the
 // inventory, the list of commands, a refused gift or a wall change nothing and are left out.
