@@ -5,22 +5,22 @@
 #include <chrono>
 #include <deque>
 #include <map>
-#include <sstream>
-#include <unordered_map>
 #include <utility>
 
-#include "console/console.h"
 #include "game/command_loop.h"
 #include "story/rules.h"
 #include "story/story.h"
 #include "tools/check/following.h"
 #include "tools/check/play_graph.h"
 #include "tools/check/side_quest.h"
+#include "tools/check/silent_player.h"
+#include "tools/check/state_set.h"
 #include "world/direction.h"
 #include "world/name_match.h"
 
 // The search plays the real game: each command is typed into the game's own command loop on a
-// copy of the world, and the world it leaves is the next state. It tries, in every state it
+// copy of the world, and the world it leaves is the next state. Moves alone are made on the world
+// directly, as the command loop makes them (see MoveOf). It tries, in every state it
 // reaches, every command that can change the world: the four moves, getting, dropping, giving
 // each object to each person, and talking to each person with each answer. Looking, the
 // inventory, the list of commands, a refused gift or a wall change nothing and are left out.
@@ -81,32 +81,29 @@ bool Hidden(const std::string& name, const std::vector<const std::string*>& earl
                      [&name](const std::string* before) { return NameContains(*before, name); });
 }
 
-// Plays typed lines on a world through the game's own command loop, saying nothing.
-class player {
- public:
-  // Returns what the command left the game to do; `read` is how much of `typed` it read.
-  command_loop::report Play(world& game, const std::string& typed, std::size_t& read) {
-    in.clear();
-    in.str(typed);
-    console io(in, unheard);
-    const command_loop::report result = command_loop(game, io).StepThrough();
-    in.clear();
-    const std::streamoff at = in.tellg();
-    read = (at < 0 ? typed.size() : static_cast<std::size_t>(at)) - io.Unread();
-    return result;
+// Which of kMoves the command is, or -1. The command loop carries out a move as world::Move,
+// and then only says where the player is, which reads the world and changes nothing: so the
+// search moves the world itself, which saved half its work. (The walkthroughs the tests play
+// through the game would tell if a move ever did more.)
+int MoveOf(const typed_command& command) {
+  if (command.size() != 1) {
+    return -1;
   }
+  for (int way = 0; way < kDirectionCount; ++way) {
+    if (command.front() == kMoves[way]) {
+      return way;
+    }
+  }
+  return -1;
+}
 
- private:
-  std::istringstream in;
-  std::ostream unheard{nullptr};
-};
-
-std::string Joined(const typed_command& command) {
-  std::string text;
+// The lines of a command as typed, into `text`.
+void Join(const typed_command& command, std::string& text) {
+  text.clear();
   for (const std::string& line : command) {
-    text += line + "\n";
+    text += line;
+    text += '\n';
   }
-  return text;
 }
 
 // Reaches every state of play from the start, breadth first, and keeps the graph.
@@ -120,28 +117,30 @@ class explorer {
   const play_graph& Graph() const { return graph; }
 
  private:
-  std::string Key(const world& game) const;
+  const std::string& Key(const world& game) const;
   std::vector<typed_command> Commands(const world& game) const;
   bool OpensPick(slot_list members, int item) const;
-  void Expand(int from, const world& game, const std::string& here);
-  void Add(int from, int action, world&& next, std::string&& key);
+  void Expand(int from, const world& game);
+  void Move(int from, const world& game, int way, int action);
+  bool Link(int from, int action, const std::string& key);
+  void Enqueue(int from, int action, world&& next);
   void Note(const world& game);
 
   const world& start;
   const following& follow;
   std::size_t maxStates;
-  player typist;
+  silent_player typist;
+  std::string typedText;  // the lines Expand types, kept between commands
   play_graph graph;
-  std::unordered_map<std::string, int> seen;
+  state_set seen;  // numbered as the graph's nodes
   // Room for Key's work, kept between calls.
   mutable std::string scratch;
   mutable std::vector<int> pairs;
   mutable std::vector<int> holders;
-  // States to expand, with their keys, which `seen` holds and keeps in place.
+  // States to expand.
   struct waiting {
     int node;
     world game;
-    const std::string* key;
   };
   std::deque<waiting> toExpand;
   exploration* found = nullptr;
@@ -150,7 +149,7 @@ class explorer {
 // the search follows is, and, in each list, which followed objects come before one they hold.
 // A whole name picks the object it names exactly when nothing that holds that name comes before
 // it, so that is all of a list's order that a command the search types can tell.
-std::string explorer::Key(const world& game) const {
+const std::string& explorer::Key(const world& game) const {
   std::string& key = scratch;
   key.clear();
   const auto add = [&key](int byte) { key.push_back(static_cast<char>(byte)); };
@@ -167,7 +166,7 @@ std::string explorer::Key(const world& game) const {
   add(kEndOfList);
   std::array<char, kTableSize> places;
   places.fill(kNowhere);
-  // The pairs "a before b, a holds b" of a list, by name, sorted.
+  // The pairs "a before b, a holds b" of a list, by name, sorted, then kEndOfList.
   const auto order = [&](slot_list members, int where) {
     pairs.clear();
     holders.clear();
@@ -194,30 +193,50 @@ std::string explorer::Key(const world& game) const {
     }
     add(kEndOfList);
   };
+  // Most rooms and people hold nothing that counts: only those that do are written, each with
+  // its slot first and kEndOfList last, and a lone kEndOfList ends the rooms, then the people.
   for (int place = 0; place < game.RoomCount(); ++place) {
     if (!SameList(game.PeopleIn(place), start.PeopleIn(place))) {
       add(kOtherPeople);
+      add(place);
       for (const int member : game.PeopleIn(place)) {
         add(member);
       }
       add(kEndOfList);
     }
-    for (const int item : game.ObjectsIn(place)) {
+    const slot_list here = game.ObjectsIn(place);
+    if (here.empty()) {
+      continue;
+    }
+    for (const int item : here) {
       if (follow.Gone(game, item, place)) {
         places[static_cast<std::size_t>(item)] = kLeftPlay;
       }
     }
-    order(game.ObjectsIn(place), place);
+    const std::size_t before = key.size();
+    add(place);
+    order(here, place);
+    if (key.size() == before + 2) {
+      key.resize(before);  // no pair
+    }
   }
+  add(kEndOfList);
   for (int holder = 0; holder < game.PeopleCount(); ++holder) {
+    const std::size_t before = key.size();
+    add(holder);
     for (const int item : game.HeldBy(holder)) {
       places[static_cast<std::size_t>(item)] = static_cast<char>(kTableSize + holder);
       if (follow.handedOrder[static_cast<std::size_t>(item)] != 0) {
         add(follow.firstOfName[static_cast<std::size_t>(item)]);
       }
     }
-    add(kEndOfList);
+    if (key.size() == before + 1) {
+      key.resize(before);
+    } else {
+      add(kEndOfList);
+    }
   }
+  add(kEndOfList);
   order(game.Inventory(), 2 * kTableSize);
   for (const std::vector<int>& copies : follow.namesakes) {
     const std::size_t first = key.size();
@@ -226,7 +245,7 @@ std::string explorer::Key(const world& game) const {
     }
     std::sort(key.begin() + static_cast<std::ptrdiff_t>(first), key.end());
   }
-  return key;  // a copy of the exact size: keys are kept for every state
+  return key;
 }
 
 // Whether taking an object out of its list opens a pick: it comes before an object it holds,
@@ -307,11 +326,16 @@ std::vector<typed_command> explorer::Commands(const world& game) const {
   return commands;
 }
 
-void explorer::Expand(int from, const world& game, const std::string& here) {
+void explorer::Expand(int from, const world& game) {
   graph.nodes[static_cast<std::size_t>(from)].firstEdge = static_cast<int>(graph.edges.size());
   for (typed_command command : Commands(game)) {
+    if (const int way = MoveOf(command); way >= 0) {
+      Move(from, game, way, graph.ActionId(command));
+      continue;
+    }
     const bool talk = command.front().rfind("talk ", 0) == 0;
-    const std::size_t talkLength = Joined(command).size();
+    Join(command, typedText);
+    const std::size_t talkLength = typedText.size();
     for (const char* answer : {"a", "b"}) {
       typed_command typed = command;
       if (talk) {
@@ -319,7 +343,8 @@ void explorer::Expand(int from, const world& game, const std::string& here) {
       }
       world next = game;
       std::size_t read = 0;
-      const command_loop::report outcome = typist.Play(next, Joined(typed), read);
+      Join(typed, typedText);
+      const command_loop::report outcome = typist.Play(next, typedText, read);
       const bool answered = talk && read > talkLength;
       if (talk && !answered) {
         typed.pop_back();  // the talk asked nothing: the answer was never read
@@ -333,8 +358,11 @@ void explorer::Expand(int from, const world& game, const std::string& here) {
         const bool every = HasAllPubDrinks(next);
         graph.edges.push_back(
             {from, every ? play_graph::kWonWithDrinks : play_graph::kWon, action, drinks});
-      } else if (std::string key = Key(next); key != here) {
-        Add(from, action, std::move(next), std::move(key));
+      } else if (!(next == game)) {
+        // A command that changed nothing at all leads back to its own state: no key needed.
+        if (Link(from, action, Key(next))) {
+          Enqueue(from, action, std::move(next));
+        }
       }
       if (!answered) {
         break;
@@ -344,15 +372,39 @@ void explorer::Expand(int from, const world& game, const std::string& here) {
   graph.nodes[static_cast<std::size_t>(from)].endEdge = static_cast<int>(graph.edges.size());
 }
 
-void explorer::Add(int from, int action, world&& next, std::string&& key) {
-  const auto [at, added] = seen.emplace(std::move(key), static_cast<int>(graph.nodes.size()));
-  graph.edges.push_back({from, at->second, action});
-  if (added) {
-    const int depth = graph.nodes[static_cast<std::size_t>(from)].depth + 1;
-    graph.nodes.push_back({from, action, depth, next.CurrentRoom()});
-    Note(next);
-    toExpand.push_back({at->second, std::move(next), &at->first});
+// The key of a state one move on is its own with the new room first: nothing else in a key
+// depends on where the player stands. So a move to a state already seen costs no world.
+void explorer::Move(int from, const world& game, int way, int action) {
+  const int to = game.RoomAt(game.CurrentRoom()).GetExit(kDirections[way]);
+  if (to == game.CurrentRoom()) {
+    return;
   }
+  scratch.assign(seen.Key(from));
+  scratch.front() = static_cast<char>(to);
+  if (Link(from, action, scratch)) {
+    world next = game;
+    next.Move(kDirections[way]);
+    Enqueue(from, action, std::move(next));
+  }
+}
+
+// Adds the edge to the state of this key, unless it is the state it leaves; true when that
+// state is new.
+bool explorer::Link(int from, int action, const std::string& key) {
+  bool added = false;
+  const int at = seen.Insert(key, added);
+  if (at != from) {
+    graph.edges.push_back({from, at, action});
+  }
+  return added;
+}
+
+void explorer::Enqueue(int from, int action, world&& next) {
+  const int depth = graph.nodes[static_cast<std::size_t>(from)].depth + 1;
+  const int at = static_cast<int>(graph.nodes.size());
+  graph.nodes.push_back({from, action, depth, next.CurrentRoom()});
+  Note(next);
+  toExpand.push_back({at, std::move(next)});
 }
 
 void explorer::Note(const world& game) {
@@ -371,13 +423,14 @@ bool explorer::Run(exploration& into) {
   into.objectsReached.assign(static_cast<std::size_t>(start.ObjectCount()), false);
   into.peopleMet.assign(static_cast<std::size_t>(start.PeopleCount()), false);
   graph.nodes.push_back({-1, -1, 0, start.CurrentRoom()});
-  const auto first = seen.emplace(Key(start), 0).first;
+  bool added = false;
+  seen.Insert(Key(start), added);
   Note(start);
-  toExpand.push_back({0, start, &first->first});
+  toExpand.push_back({0, start});
   while (!toExpand.empty() && graph.nodes.size() <= maxStates) {
     const waiting next = std::move(toExpand.front());
     toExpand.pop_front();
-    Expand(next.node, next.game, *next.key);
+    Expand(next.node, next.game);
   }
   return toExpand.empty();
 }

@@ -5,15 +5,17 @@
 namespace quillmore {
 
 int play_graph::ActionId(const typed_command& command) {
-  std::string joined;
+  joined.clear();
   for (const std::string& line : command) {
-    joined += line + "\n";
+    joined += line;
+    joined += '\n';
   }
-  const auto [at, added] = actionIds.emplace(joined, static_cast<int>(actions.size()));
-  if (added) {
-    actions.push_back(command);
+  if (const auto found = actionIds.find(joined); found != actionIds.end()) {
+    return found->second;
   }
-  return at->second;
+  actionIds.emplace(joined, static_cast<int>(actions.size()));
+  actions.push_back(command);
+  return static_cast<int>(actions.size()) - 1;
 }
 
 play play_graph::PathTo(int at) const {

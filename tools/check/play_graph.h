@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "tools/check/explorer.h"
@@ -50,7 +51,10 @@ struct play_graph {
   std::optional<play> ShortestWin(bool withDrinks) const;
 
  private:
-  std::map<std::string, int> actionIds;
+  // Every edge asks for its command's number: a hash of the lines, joined in a string kept
+  // between calls, finds it without an allocation.
+  std::unordered_map<std::string, int> actionIds;
+  std::string joined;
 };
 
 // A command as one line: its lines separated by " / ".

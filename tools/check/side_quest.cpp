@@ -110,17 +110,23 @@ class side_quest {
   // By state: how it was first reached; unreached states have no action.
   static constexpr int kUnreached = -2;
   static constexpr int kStart = -1;
-  std::vector<state> parent;
-  std::vector<int> action;
+  struct reached {
+    state parent = 0;
+    int action = kUnreached;
+  };
+  std::vector<reached> how;
+  // By state, one bit: whether it was reached. Every edge asks, and a bit a state stays in the
+  // processor's cache where `how` does not.
+  std::vector<bool> seen;
   std::vector<state> order;
 };
 
 void side_quest::Reach(state from, state to, int by) {
-  if (action[to] != kUnreached) {
+  if (seen[to]) {
     return;
   }
-  parent[to] = from;
-  action[to] = by;
+  seen[to] = true;
+  how[to] = {from, by};
   order.push_back(to);
 }
 
@@ -135,8 +141,8 @@ typed_command side_quest::Action(int by) const {
 
 play side_quest::PathTo(state at) const {
   play path;
-  for (; action[at] != kStart; at = parent[at]) {
-    path.push_back(Action(action[at]));
+  for (; how[at].action != kStart; at = how[at].parent) {
+    path.push_back(Action(how[at].action));
   }
   std::reverse(path.begin(), path.end());
   return path;
@@ -209,10 +215,11 @@ std::vector<std::vector<char>> side_quest::CanWin() const {
 
 void side_quest::Run(bool complete, exploration& found) {
   const std::size_t states = graph.nodes.size() * sets;
-  parent.assign(states, 0);
-  action.assign(states, kUnreached);
+  how.assign(states, reached{});
+  seen.assign(states, false);
   const state first = At(0, 0);
-  action[first] = kStart;
+  how[first].action = kStart;
+  seen[first] = true;
   order.push_back(first);
   const auto getting = static_cast<int>(graph.actions.size());
   for (std::size_t next = 0; next < order.size(); ++next) {

@@ -4,12 +4,16 @@
 #include <getopt.h>
 
 #include <iostream>
+#include <set>
+#include <string>
 
 #include "console/read_only_file_system.h"
 #include "game/data_files.h"
 #include "game/game.h"
 #include "game/story_problems.h"
 #include "story/story.h"
+#include "tools/check/explorer.h"
+#include "tools/check/skipped_errands.h"
 #include "tools/map/city_map_dot.h"
 #include "tools/map/story_dot.h"
 #include "tools/options.h"
@@ -23,9 +27,25 @@ const char kUsage[] =
     "without a FOLDER. To draw it: quillmore-map | dot -Tsvg >map.svg\n"
     "\n"
     "  --story    print the story's errand chain instead: who wants what, who hands over\n"
-    "             what, and whose errand opens whose\n"
+    "             what, and whose errand opens whose; with a FOLDER, the errands its\n"
+    "             shortest win skips are drawn dashed and grey\n"
     "  --help     print this help and exit\n"
     "  --version  print the version and exit\n";
+
+// The search's limit of states, as the checker's: the shortest win is found well within it.
+constexpr std::size_t kMaxStates = 1'000'000;
+
+// The errands the shortest win of the folder's story skips; none when its people and objects do
+// not load or no win is found.
+std::set<std::string> Skipped(const quillmore::data_texts& data) {
+  using namespace quillmore;
+  world game;
+  load_report loaded;
+  if (!LoadWorld(game, data, loaded)) {
+    return {};
+  }
+  return SkippedErrands(game, Explore(game, kMaxStates));
+}
 
 }  // namespace
 
@@ -42,7 +62,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   data_texts data;
-  if (optind < argc) {
+  const bool folderGiven = optind < argc;
+  if (folderGiven) {
     read_only_file_system disk;
     data = ReadDataFiles(disk, argv[optind]);
   } else {
@@ -57,7 +78,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (drawStory) {
-    WriteStoryDot(std::cout, *told);
+    WriteStoryDot(std::cout, *told, folderGiven ? Skipped(data) : std::set<std::string>{});
   } else {
     WriteCityMapDot(std::cout, told->map);
   }

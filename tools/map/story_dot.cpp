@@ -41,9 +41,25 @@ void Steps(std::ostream& out, const role& part, std::span<const story_step> step
   }
 }
 
+// How a node left out by the shortest win is drawn, besides dashed.
+constexpr const char* kSkippedColour = ", color=grey50, fontcolor=grey50";
+
+// Whether every person who wants or hands over the object is skipped.
+bool ObjectSkipped(const story& told, const std::string& item,
+                   const std::set<std::string>& skipped) {
+  for (const role& part : told.cast) {
+    const bool touches = (part.wants != nullptr && item == part.wants) ||
+                         (part.handsOver != nullptr && item == part.handsOver);
+    if (touches && !skipped.contains(part.name)) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
-void WriteStoryDot(std::ostream& out, const story& told) {
+void WriteStoryDot(std::ostream& out, const story& told, const std::set<std::string>& skipped) {
   constexpr const char* kWon = "the game is won";
   out << "// The errand chain of Quillmore, drawn from the story's table: who wants what, who "
          "hands\n// over what, and whose errand opens whose. Made by quillmore-map --story; "
@@ -59,11 +75,22 @@ void WriteStoryDot(std::ostream& out, const story& told) {
       continue;
     }
     const bool open = part.startStage == quest_stage::kOpen;
-    out << "  " << Quoted(part.name) << " [shape=box"
-        << (open ? ", style=bold, xlabel=\"open from the start\"" : "") << "];\n";
+    const bool left = skipped.contains(part.name);
+    out << "  " << Quoted(part.name) << " [shape=box";
+    if (open && left) {
+      out << ", style=\"bold,dashed\"" << kSkippedColour;
+    } else if (open || left) {
+      out << ", style=" << (open ? "bold" : "dashed") << (left ? kSkippedColour : "");
+    }
+    out << (open ? ", xlabel=\"open from the start\"" : "") << "];\n";
     for (const char* item : {part.wants, part.handsOver}) {
       if (item != nullptr && objects.insert(item).second) {
-        out << "  " << Quoted(item) << " [shape=ellipse];\n";
+        const bool itemLeft = !skipped.empty() && ObjectSkipped(told, item, skipped);
+        out << "  " << Quoted(item) << " [shape=ellipse";
+        if (itemLeft) {
+          out << ", style=dashed" << kSkippedColour;
+        }
+        out << "];\n";
       }
     }
   }
@@ -86,6 +113,10 @@ void WriteStoryDot(std::ostream& out, const story& told) {
     if (part.winsGame) {
       Edge(out, part.name, kWon, "tells the player who he is");
     }
+  }
+  if (!skipped.empty()) {
+    out << "  label=\"dashed and grey: skipped by the shortest win\";\n  labelloc=b;\n"
+        << "  fontname=\"Helvetica\";\n  fontsize=12;\n";
   }
   out << "}\n";
 }
