@@ -103,6 +103,11 @@ class console {
   const std::string& Question() const { return question; }
   // Which of the game's hints the player is shown: none without a front end.
   hints Hints() const { return player != nullptr ? player->Hints() : hints::kNone; }
+  // How the player starts the game again, and the front end's line after the list of commands.
+  std::string_view Command() const { return player != nullptr ? player->Command() : "quillmore"; }
+  std::string_view AfterCommands() const {
+    return player != nullptr ? player->AfterCommands() : std::string_view();
+  }
 
   // Continuing a game: reads `typed`, what the player typed in an earlier run, before the input
   // of this one, and writes nothing while it lasts; the front end is told each line as the game

@@ -47,6 +47,10 @@ class front_end {
   virtual int LineWidth() = 0;
   // Which of the game's hints the player is shown; none unless the front end says otherwise.
   virtual hints Hints() { return hints::kNone; }
+  // The command that starts the game where the player is, for advice that names it.
+  virtual std::string_view Command() { return "quillmore"; }
+  // A line the front end adds after the list of commands, on its own comforts; none by default.
+  virtual std::string_view AfterCommands() { return {}; }
   // A line of an earlier run's typing as the game reads it again while it catches up
   // (console::Replay), line end included, and what the game waited for when it read it: what
   // the front end would have been told had the line been typed now.

@@ -1,4 +1,5 @@
 #include "game/command_loop.h"
+#include "game/completion.h"
 #include "game/help.h"
 #include "game/narration.h"
 #include "game/talk.h"
@@ -99,6 +100,7 @@ task<command_loop::report> command_loop::Get() {
                                        message::kGetWhatPrompt);
   if (named) {
     Narrate(io, game, game.GetObject(objectName), {.object = objectName});
+    NameHint("get ", wanted::kObjectHere, objectName);
   }
   co_return report::kGoOn;
 }
@@ -108,6 +110,7 @@ task<command_loop::report> command_loop::Drop() {
                                        message::kDropWhatPrompt);
   if (named) {
     Narrate(io, game, game.DropObject(objectName), {.object = objectName});
+    NameHint("drop ", wanted::kObjectCarried, objectName);
   }
   co_return report::kGoOn;
 }
@@ -128,6 +131,7 @@ task<command_loop::report> command_loop::Look() {
     co_return report::kGoOn;
   }
   Narrate(io, game, game.LookAt(objectName));
+  NameHint("look ", wanted::kObjectSeen, objectName);
   if (BeginsWithWord(objectName, "at")) {
     hints.After(io, "look at");
   }
@@ -154,6 +158,7 @@ task<command_loop::report> command_loop::Give() {
   happenings log;
   GiveObject(game, objectName, personName, log);
   Narrate(io, game, log, {.object = objectName, .person = personName});
+  GiveHints();
   co_return report::kGoOn;
 }
 
@@ -168,7 +173,29 @@ task<command_loop::report> command_loop::Talk() {
   if (!won && BeginsWithWord(personName, "to")) {
     hints.After(io, "talk to");
   }
+  if (!won) {
+    NameHint("talk ", wanted::kPerson, personName);
+  }
   co_return won ? report::kWon : report::kGoOn;
+}
+
+// A name that failed only for its capitals.
+void command_loop::NameHint(std::string_view command, wanted what, std::string_view name) {
+  const std::string spelled = SpelledName(game, what, name);
+  if (!spelled.empty()) {
+    hint_book::AfterName(io, std::string(command) + spelled);
+  }
+}
+
+// After a give that failed: a thing named with its person, or names in other capitals.
+void command_loop::GiveHints() {
+  hint_book::AfterGive(io, objectName);
+  const std::string thing = SpelledName(game, wanted::kObjectCarried, objectName);
+  const std::string person = SpelledName(game, wanted::kPerson, personName);
+  if (!thing.empty() || !person.empty()) {
+    hint_book::AfterName(io, "give " + (thing.empty() ? objectName : thing) + ", then " +
+                                 (person.empty() ? personName : person));
+  }
 }
 
 task<command_loop::report> command_loop::Unrecognised() {

@@ -2,6 +2,7 @@
 #define QUILLMORE_GAME_COMMAND_LOOP_H_
 
 #include <string>
+#include <string_view>
 
 #include "console/console.h"
 #include "console/task.h"
@@ -49,6 +50,8 @@ class command_loop {
   task<report> Help();
   task<bool> ReadName(std::string& text, wanted what, message question, message prompt);
   task<bool> AskWhileEmpty(std::string& text, message question, wanted what, message prompt);
+  void NameHint(std::string_view command, wanted what, std::string_view name);
+  void GiveHints();
 
   world& game;
   console& io;

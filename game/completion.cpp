@@ -93,6 +93,24 @@ std::vector<std::string> Matching(const std::vector<std::string>& names, std::st
 
 }  // namespace
 
+std::string SpelledName(const world& game, wanted what, std::string_view typed) {
+  const std::string lowered = Lower(typed);
+  std::vector<std::string> matching;
+  std::string spelled;
+  for (const std::string& name : NamesFor(game, what)) {
+    const std::size_t at = Lower(name).find(lowered);
+    if (name.find(typed) != std::string::npos) {
+      return {};
+    }
+    if (at != std::string::npos &&
+        std::find(matching.begin(), matching.end(), name) == matching.end()) {
+      matching.push_back(name);
+      spelled = name.substr(at, typed.size());
+    }
+  }
+  return !typed.empty() && matching.size() == 1 ? spelled : std::string();
+}
+
 completion Complete(const world& game, wanted what, std::string_view line) {
   completion done;
   if (what != wanted::kCommand) {

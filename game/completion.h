@@ -16,6 +16,11 @@ namespace quillmore {
 // text, or failing that contains it, in any case.
 completion Complete(const world& game, wanted what, std::string_view line);
 
+// Names are matched as they are spelled, by what part of them is typed. When `typed` matches no
+// name that may stand where the game waits for `what`, and exactly one in any capitals: `typed`
+// with that name's capitals ("Sean" for "sean"). Else empty.
+std::string SpelledName(const world& game, wanted what, std::string_view typed);
+
 }  // namespace quillmore
 
 #endif  // QUILLMORE_GAME_COMPLETION_H_

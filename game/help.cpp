@@ -34,6 +34,9 @@ void WriteHelp(console& io) {
   for (const char* line : kHelpLines) {
     io.Line(line);
   }
+  if (!io.AfterCommands().empty()) {
+    io.Line(io.AfterCommands());
+  }
 }
 
 }  // namespace quillmore

@@ -10,7 +10,7 @@ namespace {
 
 // The words that call for each hint, in small letters with a | between them, and what it says at
 // a terminal and in the page (the same when the page's is null). {word} stands for the command
-// the player meant, in small letters.
+// the player meant, in small letters, and {command} for how the player starts the game.
 struct hint {
   const char* words;
   const char* atTerminal;
@@ -28,7 +28,7 @@ constexpr hint kHints[] = {
     {"talk to", "(To talk to someone, type talk and the name, without to.)"},
     {"help|h|?|hint|hints", "(For help, type commands, or just c.)"},
     {"again", "(To do the same again, press Up for the last command, then Enter.)"},
-    {"save|restore|load", "(Your game is kept as you play; quillmore --continue takes it up.)",
+    {"save|restore|load", "(Your game is kept as you play; {command} --continue takes it up.)",
      "(Your game is kept as you play, and goes on when you open the page again.)"},
     {"inv|items", "(To see what you carry, type inventory, or i.)"},
     {"exit|bye|stop", "(To leave the game, type quit, or q.)"},
@@ -65,17 +65,25 @@ std::size_t EntryFor(std::string_view typed) {
   return CommandFor(lower) != command::kUnknown ? kCapitals : std::size(kHints);
 }
 
+void Fill(std::string& said, std::string_view placeholder, std::string_view text) {
+  const std::size_t at = said.find(placeholder);
+  if (at != std::string::npos) {
+    said.replace(at, placeholder.size(), text);
+  }
+}
+
 // The hint of `entry` as said where the player types, with {word} filled in from `typed`.
-std::string Said(std::size_t entry, hints where, std::string_view typed) {
+std::string Said(std::size_t entry, const console& io, std::string_view typed) {
   const hint& chosen = kHints[entry];
   std::string said =
-      where == hints::kPage && chosen.inPage != nullptr ? chosen.inPage : chosen.atTerminal;
-  const std::size_t at = said.find("{word}");
-  if (at != std::string::npos) {
-    said.replace(at, std::string_view("{word}").size(), Lower(typed));
-  }
+      io.Hints() == hints::kPage && chosen.inPage != nullptr ? chosen.inPage : chosen.atTerminal;
+  Fill(said, "{word}", Lower(typed));
+  Fill(said, "{command}", io.Command());
   return said;
 }
+
+// Where a name follows a phrase of its own in the give hint.
+constexpr std::string_view kTo = " to ";
 
 }  // namespace
 
@@ -89,8 +97,24 @@ void hint_book::After(console& io, std::string_view typed) {
     return;
   }
   given[entry] = true;
-  const std::string said = Said(entry, io.Hints(), typed);
+  const std::string said = Said(entry, io, typed);
   io.Line(std::string_view(said));
+}
+
+void hint_book::AfterName(console& io, std::string_view command) {
+  if (io.Hints() != hints::kNone) {
+    io.Line("(Names are typed as they are spelled: ", command, ".)");
+  }
+}
+
+// The game reads all after give as the thing, and asks To whom? itself.
+void hint_book::AfterGive(console& io, std::string_view thing) {
+  const std::size_t to = Lower(thing).find(kTo);
+  if (io.Hints() == hints::kNone || to == std::string_view::npos || to == 0) {
+    return;
+  }
+  io.Line("(Give one thing, and the game asks To whom?: give ", thing.substr(0, to), ", then ",
+          thing.substr(to + kTo.size()), ".)");
 }
 
 bool BeginsWithWord(std::string_view name, std::string_view word) {

@@ -28,6 +28,7 @@ bool Take(std::string_view& text, std::string_view prefix) {
 struct header {
   std::string_view data;
   std::string_view typed;  // the page's first format only
+  std::string_view transcript;
 };
 
 // Takes the header's lines off `text`, up to and with the blank line that ends it. False when
@@ -48,6 +49,8 @@ bool TakeHeader(std::string_view& text, header& read) {
       read.data = line.substr(blank + 1);
     } else if (name == "typed") {
       read.typed = line.substr(blank + 1);
+    } else if (name == "transcript") {
+      read.transcript = line.substr(blank + 1);
     }
   }
   return false;
@@ -113,11 +116,15 @@ std::string DataKey(std::string_view rooms, std::string_view people, std::string
   return HashKey(text);
 }
 
-std::string SaveHeader(std::string_view dataKey, std::string_view folder) {
+std::string SaveHeader(std::string_view dataKey, std::string_view folder,
+                       std::string_view transcript) {
   std::string text(kFormat);
   text.append("data ").append(dataKey).append("\n");
   if (!folder.empty()) {
     text.append("folder ").append(OnOneLine(folder)).append("\n");
+  }
+  if (!transcript.empty()) {
+    text.append("transcript ").append(OnOneLine(transcript)).append("\n");
   }
   return text.append("\n");
 }
@@ -140,7 +147,9 @@ save_reading ReadSave(std::string_view saved, const data_keys& ours) {
   if (read.data != key) {
     return Verdict(save_verdict::kOtherData);
   }
-  return Verdict(save_verdict::kReadable, text);
+  save_reading taken = Verdict(save_verdict::kReadable, text);
+  taken.transcript = read.transcript;
+  return taken;
 }
 
 }  // namespace quillmore

@@ -14,6 +14,7 @@ namespace quillmore {
 //   quillmore save 2          the format
 //   data 50a6b74cade4e219     the data files' key (DataKey)
 //   folder /home/me/data      at a terminal: the data folder it was played in
+//   transcript 3-2026-...txt  at a terminal: the transcript the game is written in, by name
 //                             a blank line ends the header
 //   s
 //   give english coins
@@ -38,8 +39,9 @@ std::string DataKey(std::string_view rooms, std::string_view people, std::string
 // FNV-1a of `text`, in 16 hex digits: stable on every machine and in every build.
 std::string HashKey(std::string_view text);
 
-// The header of a save, blank line included; `folder` may be empty.
-std::string SaveHeader(std::string_view dataKey, std::string_view folder = {});
+// The header of a save, blank line included; `folder` and `transcript` may be empty.
+std::string SaveHeader(std::string_view dataKey, std::string_view folder = {},
+                       std::string_view transcript = {});
 
 // What a front end's data are: the key, and the key the page's first format gave them, if any.
 struct data_keys {
@@ -56,6 +58,7 @@ enum class save_verdict {
 struct save_reading {
   save_verdict verdict = save_verdict::kUnreadable;
   std::string typed;
+  std::string transcript = {};  // the header's, when it names one
 };
 
 save_reading ReadSave(std::string_view saved, const data_keys& ours);

@@ -19,7 +19,18 @@ session::~session() {
 }
 
 void session::Note(std::string_view line) {
-  io->Line(line);
+  if (chosen.typed) {
+    notes.emplace_back(line);
+  } else {
+    io->Line(line);
+  }
+}
+
+void session::SayNotes() {
+  for (const std::string& note : notes) {
+    io->Line(note);
+  }
+  notes.clear();
 }
 
 void session::Continue(std::string typed) {
@@ -33,6 +44,7 @@ bool session::Start(const data_texts& data, std::ostream& errors) {
     playing.emplace(Play(game, *io));
     playing->Start();
   }
+  SayNotes();
   Waits();
   return playable;
 }
@@ -46,13 +58,17 @@ int session::Status() const {
 }
 
 // Undo and comments are the player's, never the game's; an answer reaches the game only as a
-// or b, and a name without the blank Tab leaves after it.
+// or b, and a name without the blank Tab leaves after it. Undo at a name or a question takes
+// back the command under way.
 void session::Type(std::string line, std::string_view prompt) {
   if (chosen.record != nullptr) {
     chosen.record->Add(std::string(prompt) + line);
   }
   const wanted what = io->WaitingFor();
-  const aside taken = what == wanted::kCommand ? AsideOf(line) : aside::kNone;
+  aside taken = AsideOf(line);
+  if (what != wanted::kCommand && taken != aside::kUndo) {
+    taken = aside::kNone;
+  }
   std::string answer;
   if (taken != aside::kNone) {
     CarryOut(taken);
@@ -91,9 +107,19 @@ void session::Pipe(std::string_view input) {
   Waits();
 }
 
+// Input that ends where a player types is the player stopping the game: it is kept as it stands.
 void session::EndInput() {
+  const std::string kept(StoppedNow());
   io->EndInput();
+  if (!kept.empty()) {
+    io->Line(kept);
+  }
   Waits();
+}
+
+std::string_view session::StoppedNow() const {
+  const bool kept = chosen.typed && chosen.keep != nullptr && !played.Text().empty();
+  return kept && !Over() ? chosen.stoppedKept : std::string_view();
 }
 
 // Every line the game reads is kept as soon as it is given.
@@ -127,7 +153,9 @@ void session::PlayAgain() {
 void session::BeginAnew(std::string_view notice) {
   played.Clear();
   endedAsCaughtUp = false;
-  Begin([this, notice] { io->Line(notice); });
+  notes.emplace_back(notice);
+  Begin([] {});
+  SayNotes();
   Waits();
 }
 

@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/completion.h"
 #include "console/console.h"
@@ -35,6 +36,9 @@ class session : private front_end {
     store* keep = nullptr;       // the save; none: nothing is kept
     transcript_store* record = nullptr;  // the transcript; none: none is kept
     std::string quitKept = {};           // said after the goodbye when a quit game is kept
+    std::string stoppedKept = {};        // said when input ends on a game that is kept
+    std::string command = "quillmore";   // how the player starts the game again
+    std::string afterCommands = {};      // the front end's line after the list of commands
     std::function<int()> width = {};     // the columns to wrap at, asked at every line end; 0: none
   };
 
@@ -43,7 +47,8 @@ class session : private front_end {
   session(const session&) = delete;
   session& operator=(const session&) = delete;
 
-  // Before Start: a line of the front end's own, on the game's output.
+  // Before Start: a line of the front end's own, on the game's output; where a player types, it
+  // stands after the opening, just above the first prompt, so that it is in view.
   void Note(std::string_view line);
   // Before Start: the game goes on from `typed`, an earlier run's typing, which it catches up
   // with without a word before it shows where the player stands.
@@ -78,6 +83,8 @@ class session : private front_end {
   completion Complete(std::string_view line) const { return io->Complete(line); }
   // Every line the game read in this game, as a save holds it.
   const std::string& Typing() const { return played.Text(); }
+  // What to say should the player stop the game now: that it is kept, when it is; else empty.
+  std::string_view StoppedNow() const;
 
  private:
   void Attach(console& /*io*/) override {}
@@ -85,6 +92,8 @@ class session : private front_end {
   void GameOver(ending how) override;
   int LineWidth() override { return chosen.width ? chosen.width() : 0; }
   hints Hints() override { return chosen.shown; }
+  std::string_view Command() override { return chosen.command; }
+  std::string_view AfterCommands() override { return chosen.afterCommands; }
   void Replayed(std::string_view line, wanted what) override { played.Add(line, what); }
   void Shown(std::string_view text) override;
 
@@ -94,6 +103,7 @@ class session : private front_end {
   void Begin(const std::function<void()>& prepare);
   void Kept(bool kept, const std::string& notice);
   void Waits();
+  void SayNotes();
 
   std::ostream& out;
   setup chosen;
@@ -103,7 +113,8 @@ class session : private front_end {
   std::optional<task<int>> playing;
   bool playable = false;
   bool endedAsCaughtUp = false;
-  typing played;  // every line the game read in this game
+  typing played;                   // every line the game read in this game
+  std::vector<std::string> notes;  // the front end's, said once the game first waits
 };
 
 // Plays standard input through `system` as it comes, as piped play always has, until the game

@@ -2,8 +2,11 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cctype>
 #include <csignal>
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -42,6 +45,15 @@ const libedit& Edit() {
 // The terminal's descriptor while a line editor lives, for the interrupt's row end.
 int editedTerminal = -1;
 struct sigaction interruptBefore {};
+// What the interrupt says after the row end, written as it stands: a handler may not allocate.
+std::array<char, 512> interruptLine{};
+volatile std::sig_atomic_t interruptLength = 0;
+
+// The characters libedit counts in `text`, which are bytes only in a locale of one byte each.
+int Characters(const std::string& text) {
+  const std::size_t count = std::mbstowcs(nullptr, text.c_str(), 0);
+  return static_cast<int>(count == static_cast<std::size_t>(-1) ? text.size() : count);
+}
 
 std::string Lower(std::string_view text) {
   std::string lower(text);
@@ -101,9 +113,20 @@ void line_editor::EndRowAndRaise(int signal) {
   if (editedTerminal >= 0) {
     const ssize_t ignored = write(editedTerminal, "\n", 1);
     static_cast<void>(ignored);
+    const ssize_t said =
+        write(editedTerminal, interruptLine.data(), static_cast<std::size_t>(interruptLength));
+    static_cast<void>(said);
   }
   std::signal(signal, SIG_DFL);
   std::raise(signal);
+}
+
+void line_editor::SayOnInterrupt(std::string_view line) {
+  interruptLength = 0;  // the handler never sees a line half written
+  const std::size_t length = std::min(line.size() + 1, interruptLine.size());
+  std::copy_n(line.data(), length - 1, interruptLine.data());
+  interruptLine[length - 1] = '\n';
+  interruptLength = line.empty() ? 0 : static_cast<std::sig_atomic_t>(length);
 }
 
 bool line_editor::ReadLine(std::string_view shown, std::string& line, bool remember) {
@@ -166,7 +189,7 @@ unsigned char line_editor::Complete() {
     if (blankFollows && filled.ends_with(' ')) {
       filled.pop_back();
     }
-    Edit().el_deletestr(editor, static_cast<int>(before.size() - found.start));
+    Edit().el_deletestr(editor, Characters(before.substr(found.start)));
     Edit().el_insertstr(editor, filled.c_str());
     return CC_REFRESH;
   }

@@ -17,8 +17,9 @@ namespace quillmore {
 // Reads lines typed at a terminal with libedit: the cursor keys, Home and End, the usual Emacs
 // keys (Ctrl-A, E, K, U, W), Up and Down through the history, Ctrl-R to search it, with a prompt
 // that says so, and Tab to complete, with a blank after a whole word. The history is kept in a
-// file, bounded, across games. While an editor lives, Ctrl-C ends the row being typed before it
-// ends the game, so that the shell's prompt starts a row of its own.
+// file, bounded, across games. While an editor lives, Ctrl-C ends the row being typed, and says
+// the line SayOnInterrupt gave, before it ends the game, so that the shell's prompt starts a row
+// of its own.
 class line_editor {
  public:
   using completer = std::function<completion(std::string_view line)>;
@@ -32,6 +33,9 @@ class line_editor {
   // Reads one line after the prompt `shown` and returns it with its line end; false at the end
   // of input. The line is added to the history unless `remember` is false.
   bool ReadLine(std::string_view shown, std::string& line, bool remember = true);
+
+  // A line the interrupt says on a row of its own before the game ends; none when empty.
+  static void SayOnInterrupt(std::string_view line);
 
   // What an interrupt runs while an editor lives, once libedit has put the terminal back: ends
   // the row on the editor's output, then gives `signal` its own action, which for Ctrl-C ends

@@ -6,7 +6,10 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
+#include <utility>
 
+#include "console/visible_text.h"
 #include "game/data_files.h"
 #include "game/session.h"
 #include "terminal/file_names.h"
@@ -27,9 +30,9 @@ namespace {
 // short enough for one row of a terminal 80 columns wide.
 constexpr const char* kStartInTheDataFolder =
     "Start the game where rooms.txt, people.txt and objects.txt are, or install it.\n";
-// Said before the opening of a game begun where another is kept, with the command that takes
+// Said above the first prompt of a game begun where another is kept, with the command that takes
 // the other up.
-constexpr const char* kLastGameKept = "Your last game here is kept: quillmore --continue=";
+constexpr const char* kLastGameKept = "Your last game here is kept: ";
 constexpr const char* kTakesItUp = " takes it up.";
 constexpr const char* kGamesOnlyAtATerminal =
     "Games are only kept at a terminal, so a new one begins.";
@@ -50,31 +53,82 @@ std::FILE* EditorOutput(platform& system) {
   return system.IsTerminal(kStandardError) ? stderr : nullptr;
 }
 
-// Said after the game's goodbye where progress is kept.
+// Said where progress is kept: after the game's goodbye, and when the player stops the game with
+// Ctrl-C or Ctrl-D; {command} is how the player starts the game.
 constexpr const char* kQuitGameKept =
-    "(Your game is kept as it stood before you quit: quillmore -c takes it up.)";
+    "(Your game is kept as it stood before you quit: {command} -c takes it up.)";
+constexpr const char* kStoppedGameKept = "(Your game is kept: {command} -c takes it up.)";
+// Said after the list of commands at a terminal; {transcripts} is where they are kept.
+constexpr const char* kComforts =
+    "(Also: undo takes back the last command, Tab completes commands and names, a line that "
+    "begins with * is a comment, and transcripts are kept in {transcripts}.)";
+constexpr const char* kComfortsWithoutTranscript =
+    "(Also: undo takes back the last command, Tab completes commands and names, and a line that "
+    "begins with * is a comment.)";
+
+std::string Filled(std::string line, std::string_view placeholder, std::string_view text) {
+  const std::size_t at = line.find(placeholder);
+  if (at != std::string::npos) {
+    line.replace(at, placeholder.size(), text);
+  }
+  return line;
+}
+
+// How the player starts the game where they are: the installed command, or the launcher that
+// started it, which says so in QUILLMORE_STARTED_AS.
+std::string Command(platform& system) {
+  const std::string launcher = system.Environment("QUILLMORE_STARTED_AS");
+  return launcher.empty() ? "quillmore" : Visible(launcher);
+}
+
+// A terminal that can do nothing but print (TERM=dumb, as screen readers' consoles and editors'
+// shells are) is played plain.
+options Chosen(const options& given, platform& system) {
+  options chosen = given;
+  chosen.plain = chosen.plain || system.Environment("TERM") == "dumb";
+  return chosen;
+}
 
 // What the game begins with: the game taken up, or a new one, said in one line when it is not
 // what the player may expect. A game another terminal holds is played on in a copy, after a line
 // that says so.
-void Begin(const options& chosen, platform& system, progress* keep, session& played) {
+struct opening {
   std::string notice;
   std::string replay;
+  bool goesOn = false;  // the game taken up goes on, from `replay`
+};
+
+opening Open(const options& chosen, platform& system, progress* keep, const std::string& command) {
+  opening begun;
   if (chosen.resume && keep == nullptr) {
     const bool atATerminal = !chosen.plain && system.IsTerminal(kStandardInput);
-    notice = atATerminal && StateFolder(system).empty() ? kNoStateFolder : kGamesOnlyAtATerminal;
+    begun.notice =
+        atATerminal && StateFolder(system).empty() ? kNoStateFolder : kGamesOnlyAtATerminal;
   } else if (chosen.resume) {
-    replay = chosen.resumeFrom.empty() ? keep->TakeUp(notice)
-                                       : keep->TakeUp(NamedFile(system, chosen.resumeFrom), notice);
+    begun.replay = chosen.resumeFrom.empty()
+                       ? keep->TakeUp(begun.notice)
+                       : keep->TakeUp(NamedFile(system, chosen.resumeFrom), begun.notice);
+    begun.goesOn = begun.notice.empty() || !begun.replay.empty();
   } else if (keep != nullptr && !keep->LastGame().empty()) {
-    notice = kLastGameKept + TypeableName(system, keep->LastGame()) + kTakesItUp;
+    begun.notice = kLastGameKept + command +
+                   " --continue=" + TypeableName(system, keep->LastGame()) + kTakesItUp;
   }
-  if (!notice.empty()) {
-    played.Note(notice);
+  return begun;
+}
+
+void Begin(opening begun, session& played) {
+  if (!begun.notice.empty()) {
+    played.Note(begun.notice);
   }
-  if (chosen.resume && keep != nullptr && (notice.empty() || !replay.empty())) {
-    played.Continue(std::move(replay));
+  if (begun.goesOn) {
+    played.Continue(std::move(begun.replay));
   }
+}
+
+// A game taken up in its own file writes on in the transcript it was written in.
+fs::path TranscriptOf(const progress& keep, const fs::path& transcripts) {
+  const std::string& name = keep.TakenUpTranscript();
+  return IsTranscriptName(name) ? transcripts / name : fs::path();
 }
 
 }  // namespace
@@ -83,7 +137,9 @@ void Begin(const options& chosen, platform& system, progress* keep, session& pla
 // edited, with history and completion, and kept as progress and in a transcript, and the game's
 // hints are shown; lines written to it are wrapped at word boundaries to its width, which follows
 // a resize. Piped play has none of them.
-int Play(const options& chosen, platform& system, file_system& disk, std::ostream& out) {
+int Play(const options& given, platform& system, file_system& disk, std::ostream& out) {
+  const options chosen = Chosen(given, system);
+  const std::string command = Command(system);
   std::FILE* editorOutput = EditorOutput(system);
   const bool edit = !chosen.plain && system.IsTerminal(kStandardInput) && editorOutput != nullptr &&
                     libedit::Load() != nullptr;
@@ -97,19 +153,33 @@ int Play(const options& chosen, platform& system, file_system& disk, std::ostrea
     disk.MakeFolder(state);        // for the history; progress says so when it cannot keep a game
     std::setlocale(LC_CTYPE, "");  // so that the editor knows the terminal's characters
   }
+  opening begun = Open(chosen, system, keep ? &*keep : nullptr, command);
+  std::string comforts = kComfortsWithoutTranscript;
+  const fs::path transcripts = state / "transcripts";
   if (edit && !chosen.transcriptFile.empty()) {
     record.emplace(disk, NamedFile(system, chosen.transcriptFile));
+    comforts = Filled(kComforts, "{transcripts}",
+                      TypeableName(system, NamedFile(system, chosen.transcriptFile)));
   } else if (!state.empty()) {
-    record.emplace(disk, state / "transcripts", system.Now());
+    const fs::path writtenIn = TranscriptOf(*keep, transcripts);
+    if (writtenIn.empty()) {
+      record.emplace(disk, transcripts, system.Now());
+    } else {
+      record.emplace(disk, writtenIn);
+    }
+    comforts = Filled(kComforts, "{transcripts}", TypeableName(system, transcripts));
   }
   session played(out, {.typed = edit,
                        .shown = edit ? hints::kTerminal : hints::kNone,
                        .keep = keep ? &*keep : nullptr,
                        .record = record ? &*record : nullptr,
-                       .quitKept = kQuitGameKept,
+                       .quitKept = Filled(kQuitGameKept, "{command}", command),
+                       .stoppedKept = Filled(kStoppedGameKept, "{command}", command),
+                       .command = command,
+                       .afterCommands = edit ? comforts : std::string(),
                        .width = wrap ? std::function<int()>([&system] { return LineWidth(system); })
                                      : nullptr});
-  Begin(chosen, system, keep ? &*keep : nullptr, played);
+  Begin(std::move(begun), played);
   if (!chosen.transcriptFile.empty() && !record) {
     played.Note(kTranscriptsOnlyAtATerminal);
   }
@@ -119,6 +189,9 @@ int Play(const options& chosen, platform& system, file_system& disk, std::ostrea
   if (played.EndedAsCaughtUp()) {
     keep->Forget();  // only a game taken up is caught up with before the player types
     played.BeginAnew(kReplayEnds);
+  }
+  if (keep && record && record->File().parent_path() == transcripts) {
+    keep->WrittenIn(record->File().filename().string());  // named once the game first waited
   }
   if (edit) {
     LeaveSaneSizes(system);

@@ -171,6 +171,7 @@ std::string progress::TakeUpFile(const fs::path& saved, bool last, std::string& 
   }
   file = saved;
   open = std::move(held);
+  takenUpTranscript = read.transcript;
   rewriteFirst = !text.ends_with('\n');
   before = rewriteFirst ? read.typed : std::string();
   return std::move(read.typed);
@@ -221,6 +222,7 @@ void progress::Finish() {
 }
 
 void progress::Forget() {
+  takenUpTranscript.clear();
   open.reset();
   file.clear();
   before.clear();
@@ -254,7 +256,7 @@ std::error_code progress::Replace(std::string_view typed) {
     error = disk.Create(fresh, written);
   }
   if (!error) {
-    error = Append(*written, SaveHeader(dataKey, folderName) + std::string(typed));
+    error = Append(*written, SaveHeader(dataKey, folderName, transcript) + std::string(typed));
   }
   if (!error) {
     error = Put(fresh);

@@ -63,6 +63,11 @@ class progress : public store {
   bool Rewrite(std::string_view typed, std::string& notice) override;
   // The game was won: its file is removed, and nothing typed after it is recorded.
   void Finish() override;
+  // The transcript this game is written in, by its name in the transcripts folder: named in
+  // its file from then on.
+  void WrittenIn(std::string_view transcriptName) { transcript = transcriptName; }
+  // The transcript named in the game taken up, when it goes on in its own file; else empty.
+  const std::string& TakenUpTranscript() const { return takenUpTranscript; }
   // The game taken up is not to be played on: its file is left as it was, and a new game begins
   // with a file of its own.
   void Forget();
@@ -88,6 +93,8 @@ class progress : public store {
   std::unique_ptr<appendable_file> open;  // this game's file, held
   bool rewriteFirst = false;              // its last line was cut short: it is made anew
   bool failed = false;
+  std::string transcript;         // the name of the transcript this game is written in
+  std::string takenUpTranscript;  // the one the game taken up named
 };
 
 }  // namespace quillmore

@@ -25,7 +25,8 @@ int SaneSize(const std::string& text) {
 
 }  // namespace
 
-// Answers are no commands to recall, so the history keeps none.
+// Answers are no commands to recall, so the history keeps none. Ctrl-C, like Ctrl-D, says
+// whether the game is kept.
 void PlayTyped(session& played, line_editor& editor, platform& system) {
   std::string line;
   while (!played.Over()) {
@@ -35,7 +36,10 @@ void PlayTyped(session& played, line_editor& editor, platform& system) {
     }
     const std::string& asked = played.Question();
     const std::string prompt = asked.empty() ? kPrompt : asked + ' ' + kPrompt;
-    if (editor.ReadLine(prompt, line, played.Waiting() != wanted::kAnswer)) {
+    line_editor::SayOnInterrupt(played.StoppedNow());
+    const bool read = editor.ReadLine(prompt, line, played.Waiting() != wanted::kAnswer);
+    line_editor::SayOnInterrupt({});  // only a line being typed stops a game that is kept
+    if (read) {
       played.Type(TypedAsText(line), prompt);
     } else {
       played.EndInput();

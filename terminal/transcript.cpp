@@ -62,6 +62,10 @@ std::string TranscriptName(unsigned long number, const std::tm& started) {
   return name;
 }
 
+bool IsTranscriptName(std::string_view name) {
+  return Number(name) > 0;
+}
+
 std::vector<std::string> OldTranscripts(std::vector<std::string> names, std::string_view current,
                                         std::size_t kept) {
   std::vector<std::pair<unsigned long, std::string>> transcripts;

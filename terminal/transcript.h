@@ -32,6 +32,9 @@ class transcript : public transcript_store {
   transcript(file_system& disk, std::filesystem::path folder, const std::tm& started,
              std::size_t kept = kKept);
 
+  // The file, once it is named: for a transcript of its own, from when it is first kept.
+  const std::filesystem::path& File() const { return file; }
+
   void Add(std::string_view text) override;
   // Writes what was added since, and returns once it is on the disk; the file is made the first
   // time. False when the transcript cannot be kept: `notice` then says why, once, and nothing
@@ -55,6 +58,8 @@ class transcript : public transcript_store {
 // The name of the transcript numbered `number`, of a game started at `started`, in local time:
 // 12-2026-12-07-231502.txt.
 std::string TranscriptName(unsigned long number, const std::tm& started);
+// Whether `name` is one TranscriptName makes.
+bool IsTranscriptName(std::string_view name);
 
 // Of the files in a transcripts folder, those to remove so that only the newest `kept`
 // transcripts are left: only names TranscriptName makes, the lowest numbers first, never

@@ -75,6 +75,11 @@ void Send() {
 // Said after the game's goodbye, when there is a game to keep.
 constexpr const char* kQuitGameKept =
     "(Your game is kept as it stood before you quit: open the page again to take it up.)";
+// Said after the list of commands.
+constexpr const char* kComforts =
+    "(Also: undo or the Undo button takes back the last command, Tab completes commands and "
+    "names, a line that begins with * is a comment, and Save transcript downloads the game as "
+    "text.)";
 
 const char* NameOf(wanted what) {
   switch (what) {
@@ -208,8 +213,11 @@ int main() {
   static const std::string dataKey = DataKey(kShippedRooms, kShippedPeople, kShippedObjects);
   ours = {.current = dataKey, .firstPageFormat = kShippedDataKey};
   static page_save save(ours);
-  static session played(
-      output, {.typed = true, .shown = hints::kPage, .keep = &save, .quitKept = kQuitGameKept});
+  static session played(output, {.typed = true,
+                                 .shown = hints::kPage,
+                                 .keep = &save,
+                                 .quitKept = kQuitGameKept,
+                                 .afterCommands = kComforts});
   playing = &played;
 
   // What the game begins with: a save the player opened, a new game, or the game kept.

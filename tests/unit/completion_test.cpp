@@ -24,6 +24,19 @@ struct park : test_world {
   }
 };
 
+// The name a player typed in other capitals is given back only when one name alone could be
+// meant, of those the command takes, and the typed text matches none as it is spelled.
+TEST(Completion, SpellsANameTypedInOtherCapitalsWhenOneAloneFits) {
+  park here;
+  EXPECT_EQ(SpelledName(here.game, wanted::kPerson, "conor"), "Conor");
+  EXPECT_EQ(SpelledName(here.game, wanted::kPerson, "COUPLE"), "couple");
+  EXPECT_EQ(SpelledName(here.game, wanted::kPerson, "Co"), "");              // Conor as spelled
+  EXPECT_EQ(SpelledName(here.game, wanted::kPerson, "cO"), "");              // Conor and the couple
+  EXPECT_EQ(SpelledName(here.game, wanted::kObjectHere, "Photo Slip"), "");  // not lying here
+  EXPECT_EQ(SpelledName(here.game, wanted::kObjectCarried, "Photo Slip"), "photo slip");
+  EXPECT_EQ(SpelledName(here.game, wanted::kPerson, ""), "");
+}
+
 TEST(Completion, OffersTheCommandWordsThenTheNamesTheCommandTakes) {
   park here;
   EXPECT_EQ(here.Candidates(wanted::kCommand, "g"), (names{"get", "give"}));

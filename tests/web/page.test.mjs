@@ -171,7 +171,7 @@ test('a saved game that cannot be read gives one line and a new game; the first 
   ]) {
     await page.evaluate((text) => localStorage.setItem('quillmore-save', text), saved);
     await game.reload();
-    assert.equal(await transcriptWithoutEchoes(page), `${notice}\n${opening}`);
+    assert.equal(await transcriptWithoutEchoes(page), `${opening}${notice}\n`);  // above the prompt
     assert.equal(await savedGame(page), null);
   }
   // The new game is kept from its first line.
@@ -506,7 +506,7 @@ test('Download save and Open save carry a game to the terminal game and back',
       terminal.key('C-d');
       const kept = await terminal.keptGame();
       assert.equal(fs.readFileSync(file, 'utf8'), saved.text, 'the file opened is left as it was');
-      assert.match(fs.readFileSync(kept, 'utf8'), /\nfolder [^\n]+\n\n/);
+      assert.match(fs.readFileSync(kept, 'utf8'), /\nfolder [^\n]+\ntranscript [^\n]+\n\n/);
 
       // A file that is no save, or a save of other data, leaves the game in the page alone.
       const before = await transcriptWithoutEchoes(page);
