@@ -113,8 +113,8 @@ void hint_book::AfterGive(console& io, std::string_view thing) {
   if (io.Hints() == hints::kNone || to == std::string_view::npos || to == 0) {
     return;
   }
-  io.Line("(Give one thing, and the game asks To whom?: give ", thing.substr(0, to), ", then ",
-          thing.substr(to + kTo.size()), ".)");
+  io.Line("(Type give ", thing.substr(0, to), ", then ", thing.substr(to + kTo.size()),
+          " when the game asks To whom?)");
 }
 
 bool BeginsWithWord(std::string_view name, std::string_view word) {
