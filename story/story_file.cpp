@@ -247,13 +247,14 @@ class story_reader {
     if (rest.empty()) {
       return;
     }
-    if (!TakeKeyword(rest, "once") || rest.rfind(" is ") == std::string_view::npos) {
+    std::string_view guard = rest;
+    if (!TakeKeyword(guard, "once") || guard.rfind(" is ") == std::string_view::npos) {
       Complain(story_fault::kUnknownLine, rest);
       return;
     }
-    const std::size_t at = rest.rfind(" is ");
-    person->guard = {std::string(rest.substr(0, at)), number};
-    person->guardIs = Stage(rest.substr(at + 4));
+    const std::size_t at = guard.rfind(" is ");
+    person->guard = {std::string(guard.substr(0, at)), number};
+    person->guardIs = Stage(guard.substr(at + 4));
   }
 
   // "when gift STAGE", "when STAGE or STAGE", both joined by "and", or nothing.
@@ -351,11 +352,12 @@ class story_reader {
     if (rest.empty()) {
       return {};
     }
-    if (!TakeKeyword(rest, "of") || rest.empty()) {
+    std::string_view whom = rest;
+    if (!TakeKeyword(whom, "of") || whom.empty()) {
       Complain(story_fault::kUnknownLine, rest);
       return {};
     }
-    return {std::string(rest), number};
+    return {std::string(whom), number};
   }
 
   // "[of PERSON] becomes STAGE": the stage's word, and the person in `who`.

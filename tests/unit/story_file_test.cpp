@@ -96,52 +96,127 @@ TEST(StoryFile, AFolderWithOnlyOneOfTheTwoFilesPlaysTheBuiltInOther) {
 }
 
 // Each problem of a folder's own files: the line on standard error, nothing written, status 255.
-TEST(StoryFile, TheFirstProblemIsSaidWithItsFileAndLineAndNothingIsPlayed) {
-  const std::string person = "person Keeper\n  say\n  > Hi.\n";
-  struct broken {
-    std::string map;
-    std::string story;
-    const char* said;
-  };
+struct broken {
+  std::string map;
+  std::string story;
+  const char* said;
+};
+
+void ExpectRefused(const broken& files, const data_texts& data) {
+  const played game = Play(data, "");
+  EXPECT_EQ(game.errors, std::string(files.said) + "\n");
+  EXPECT_EQ(game.out, "") << files.said;
+  EXPECT_EQ(game.status, kExitBadData) << files.said;
+}
+
+const std::string kPerson = "person Keeper\n  say\n  > Hi.\n";
+
+TEST(StoryFile, EachProblemOfMapTxtIsSaidWithItsLineAndNothingIsPlayed) {
   const broken cases[] = {
-      {"start Harbour\nfrom Harbour go up to Lighthouse", person,
+      {"start Harbour\nfrom Harbour go up to Lighthouse", kPerson,
        "map.txt:2: \"up\" is no way: north, south, east or west"},
-      {"start Harbour\nfrom Harbour go north to Lighthose", person,
+      {"start Harbour\nfrom Harbour go east to Boat shed, back up", kPerson,
+       "map.txt:2: \"up\" is no way: north, south, east or west"},
+      {"start Harbour\nfrom Harbour go north", kPerson,
+       "map.txt:2: cannot read \"from Harbour go north\" here"},
+      {"start Harbour\nfrom Harbour go north to , back south", kPerson,
+       "map.txt:2: cannot read \"from Harbour go north to , back south\" here"},
+      {"start Harbour\nfrom Harbour go north to Lighthose", kPerson,
        "map.txt:2: no room's name contains \"Lighthose\""},
-      {"start Harbor\n", person, "map.txt:1: no room's name contains \"Harbor\""},
-      {"from Harbour go north to Lighthouse\n", person, "map.txt: no start place"},
+      {"start Harbor\n", kPerson, "map.txt:1: no room's name contains \"Harbor\""},
+      {"from Harbour go north to Lighthouse\n", kPerson, "map.txt: no start place"},
+      {"start\n", kPerson, "map.txt:1: cannot read \"start\" here"},
+      {"begin Harbour\n", kPerson, "map.txt:1: cannot read \"begin Harbour\" here"},
+      {"start Harbour\nstart Lighthouse\n", kPerson, "map.txt:2: \"start\" is given twice"},
+      {"> The sea.\nstart Harbour\n", kPerson,
+       "map.txt:1: a text line where no text belongs: \"The sea.\""},
       {"start Harbour\nfrom Harbour go north to Lighthouse\nfrom Harbour go north to Boat shed",
-       person, "map.txt:3: \"Harbour\" north is already taken by another connection"},
+       kPerson, "map.txt:3: \"Harbour\" north is already taken by another connection"},
       {"start Harbour\nfrom Harbour go north to Lighthouse\nfrom Boat shed go north to Lighthouse",
-       person,
+       kPerson,
        "map.txt:3: the way back, \"Lighthouse\" south, is already taken by another connection"},
+  };
+  for (const broken& files : cases) {
+    ExpectRefused(files, Folder(files.map, files.story));
+  }
+  data_texts unreadable = Folder(kMap, kPerson);
+  unreadable.Of(data_file::kMap).error = std::make_error_code(std::errc::permission_denied);
+  ExpectRefused({"", "", "map.txt: cannot be read"}, unreadable);
+}
+
+TEST(StoryFile, EachProblemOfStoryTxtIsSaidWithItsLineAndNothingIsPlayed) {
+  const std::string& person = kPerson;
+  const broken cases[] = {
       {kMap, "persn Keeper\n", "story.txt:1: cannot read \"persn Keeper\" here"},
+      {kMap, "person\n", "story.txt:1: cannot read \"person\" here"},
       {kMap, "> Hello\n", "story.txt:1: a text line where no text belongs: \"Hello\""},
+      {kMap, "opening\n> Hi.\nending\n> Bye.\nopening\n",
+       "story.txt:5: \"opening\" is given twice"},
+      {kMap, "drink glass of rum\n  from Pier\n", "story.txt:2: no room's name contains \"Pier\""},
+      {kMap, "drink glass of gin\n",
+       "story.txt:1: no object's name is or contains \"glass of gin\""},
+      {kMap, person + "  from Harbour\n", "story.txt:4: cannot read \"from Harbour\" here"},
+      {kMap, person + "  starts opened\n",
+       "story.txt:4: \"opened\" is no stage: idle, open, waiting or done, or for a gift none, "
+       "received or follow-up"},
       {kMap, person + "  say when opened\n",
-       "story.txt:4: \"opened\" is no stage: idle, open, "
-       "waiting or done, or for a gift none, received or "
-       "follow-up"},
+       "story.txt:4: \"opened\" is no stage: idle, open, waiting or done, or for a gift none, "
+       "received or follow-up"},
+      {kMap, person + "  say when gift given\n",
+       "story.txt:4: \"given\" is no stage: idle, open, waiting or done, or for a gift none, "
+       "received or follow-up"},
+      {kMap, person + "  say if open\n", "story.txt:4: cannot read \"if open\" here"},
+      {kMap, person + "  before talk whenever\n", "story.txt:4: cannot read \"whenever\" here"},
+      {kMap, person + "  before talk once Nora\n", "story.txt:4: cannot read \"once Nora\" here"},
+      {kMap, person + "  before talk once Norah is done\n",
+       "story.txt:4: no person's name contains \"Norah\""},
       {kMap, person + "  ask\n    a) Yes.\n    otherwise Eh?\n",
        "story.txt:4: the question has no \"b)\" line"},
+      {kMap, person + "  ask\n    b) No.\n    otherwise Eh?\n",
+       "story.txt:4: the question has no \"a)\" line"},
+      {kMap, person + "  ask\n    a) Yes.\n    b) No.\n",
+       "story.txt:4: the question has no \"otherwise\" line"},
+      {kMap, person + "  ask\n    a) Yes.\n    > Sure?\n",
+       "story.txt:6: a text line where no text belongs: \"Sure?\""},
+      {kMap, person + "  ask\n    a) Yes.\n    b) No.\n    otherwise Eh?\n    and go on\n",
+       "story.txt:8: cannot read \"and go on\" here"},
       {kMap, "person Keeper the old\n",
-       "story.txt:1: \"Keeper the old\" is the full name of "
-       "nobody in people.txt"},
+       "story.txt:1: \"Keeper the old\" is the full name of nobody in people.txt"},
       {kMap, person + "  next errand Norah\n", "story.txt:4: no person's name contains \"Norah\""},
       {kMap, person + "  wants lamp\n", "story.txt:4: no object's name is or contains \"lamp\""},
       {kMap, person + "  stands in Pier\n", "story.txt:4: no room's name contains \"Pier\""},
-      {kMap, "drink glass of gin\n",
-       "story.txt:1: no object's name is or contains \"glass of gin\""},
+      {kMap, person + "  stands in Harbour\n  stands in Harbour\n",
+       "story.txt:5: \"Harbour\" is given twice"},
+      {kMap, person + "  after talk\n    finish errand for Nora\n",
+       "story.txt:5: cannot read \"for Nora\" here"},
+      {kMap, person + "  after talk\n    finish errand of\n",
+       "story.txt:5: cannot read \"of\" here"},
+      {kMap, person + "  after talk\n    finish errand of Norah\n",
+       "story.txt:5: no person's name contains \"Norah\""},
+      {kMap, person + "  after talk\n    errand goes done\n",
+       "story.txt:5: cannot read \"goes done\" here"},
+      {kMap, person + "  after talk\n    errand of Nora becomes over\n",
+       "story.txt:5: \"over\" is no stage: idle, open, waiting or done, or for a gift none, "
+       "received or follow-up"},
+      {kMap, person + "  after gift\n    gift of Norah becomes received\n",
+       "story.txt:5: no person's name contains \"Norah\""},
+      {kMap, person + "  after gift\n    gift becomes given\n",
+       "story.txt:5: \"given\" is no stage: idle, open, waiting or done, or for a gift none, "
+       "received or follow-up"},
       {kMap, person + "  after talk\n    bring in Nora the fisher\n",
        "story.txt:5: \"Nora the fisher\" is brought in, but no person of the story of that full "
        "name stands in a place"},
+      {kMap, person + "  after talk\n    bring in Keeper\n",
+       "story.txt:5: \"Keeper\" is brought in, but no person of the story of that full name "
+       "stands in a place"},
       {kMap, person + person, "story.txt:4: \"Keeper\" is given twice"},
   };
   for (const broken& files : cases) {
-    const played game = Play(Folder(files.map, files.story), "");
-    EXPECT_EQ(game.errors, std::string(files.said) + "\n");
-    EXPECT_EQ(game.out, "") << files.said;
-    EXPECT_EQ(game.status, kExitBadData) << files.said;
+    ExpectRefused(files, Folder(files.map, files.story));
   }
+  data_texts unreadable = Folder(kMap, kStory);
+  unreadable.Of(data_file::kStory).error = std::make_error_code(std::errc::is_a_directory);
+  ExpectRefused({"", "", "story.txt: cannot be read"}, unreadable);
 }
 
 }  // namespace
