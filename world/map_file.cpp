@@ -14,7 +14,7 @@ void Complain(load_report& report, int line, story_fault what, std::string_view 
 void ReadConnection(std::string_view rest, int line, city_map& map, load_report& report) {
   const std::size_t go = rest.find(" go ");
   const std::size_t to = go == std::string_view::npos ? go : rest.find(" to ", go + 4);
-  if (to == std::string_view::npos || go == 0) {
+  if (to == std::string_view::npos) {
     Complain(report, line, story_fault::kUnknownLine, "from " + std::string(rest));
     return;
   }

@@ -136,5 +136,49 @@ TEST(Session, TakesAnAnswerOnlyAsAOrBAndSaysOnceWhenTheSaveCannotBeKept) {
   EXPECT_FALSE(other.text.has_value());
 }
 
+// The transcript as the terminal writes it, in memory.
+class memory_transcript : public transcript_store {
+ public:
+  std::string text;
+
+ private:
+  void Add(std::string_view more) override { text += more; }
+  bool Keep(std::string& /*notice*/) override { return true; }
+};
+
+TEST(Session, WritesTheButtonsUndoAndTheStopInTheTranscriptAndKeepsAnOpenedSavesLines) {
+  memory_save keep({.current = kOurs});
+  memory_transcript record;
+  std::ostringstream out;
+  session played(out, {.typed = true,
+                       .keep = &keep,
+                       .record = &record,
+                       .quitKept = "(kept)",
+                       .stoppedKept = "(stopped, kept)"});
+  std::ostringstream errors;
+  ASSERT_TRUE(played.Start(FolderTexts(QUILLMORE_SHIPPED_DATA), errors));
+  EXPECT_EQ(played.StoppedNow(), "");  // nothing typed: nothing to keep
+  played.Undo("> ");
+  EXPECT_NE(out.str().find(Text(message::kNothingToUndo)), std::string::npos);
+  EXPECT_NE(record.text.find("> undo\n"), std::string::npos);
+  played.Retype("s\n");
+  EXPECT_EQ(played.Typing(), "s\n");
+  EXPECT_EQ(played.StoppedNow(), "(stopped, kept)");
+  out.str({});
+  played.EndInput();
+  EXPECT_TRUE(played.Over());
+  EXPECT_EQ(out.str(), "(stopped, kept)\n");
+  EXPECT_EQ(played.StoppedNow(), "");  // over: nothing more to say
+
+  // A game quit at its first command has nothing to keep, and says nothing of it.
+  memory_save none({.current = kOurs});
+  typed_game quitter(none);
+  quitter.Start();
+  quitter.played.Type("q\n", "> ");
+  EXPECT_TRUE(quitter.played.Over());
+  EXPECT_EQ(quitter.Said().find("(kept)"), std::string::npos);
+  EXPECT_FALSE(none.text.has_value());
+}
+
 }  // namespace
 }  // namespace quillmore

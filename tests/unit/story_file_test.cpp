@@ -123,12 +123,12 @@ TEST(StoryFile, EachProblemOfMapTxtIsSaidWithItsLineAndNothingIsPlayed) {
        "map.txt:2: cannot read \"from Harbour go north to , back south\" here"},
       {"start Harbour\nfrom Harbour go north to Lighthose", kPerson,
        "map.txt:2: no room's name contains \"Lighthose\""},
-      {"start Harbor\n", kPerson, "map.txt:1: no room's name contains \"Harbor\""},
+      {"start\tHarbor\n", kPerson, "map.txt:1: no room's name contains \"Harbor\""},
       {"from Harbour go north to Lighthouse\n", kPerson, "map.txt: no start place"},
       {"start\n", kPerson, "map.txt:1: cannot read \"start\" here"},
       {"begin Harbour\n", kPerson, "map.txt:1: cannot read \"begin Harbour\" here"},
       {"start Harbour\nstart Lighthouse\n", kPerson, "map.txt:2: \"start\" is given twice"},
-      {"> The sea.\nstart Harbour\n", kPerson,
+      {">The sea.\nstart Harbour\n", kPerson,
        "map.txt:1: a text line where no text belongs: \"The sea.\""},
       {"start Harbour\nfrom Harbour go north to Lighthouse\nfrom Harbour go north to Boat shed",
        kPerson, "map.txt:3: \"Harbour\" north is already taken by another connection"},
@@ -149,6 +149,8 @@ TEST(StoryFile, EachProblemOfStoryTxtIsSaidWithItsLineAndNothingIsPlayed) {
   const broken cases[] = {
       {kMap, "persn Keeper\n", "story.txt:1: cannot read \"persn Keeper\" here"},
       {kMap, "person\n", "story.txt:1: cannot read \"person\" here"},
+      {kMap, "drink\n", "story.txt:1: cannot read \"drink\" here"},
+      {kMap, "drink glass of rum\n  from\n", "story.txt:2: cannot read \"from\" here"},
       {kMap, "> Hello\n", "story.txt:1: a text line where no text belongs: \"Hello\""},
       {kMap, "opening\n> Hi.\nending\n> Bye.\nopening\n",
        "story.txt:5: \"opening\" is given twice"},
@@ -193,6 +195,8 @@ TEST(StoryFile, EachProblemOfStoryTxtIsSaidWithItsLineAndNothingIsPlayed) {
        "story.txt:5: cannot read \"of\" here"},
       {kMap, person + "  after talk\n    finish errand of Norah\n",
        "story.txt:5: no person's name contains \"Norah\""},
+      {kMap, person + "  before talk\n    errand of Norah becomes done\n",
+       "story.txt:5: no person's name contains \"Norah\""},
       {kMap, person + "  after talk\n    errand goes done\n",
        "story.txt:5: cannot read \"goes done\" here"},
       {kMap, person + "  after talk\n    errand of Nora becomes over\n",
@@ -210,6 +214,11 @@ TEST(StoryFile, EachProblemOfStoryTxtIsSaidWithItsLineAndNothingIsPlayed) {
        "story.txt:5: \"Keeper\" is brought in, but no person of the story of that full name "
        "stands in a place"},
       {kMap, person + person, "story.txt:4: \"Keeper\" is given twice"},
+      // The first problem in the file's order, whatever the order they are looked for in.
+      {kMap, person + "  wants lamp\ndrink glass of gin\n",
+       "story.txt:4: no object's name is or contains \"lamp\""},
+      {kMap, "drink glass of gin\n" + person + "  wants lamp\n",
+       "story.txt:1: no object's name is or contains \"glass of gin\""},
   };
   for (const broken& files : cases) {
     ExpectRefused(files, Folder(files.map, files.story));
