@@ -100,6 +100,15 @@ TEST(TypedPlay, AHintFollowsTheGamesReplyOnceAGameOnlyWhereThePlayerTypes) {
   EXPECT_EQ(Count(Play(typed, nullptr), "\n("), 0u);
 }
 
+// A name that fails only for its capitals is shown as it is spelled, each time, where one types.
+TEST(TypedPlay, ANameInOtherCapitalsGetsItsSpellingAndARightOneNone) {
+  typing_player terminal(hints::kTerminal);
+  const std::string typed = "talk Couple\ntalk couple\ntalk COUPLE\n";
+  const std::string hint = "(Names are typed as they are spelled: talk couple.)\n";
+  EXPECT_EQ(Count(Play(typed, &terminal), hint), 2u);
+  EXPECT_EQ(Count(Play(typed, nullptr), hint), 0u);
+}
+
 // Looking at something that is not here is the game's own answer, unless the name began with at.
 TEST(TypedPlay, LookAtAloneGetsTheLookHintAndLookAThingNone) {
   typing_player terminal(hints::kTerminal);
