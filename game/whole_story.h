@@ -38,8 +38,6 @@ class whole_story : public transcript_store {
   virtual std::optional<std::string> Save() = 0;
 
  private:
-  std::string WithSave(std::string_view text);
-
   std::string story;
   std::size_t takenUp = 0;
 };
