@@ -3,16 +3,18 @@
 // New game, Undo, Save transcript, Download save and Open save. Each game is a fresh instance
 // of the WebAssembly module (createQuillmore, built with MODULARIZE), which calls
 //   quillmoreWrite(bytes)     with output, whenever the game waits
-//   quillmoreWaits(wanted, asked) whenever the game waits: for "command", "object", "person",
-//                             "answer" or "key", asking `asked` ("get what?", or empty)
+//   quillmoreWaits(wanted)    whenever the game waits: for "command", "object", "person",
+//                             "answer" or "key"
 //   quillmoreRetyped(wanted, bytes) with each line of an opened save as the game reads it
-//   quillmoreBegins(continued) before it writes: true when it goes on with the game kept
+//   quillmoreBegins(continued, story) before it writes: true when it goes on with the game kept,
+//                             and the story kept with it, each line typed after a mark
 //   quillmoreGameOver(status) when the game has ended
 // and reads quillmoreAfresh: true when the player chose New game, so that the game kept in the
 // browser is not continued, and quillmoreOpened: the text of a save the player opened, or null.
 // The page answers a wait by calling the module's exports (_quillmore_type with a line,
 // _quillmore_undo, _quillmore_key), each of which runs the game until it waits again; it also
-// asks _quillmore_complete, _quillmore_save and _quillmore_read_save.
+// asks _quillmore_complete, _quillmore_save, _quillmore_read_save and _quillmore_transcript, and
+// hands its own lines in the story to _quillmore_note. The game keeps the story.
 // The document gets a "quillmore-waiting" event, with { wanted }, whenever the game waits.
 // The story is a log, which a screen reader reads out as it grows: each response is added at
 // once, so it is heard once and whole, and the line the player typed is written into a place
@@ -80,49 +82,9 @@
     }
   }
 
-  // The story as the player saw it, for Save transcript and to show again after a reload: text
-  // the game wrote, and [line, prompted] for each line typed. As plain text, a prompted line
-  // follows "> ", as at a terminal. It is kept with the save it goes with, and shown again only
-  // with that save: a reload between the two would show a story that is not the game's.
-  const storyKey = 'quillmore-story';
-  function keptStory() {
-    try {
-      const kept = JSON.parse(localStorage.getItem(storyKey));
-      const piece = (each) => typeof each === 'string' ||
-        (Array.isArray(each) && typeof each[0] === 'string');
-      if (kept.save === localStorage.getItem('quillmore-save') && Array.isArray(kept.story) &&
-          kept.story.every(piece)) {
-        return kept.story;
-      }
-    } catch {
-      // None, then: the game still goes on.
-    }
-    return [];
-  }
-  function keepStory(current) {
-    try {
-      const save = localStorage.getItem('quillmore-save');
-      localStorage.setItem(storyKey, JSON.stringify({ save, story: current.story }));
-    } catch {
-      // It stays in this page only.
-    }
-  }
-  function plainStory(pieces) {
-    return pieces.map((each) => (typeof each === 'string' ? each : `${each[1] ? '> ' : ''}${each[0]}\n`))
-      .join('');
-  }
-  function record(current, piece) {
-    const last = current.story.length - 1;
-    if (typeof piece === 'string' && typeof current.story[last] === 'string') {
-      current.story[last] += piece;
-    } else {
-      current.story.push(piece);
-    }
-  }
-
-  // The game being played: { module, decoder, text, waiting: { wanted }, story, ready, played,
-  // won, over, quit, fresh, caughtUp, then }: fresh until a new game first waits, caughtUp until
-  // a game taken up first waits, and `then` a line to type once it does.
+  // The game being played: { module, decoder, text, waiting: { wanted }, ready, played,
+  // won, over, quit, fresh, then }: fresh until a new game first waits, and `then` a line to type
+  // once it does.
   let game = null;
 
   // The WebAssembly is inlined in the page, gzipped and in base64 (make_page.mjs). The browser
@@ -209,7 +171,6 @@
     const text = current.text + current.decoder.decode();
     current.text = '';
     addText(text);
-    if (text !== '') record(current, text);
     scrollToEnd();
   }
 
@@ -222,17 +183,12 @@
     openLine = null;
     scrollToEnd();
   }
-  function echo(current, line, prompted) {
-    showEcho(line, prompted);
-    record(current, [line, prompted]);
-  }
 
   // A line of the page's own in the story, on a line of its own.
   function note(current, text) {
     const said = `${openLine !== null ? '\n' : ''}${text}\n`;
     addText(said);
-    record(current, said);
-    keepStory(current);
+    exchange(current.module, current.module._quillmore_note, said);
     scrollToEnd();
   }
 
@@ -342,28 +298,17 @@
     offerNames();
   }
 
-  function waitFor(current, wanted, asked) {
+  function waitFor(current, wanted) {
     if (current.over) return;
     current.waiting = { wanted };
     current.ready = true;
     current.won ||= wanted === 'key';  // won games are not kept
-    if (current.caughtUp && wanted === 'answer' && current.story.length > 0) {
-      // The story kept ends with the question: it is not asked twice.
-      current.text = '';
-      current.decoder.decode();
-      addText('(Welcome back.)\n');
-    }
-    // A command word alone: the game asks for the name only in its prompt, as a terminal shows
-    // it, and so does the story, where the name typed follows.
-    if (asked !== '' && wanted !== 'answer' && current.text === '') current.text = `${asked} `;
     showOutput(current);
-    keepStory(current);
     setMode(wanted);
     makeEchoPlace();
     // A new game is read from its start, the banner at the top.
     if (current.fresh) story.scrollTop = 0;
     current.fresh = false;
-    current.caughtUp = false;
     // Once the game has stopped to wait, it can be asked what fits.
     queueMicrotask(offerNames);
     document.dispatchEvent(new CustomEvent('quillmore-waiting', { detail: { wanted } }));
@@ -397,9 +342,9 @@
     echoPlace = null;
     ending.hidden = true;
     const current = {
-      module: null, decoder: new TextDecoder(), text: '', waiting: null, story: [],
+      module: null, decoder: new TextDecoder(), text: '', waiting: null,
       ready: false, played: false, won: false, over: false, quit: false, fresh: true,
-      caughtUp: false, then,
+      then,
     };
     game = current;
     setMode('command');
@@ -412,24 +357,26 @@
       quillmoreWrite(bytes) {
         if (!current.over) current.text += current.decoder.decode(bytes, { stream: true });
       },
-      quillmoreWaits: (wanted, asked) => waitFor(current, wanted, asked),
-      quillmoreBegins(continued) {
+      quillmoreWaits: (wanted) => waitFor(current, wanted),
+      quillmoreBegins(continued, kept) {
         if (current.over || !continued) return;
         current.played = true;
         current.fresh = false;
-        current.caughtUp = true;
-        current.story = keptStory();
-        current.story.forEach((each) => {
-          if (typeof each === 'string') addText(each);
-          else showEcho(each[0], each[1] === true);
-        });
+        const text = decoder.decode(kept);
+        let at = 0;
+        for (const typed of text.matchAll(/\x1e> ([^\n]*)\n|\x1f([^\n]*)\n/g)) {
+          addText(text.slice(at, typed.index));
+          showEcho(typed[1] ?? typed[2], typed[1] !== undefined);
+          at = typed.index + typed[0].length;
+        }
+        addText(text.slice(at));
       },
       quillmoreRetyped(wanted, bytes) {
         if (current.over) return;
         current.played = true;
         current.fresh = false;
         showOutput(current);
-        echo(current, decoder.decode(bytes).replace(/\n$/, ''), modes[wanted].prompt);
+        showEcho(decoder.decode(bytes).replace(/\n$/, ''), modes[wanted].prompt);
       },
       quillmoreGameOver() {
         if (current.over) return;
@@ -445,7 +392,6 @@
           setMode('quit');
         }
         showOutput(current);
-        keepStory(current);
         ending.textContent = current.won ? 'The game is over. Choose New game to play again.'
           : 'The game is over. Press Enter to take it up again, or choose New game to start another.';
         ending.hidden = false;
@@ -482,7 +428,7 @@
     historyAt = typed.length;
     draft = '';
     showChoices([]);
-    echo(game, line, prompted);
+    showEcho(line, prompted);
     game.played = true;
     answer(game, `${line}\n`);
   }
@@ -565,10 +511,11 @@
   });
   undo.addEventListener('click', () => {
     if (!waitsForLine()) return;
-    echo(game, 'undo', modes[game.waiting.wanted].prompt);
+    showEcho('undo', modes[game.waiting.wanted].prompt);
     answer(game, 'undo');
   });
-  saveTranscript.addEventListener('click', () => download('quillmore-transcript.txt', plainStory(game.story)));
+  saveTranscript.addEventListener('click', () => download('quillmore-transcript.txt',
+    exchange(game.module, game.module._quillmore_transcript, '')));
   downloadSave.addEventListener('click',
     () => download('quillmore.save', exchange(game.module, game.module._quillmore_save, '')));
   openSave.addEventListener('click', () => openFile.click());

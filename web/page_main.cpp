@@ -1,4 +1,4 @@
-// The game in a web page. The page owns the text: what the game writes goes to its transcript,
+// The game in a web page. The page shows the text: what the game writes goes to its transcript,
 // and what the game reads comes from the line the player types there, one line at a time. Each
 // line is handed to the session (game/session.h), which runs the game until it waits again, and
 // the page is told what it then waits for, so it prompts for a command or a name, takes an answer
@@ -21,10 +21,10 @@
 
 // The page's side (page.js), called on the module:
 //   quillmoreWrite(bytes)     takes output, whenever the game waits
-//   quillmoreWaits(wanted, asked) the game waits for "command", "object", "person", "answer" or
-//                             "key", asking `asked` ("get what?"; empty for a command or the key)
+//   quillmoreWaits(wanted)    the game waits for "command", "object", "person", "answer" or "key"
 //   quillmoreRetyped(wanted, bytes) a line of an opened save, as the game reads it
-//   quillmoreBegins(continued) before the game writes: whether it goes on from the save kept
+//   quillmoreBegins(continued, story) before the game writes: whether it goes on from the save
+//                             kept, and the story kept with it (page_save.h)
 //   quillmoreGameOver(status) the game has ended
 //   quillmoreAfresh           true when the player chose New game: nothing is continued
 //   quillmoreOpened           the text of a save the player opened, played instead, or null.
@@ -32,9 +32,7 @@
 EM_JS(void, PageWrite, (const char* bytes, int length),
       { Module.quillmoreWrite(HEAPU8.subarray(bytes, bytes + length)); });
 
-EM_JS(void, PageWaits, (const char* wanted, const char* asked), {
-  Module.quillmoreWaits(UTF8ToString(wanted), UTF8ToString(asked));
-});
+EM_JS(void, PageWaits, (const char* wanted), { Module.quillmoreWaits(UTF8ToString(wanted)); });
 
 EM_JS(int, PageOpened, (), {
   if (typeof Module.quillmoreOpened !== 'string') return -1;
@@ -51,7 +49,9 @@ EM_JS(void, PageRetyped, (const char* wanted, const char* bytes, int length), {
   Module.quillmoreRetyped(UTF8ToString(wanted), HEAPU8.slice(bytes, bytes + length));
 });
 
-EM_JS(void, PageBegins, (int continued), { Module.quillmoreBegins(continued !== 0); });
+EM_JS(void, PageBegins, (int continued, const char* story, int length), {
+  Module.quillmoreBegins(continued !== 0, HEAPU8.slice(story, story + length));
+});
 
 EM_JS(void, PageGameOver, (int status), { Module.quillmoreGameOver(status); });
 
@@ -100,6 +100,7 @@ const char* NameOf(wanted what) {
 }
 
 session* playing = nullptr;
+page_story record;
 data_keys ours;
 std::string exchanged;  // what the page and the game hand each other
 
@@ -113,14 +114,28 @@ bool Handed(int length, std::string& bytes) {
   return true;
 }
 
-// Tells the page what the game now waits for, or that it has ended.
+// The mark of a line typed where the game waits now, which the story shows before it.
+const char* Mark() {
+  const wanted what = playing->Waiting();
+  return what == wanted::kAnswer || what == wanted::kKey ? whole_story::kAnswered
+                                                         : whole_story::kPrompted;
+}
+
+// Tells the page what the game now waits for, or that it has ended. A command word alone asks
+// for its name only in the prompt, as a terminal shows it, and so does the story.
 int Told() {
-  Send();
   if (playing->Over()) {
+    Send();
     PageGameOver(playing->Status());
-  } else {
-    PageWaits(NameOf(playing->Waiting()), playing->Question().c_str());
+    return 0;
   }
+  const std::string& asked = playing->Question();
+  if (output.str().empty() && !asked.empty() && playing->Waiting() != wanted::kAnswer) {
+    output << asked << ' ';
+    record.Note(asked + ' ');
+  }
+  Send();
+  PageWaits(NameOf(playing->Waiting()));
   return 0;
 }
 
@@ -132,6 +147,7 @@ void Retype(std::string_view typed) {
     typed.remove_prefix(line.size());
     Send();
     PageRetyped(NameOf(playing->Waiting()), line.data(), static_cast<int>(line.size()));
+    record.Add(Mark() + std::string(line));
     playing->Retype(line);
   }
 }
@@ -168,6 +184,17 @@ EMSCRIPTEN_KEEPALIVE int quillmore_complete(int size) {
   return static_cast<int>(exchanged.size());
 }
 
+// The story as a transcript, to download.
+EMSCRIPTEN_KEEPALIVE int quillmore_transcript() {
+  quillmore::exchanged = quillmore::record.Transcript();
+  return static_cast<int>(quillmore::exchanged.size());
+}
+
+// A line of the page's own, of `size` bytes handed over, which it showed in the story.
+EMSCRIPTEN_KEEPALIVE void quillmore_note(int size) {
+  quillmore::record.Note(quillmore::exchanged.substr(0, static_cast<std::size_t>(size)));
+}
+
 // The game as it stands, as a save (game/save_format.h) to download.
 EMSCRIPTEN_KEEPALIVE int quillmore_save() {
   using namespace quillmore;
@@ -190,13 +217,13 @@ EMSCRIPTEN_KEEPALIVE int quillmore_read_save(int size) {
 // The line of `size` bytes handed over, typed where the game waits, line end included.
 EMSCRIPTEN_KEEPALIVE int quillmore_type(int size) {
   using namespace quillmore;
-  playing->Type(exchanged.substr(0, static_cast<std::size_t>(size)), {});
+  playing->Type(exchanged.substr(0, static_cast<std::size_t>(size)), Mark());
   return Told();
 }
 
 // The Undo button, at any line.
 EMSCRIPTEN_KEEPALIVE int quillmore_undo() {
-  quillmore::playing->Undo({});
+  quillmore::playing->Undo(quillmore::Mark());
   return quillmore::Told();
 }
 
@@ -216,6 +243,7 @@ int main() {
   static session played(output, {.typed = true,
                                  .shown = hints::kPage,
                                  .keep = &save,
+                                 .record = &record,
                                  .quitKept = kQuitGameKept,
                                  .afterCommands = kComforts});
   playing = &played;
@@ -233,7 +261,8 @@ int main() {
   } else {
     replay = save.TakeUp(notice);
   }
-  PageBegins(replay.empty() ? 0 : 1);
+  const std::string kept = replay.empty() ? std::string() : record.TakeUp();
+  PageBegins(replay.empty() ? 0 : 1, kept.data(), static_cast<int>(kept.size()));
   if (!notice.empty()) {
     played.Note(notice);
   }
@@ -249,5 +278,11 @@ int main() {
   }
   played.Start(shipped, std::cerr);
   Retype(retyped);
+  // A story kept that ends with a question is not asked it twice.
+  if (!kept.empty() && !played.Over() && played.Waiting() == wanted::kAnswer) {
+    output.str("(Welcome back.)\n");
+    record.Forget();
+    record.Keep(notice);
+  }
   return Told();
 }

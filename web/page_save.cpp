@@ -5,9 +5,9 @@
 // The browser's local storage. Any of its calls may throw (storage turned off, full, or refused
 // to a page opened from disk), which counts as nothing kept.
 // clang-format off
-EM_JS(int, StoredLength, (), {
+EM_JS(int, StoredLength, (const char* key), {
   try {
-    const text = localStorage.getItem('quillmore-save');
+    const text = localStorage.getItem(UTF8ToString(key));
     if (text === null) return -1;
     Module.quillmoreStored = new TextEncoder().encode(text);
     return Module.quillmoreStored.length;
@@ -21,9 +21,9 @@ EM_JS(void, TakeStored, (char* buffer), {
   Module.quillmoreStored = null;
 });
 
-EM_JS(int, StoreText, (const char* text, int length), {
+EM_JS(int, StoreText, (const char* key, const char* text, int length), {
   try {
-    localStorage.setItem('quillmore-save', new TextDecoder().decode(HEAPU8.subarray(text, text + length)));
+    localStorage.setItem(UTF8ToString(key), new TextDecoder().decode(HEAPU8.subarray(text, text + length)));
     return 1;
   } catch (error) {
     return 0;
@@ -40,8 +40,10 @@ EM_JS(void, Unstore, (), {
 
 namespace quillmore {
 
-std::optional<std::string> page_save::Stored() {
-  const int length = StoredLength();
+namespace {
+
+std::optional<std::string> StoredUnder(const char* key) {
+  const int length = StoredLength(key);
   if (length < 0) {
     return std::nullopt;
   }
@@ -50,12 +52,30 @@ std::optional<std::string> page_save::Stored() {
   return stored;
 }
 
+}  // namespace
+
+std::optional<std::string> page_save::Stored() {
+  return StoredUnder("quillmore-save");
+}
+
 bool page_save::Store(std::string_view text) {
-  return StoreText(text.data(), static_cast<int>(text.size())) != 0;
+  return StoreText("quillmore-save", text.data(), static_cast<int>(text.size())) != 0;
 }
 
 void page_save::Remove() {
   Unstore();
+}
+
+std::optional<std::string> page_story::Stored() {
+  return StoredUnder("quillmore-story");
+}
+
+void page_story::Store(std::string_view text) {
+  StoreText("quillmore-story", text.data(), static_cast<int>(text.size()));
+}
+
+std::optional<std::string> page_story::Save() {
+  return StoredUnder("quillmore-save");
 }
 
 }  // namespace quillmore

@@ -2,6 +2,7 @@
 #define QUILLMORE_WEB_PAGE_SAVE_H_
 
 #include "game/whole_save.h"
+#include "game/whole_story.h"
 
 namespace quillmore {
 
@@ -17,6 +18,14 @@ class page_save : public whole_save {
   std::optional<std::string> Stored() override;
   bool Store(std::string_view text) override;
   void Remove() override;
+};
+
+// The story as the page showed it, kept beside the save under "quillmore-story".
+class page_story : public whole_story {
+ private:
+  std::optional<std::string> Stored() override;
+  void Store(std::string_view text) override;
+  std::optional<std::string> Save() override;
 };
 
 }  // namespace quillmore

@@ -9,6 +9,7 @@
 
 #include "game/messages.h"
 #include "game/whole_save.h"
+#include "game/whole_story.h"
 #include "test_world.h"
 
 namespace quillmore {
@@ -178,6 +179,43 @@ TEST(Session, WritesTheButtonsUndoAndTheStopInTheTranscriptAndKeepsAnOpenedSaves
   EXPECT_TRUE(quitter.played.Over());
   EXPECT_EQ(quitter.Said().find("(kept)"), std::string::npos);
   EXPECT_FALSE(none.text.has_value());
+}
+
+// The story kept beside a save in memory, as the page keeps it.
+class memory_story : public whole_story {
+ public:
+  explicit memory_story(memory_save& save) : save(save) {}
+  std::optional<std::string> text;
+
+ private:
+  std::optional<std::string> Stored() override { return text; }
+  void Store(std::string_view kept) override { text = kept; }
+  std::optional<std::string> Save() override { return save.text; }
+  memory_save& save;
+};
+
+TEST(Session, WritesTheStoryWithItsTypedLinesMarkedAndItIsTakenUpOnlyWithItsSave) {
+  memory_save keep({.current = kOurs});
+  memory_story story(keep);
+  std::ostringstream out;
+  session played(out, {.typed = true, .keep = &keep, .record = &story});
+  std::ostringstream errors;
+  ASSERT_TRUE(played.Start(FolderTexts(QUILLMORE_SHIPPED_DATA), errors));
+  const std::string opening = out.str();
+  played.Type("look\n", whole_story::kPrompted);
+  const std::string response = out.str().substr(opening.size());
+  // The transcript is what the game showed, and each line typed after its prompt.
+  EXPECT_EQ(story.Transcript(), opening + "> look\n" + response);
+  // Taken up, marks and all, with the save it was kept with and only with it; what is added
+  // after can be forgotten.
+  memory_story again(keep);
+  again.text = story.text;
+  EXPECT_EQ(again.TakeUp(), opening + "\x1e> look\n" + response);
+  again.Add("more");
+  again.Forget();
+  EXPECT_EQ(again.Transcript(), story.Transcript());
+  keep.text = "another save";
+  EXPECT_EQ(again.TakeUp(), "");
 }
 
 }  // namespace
