@@ -321,8 +321,9 @@ test('New game, from the keyboard, in the middle of a game asks, then starts aga
     assert.equal(await focused(), 'Keep playing');
     await page.keyboard.press(key);
     await page.waitForSelector('#asking[open]', { state: 'detached' });
-    // Back on the command line, where the next letter typed goes.
-    assert.equal(await page.evaluate(() => document.activeElement.id), 'command');
+    // Back on the command line, where the next letter typed goes; the dialog's
+    // close event comes a moment after it shuts.
+    await page.waitForFunction(() => document.activeElement.id === 'command');
     await page.focus('#new-game');
   }
   assert.equal(await savedGame(page), kept);
