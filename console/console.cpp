@@ -15,8 +15,18 @@ bool IsBlank(char character) {
 
 }  // namespace
 
-console::console(std::ostream& out, front_end* player)
+console::console(output& out, front_end* player)
     : out(out), player(player), wraps(player != nullptr && player->LineWidth() > 0) {
+  if (player != nullptr) {
+    player->Attach(*this);
+  }
+}
+
+console::console(std::ostream& out, front_end* player)
+    : ownOutput(std::make_unique<stream_output>(out)),
+      out(*ownOutput),
+      player(player),
+      wraps(player != nullptr && player->LineWidth() > 0) {
   if (player != nullptr) {
     player->Attach(*this);
   }
@@ -113,7 +123,7 @@ bool console::Take(read& reading) {
 void console::read::await_suspend(co::coroutine_handle<> game) {
   io.suspended = game;
   io.waitsAt = this;
-  io.out.flush();
+  io.out.Flush();
 }
 
 void console::Give(std::string_view typed) {
@@ -202,7 +212,7 @@ void console::Write(std::string_view text) {
   if (wraps) {
     pending.append(text);
   } else {
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.Write(text);
   }
 }
 
@@ -215,13 +225,13 @@ void console::EndLine() {
     player->Shown("\n");
   }
   Emit(true);
-  out.put('\n');
-  out.flush();
+  out.Write("\n");
+  out.Flush();
 }
 
 void console::Flush() {
   Emit(false);
-  out.flush();
+  out.Flush();
 }
 
 // Writes the line so far, wrapped at the terminal's width as it is now.
@@ -229,7 +239,7 @@ void console::Emit(bool lineEnds) {
   if (!wraps) {
     return;
   }
-  out << Wrap(pending, player->LineWidth(), column);
+  out.Write(Wrap(pending, player->LineWidth(), column));
   pending.clear();
   if (lineEnds) {
     column = 0;

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <functional>
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 
 #include "console/completion.h"
 #include "console/front_end.h"
+#include "console/output.h"
 #include "console/task.h"
 
 namespace quillmore {
@@ -30,6 +32,7 @@ namespace quillmore {
 // end flushes, and so does every wait.
 class console {
  public:
+  explicit console(output& out, front_end* player = nullptr);
   explicit console(std::ostream& out, front_end* player = nullptr);
   console(std::istream& in, std::ostream& out, front_end* player = nullptr);
   ~console();
@@ -134,7 +137,8 @@ class console {
   void Emit(bool lineEnds);
 
   std::istream* in = nullptr;
-  std::ostream& out;
+  std::unique_ptr<output> ownOutput;  // over a stream
+  output& out;
   front_end* player;
 
   // Input: what was given, how far the game has read it, and whether more may come.

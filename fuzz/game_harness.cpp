@@ -15,7 +15,7 @@ namespace {
 // A file that is not present reads as one that cannot be opened; the map and story are the
 // built-in ones.
 quillmore::data_text Given(const data_text& file) {
-  return {file.present ? std::error_code() : std::make_error_code(std::errc::permission_denied),
+  return {file.present ? quillmore::file_fault::kNone : quillmore::file_fault::kUnreadable,
           file.text};
 }
 
@@ -29,7 +29,7 @@ game_run PlayWithStreams(const std::string& input, const data_text& rooms, const
   if (earlier != nullptr) {
     io.Replay(*earlier);
   }
-  const std::error_code missing = std::make_error_code(std::errc::no_such_file_or_directory);
+  const quillmore::file_fault missing = quillmore::file_fault::kMissing;
   const quillmore::data_texts data{
       {Given(rooms), Given(people), Given(objects), {missing, ""}, {missing, ""}}};
   std::ostringstream errors;

@@ -4,7 +4,6 @@
 #include <array>
 #include <filesystem>
 #include <string>
-#include <system_error>
 
 #include "world/data_files.h"
 
@@ -12,14 +11,18 @@ namespace quillmore {
 
 class file_system;
 
-// One data file as read: its text, or why it could not be read.
+// Whether a data file could be read. (Not an error code: the page then carries none of the
+// machinery that words them.)
+enum class file_fault { kNone, kMissing, kUnreadable };
+
+// One data file as read: its text, or that it could not be read.
 struct data_text {
-  std::error_code error;
+  file_fault fault = file_fault::kNone;
   std::string text;
 
-  bool Read() const { return !error; }
+  bool Read() const { return fault == file_fault::kNone; }
   // The folder has no such file: for map.txt and story.txt, the built-in one is played.
-  bool Missing() const { return error == std::errc::no_such_file_or_directory; }
+  bool Missing() const { return fault == file_fault::kMissing; }
 };
 
 // The five data files of a folder, in their one order.

@@ -1,7 +1,6 @@
 #include "game/game.h"
 
 #include <algorithm>
-#include <sstream>
 
 #include "console/console.h"
 #include "game/command_loop.h"
@@ -51,19 +50,15 @@ std::shared_ptr<story> ReadStoryFiles(const data_texts& data, load_report& repor
 
 namespace {
 
-// A file that could not be read loads as a stream that failed, which the loaders report.
-std::istringstream Stream(const data_text& file) {
-  std::istringstream in(file.text);
-  if (!file.Read()) {
-    in.setstate(std::ios::failbit);
-  }
-  return in;
+// A file that could not be read loads as none, which the loaders report.
+file_contents Text(const data_text& file) {
+  return file.Read() ? file_contents(file.text) : std::nullopt;
 }
 
 bool LoadRecords(world& game, const data_texts& data, const story& told, load_report& report) {
-  std::istringstream rooms = Stream(data.Of(data_file::kRooms));
-  std::istringstream people = Stream(data.Of(data_file::kPeople));
-  std::istringstream objects = Stream(data.Of(data_file::kObjects));
+  const file_contents rooms = Text(data.Of(data_file::kRooms));
+  const file_contents people = Text(data.Of(data_file::kPeople));
+  const file_contents objects = Text(data.Of(data_file::kObjects));
   if (!game.LoadRooms(rooms, report, told.map.start)) {
     // A folder's own map names its start place on a line of its own.
     if (told.ownMap && !report.problems.empty() &&
@@ -100,7 +95,7 @@ bool LoadWorld(world& game, const data_texts& data, load_report& report) {
   return loaded && report.storyProblems.empty();
 }
 
-int PlayGame(console& io, const data_texts& data, std::ostream& errors) {
+int PlayGame(console& io, const data_texts& data, output& errors) {
   world game;
   if (!LoadAndSay(game, io, data, errors)) {
     return kExitBadData;
@@ -111,11 +106,16 @@ int PlayGame(console& io, const data_texts& data, std::ostream& errors) {
   return played.Result();
 }
 
-bool LoadAndSay(world& game, console& io, const data_texts& data, std::ostream& errors) {
+int PlayGame(console& io, const data_texts& data, std::ostream& errors) {
+  stream_output to(errors);
+  return PlayGame(io, data, to);
+}
+
+bool LoadAndSay(world& game, console& io, const data_texts& data, output& errors) {
   load_report report;
   const bool loaded = LoadWorld(game, data, report);
   if (!report.storyProblems.empty()) {
-    errors << StoryProblemLine(report.storyProblems.front()) << '\n';
+    errors.Write(StoryProblemLine(report.storyProblems.front()) + '\n');
     return false;
   }
   for (const load_problem& found : report.problems) {

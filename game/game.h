@@ -4,6 +4,7 @@
 #include <memory>
 #include <ostream>
 
+#include "console/output.h"
 #include "console/task.h"
 
 namespace quillmore {
@@ -31,12 +32,13 @@ bool LoadWorld(world& game, const data_texts& data, load_report& report);
 // Plays one whole game on the console with the data files: loads them, writes the opening and
 // runs the command loop. When the folder's own map or story does not fit, the first problem goes
 // to `errors` as one line and nothing is played. Returns the exit status.
+int PlayGame(console& io, const data_texts& data, output& errors);
 int PlayGame(console& io, const data_texts& data, std::ostream& errors);
 
 // LoadWorld, and says on the console what loading met; when the folder's own map or story does
 // not fit, says its first problem on `errors` as one line instead. False when nothing can be
 // played.
-bool LoadAndSay(world& game, console& io, const data_texts& data, std::ostream& errors);
+bool LoadAndSay(world& game, console& io, const data_texts& data, output& errors);
 
 // The game on a loaded world, as its host drives it (task.h): writes the opening and plays
 // commands until the player quits or wins or input ends. The front end is told how a game

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdint>
-#include <cstdio>
 
 #include "console/visible_text.h"
 
@@ -103,8 +102,10 @@ std::string HashKey(std::string_view text) {
     hash ^= static_cast<unsigned char>(byte);
     hash *= 1099511628211ULL;
   }
-  char hex[kKeyDigits + 1];
-  std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+  std::string hex(kKeyDigits, '0');  // the hash in hexadecimal, most significant digit first
+  for (std::size_t digit = kKeyDigits; digit-- > 0; hash >>= 4) {
+    hex[digit] = "0123456789abcdef"[hash & 15];
+  }
   return hex;
 }
 

@@ -9,7 +9,7 @@
 
 namespace quillmore {
 
-session::session(std::ostream& out, setup chosen)
+session::session(output& out, setup chosen)
     : out(out),
       chosen(std::move(chosen)),
       io(std::make_unique<console>(out, static_cast<front_end*>(this))) {}
@@ -37,7 +37,7 @@ void session::Continue(std::string typed) {
   io->Replay(std::move(typed));
 }
 
-bool session::Start(const data_texts& data, std::ostream& errors) {
+bool session::Start(const data_texts& data, output& errors) {
   playable = LoadAndSay(loaded, *io, data, errors);
   if (playable) {
     game = loaded;

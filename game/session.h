@@ -2,16 +2,15 @@
 #define QUILLMORE_GAME_SESSION_H_
 
 #include <functional>
-#include <istream>
 #include <memory>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "console/completion.h"
 #include "console/console.h"
+#include "console/output.h"
 #include "console/platform.h"
 #include "console/task.h"
 #include "game/data_files.h"
@@ -42,7 +41,7 @@ class session : private front_end {
     std::function<int()> width = {};     // the columns to wrap at, asked at every line end; 0: none
   };
 
-  session(std::ostream& out, setup chosen);
+  session(output& out, setup chosen);
   ~session() override;
   session(const session&) = delete;
   session& operator=(const session&) = delete;
@@ -55,7 +54,7 @@ class session : private front_end {
   void Continue(std::string typed);
   // Loads the data files and runs the game until it first waits. False when they cannot be
   // played: the game is then over, having said why.
-  bool Start(const data_texts& data, std::ostream& errors);
+  bool Start(const data_texts& data, output& errors);
   // After Start: true when the game taken up (Continue) ended as it was caught up with, a q or a
   // win in it. It ended without a word, kept nothing and is no game to go on with.
   bool EndedAsCaughtUp() const { return endedAsCaughtUp; }
@@ -105,7 +104,7 @@ class session : private front_end {
   void Waits();
   void SayNotes();
 
-  std::ostream& out;
+  output& out;
   setup chosen;
   std::unique_ptr<console> io;
   world loaded;  // the world as the data files make it; each play begins on a copy

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <utility>
 
+#include "console/output.h"
 #include "console/visible_text.h"
 #include "game/data_files.h"
 #include "game/session.h"
@@ -169,23 +170,26 @@ int Play(const options& given, platform& system, file_system& disk, std::ostream
     }
     comforts = Filled(kComforts, "{transcripts}", TypeableName(system, transcripts));
   }
-  session played(out, {.typed = edit,
-                       .shown = edit ? hints::kTerminal : hints::kNone,
-                       .keep = keep ? &*keep : nullptr,
-                       .record = record ? &*record : nullptr,
-                       .quitKept = Filled(kQuitGameKept, "{command}", command),
-                       .stoppedKept = Filled(kStoppedGameKept, "{command}", command),
-                       .command = command,
-                       .afterCommands = edit ? comforts : std::string(),
-                       .width = wrap ? std::function<int()>([&system] { return LineWidth(system); })
-                                     : nullptr});
+  stream_output screen(out);
+  session played(
+      screen,
+      {.typed = edit,
+       .shown = edit ? hints::kTerminal : hints::kNone,
+       .keep = keep ? &*keep : nullptr,
+       .record = record ? &*record : nullptr,
+       .quitKept = Filled(kQuitGameKept, "{command}", command),
+       .stoppedKept = Filled(kStoppedGameKept, "{command}", command),
+       .command = command,
+       .afterCommands = edit ? comforts : std::string(),
+       .width = wrap ? std::function<int()>([&system] { return LineWidth(system); }) : nullptr});
   Begin(std::move(begun), played);
   if (!chosen.transcriptFile.empty() && !record) {
     played.Note(kTranscriptsOnlyAtATerminal);
   }
   const bool dataHere = data.Of(data_file::kRooms).Read() && data.Of(data_file::kPeople).Read() &&
                         data.Of(data_file::kObjects).Read();
-  played.Start(data, std::cerr);
+  stream_output errors(std::cerr);
+  played.Start(data, errors);
   if (played.EndedAsCaughtUp()) {
     keep->Forget();  // only a game taken up is caught up with before the player types
     played.BeginAnew(kReplayEnds);

@@ -4,6 +4,7 @@
 
 #include <iostream>
 
+#include "console/output.h"
 #include "console/read_only_file_system.h"
 #include "game/data_files.h"
 #include "game/options.h"
@@ -21,11 +22,13 @@ int main(int argc, char** argv) {
   read_only_file_system disk;
   const data_texts data = ReadDataFiles(disk);
   node_platform system;
-  session played(std::cout, {});
+  stream_output out(std::cout);
+  stream_output errors(std::cerr);
+  session played(out, {});
   if (chosen.resume) {
     played.Note("This build keeps no games, so a new one begins.");
   }
-  played.Start(data, std::cerr);
+  played.Start(data, errors);
   PlayPiped(played, system);
   return played.Status();
 }

@@ -8,12 +8,13 @@
 // as the game waits again.
 
 #include <emscripten.h>
+#include <emscripten/console.h>
 
-#include <iostream>
-#include <sstream>
 #include <string>
+#include <utility>
 
 #include "console/completion.h"
+#include "console/output.h"
 #include "game/save_format.h"
 #include "game/session.h"
 #include "web/page_save.h"
@@ -63,10 +64,9 @@ namespace quillmore {
 namespace {
 
 // What the game writes, handed to the page whenever the game waits and before a retyped line.
-std::ostringstream output;
+string_output written;
 void Send() {
-  const std::string text = output.str();
-  output.str({});
+  const std::string text = std::exchange(written.text, {});
   if (!text.empty()) {
     PageWrite(text.data(), static_cast<int>(text.size()));
   }
@@ -130,8 +130,8 @@ int Told() {
     return 0;
   }
   const std::string& asked = playing->Question();
-  if (output.str().empty() && !asked.empty() && playing->Waiting() != wanted::kAnswer) {
-    output << asked << ' ';
+  if (written.text.empty() && !asked.empty() && playing->Waiting() != wanted::kAnswer) {
+    written.text.append(asked).push_back(' ');
     record.Note(asked + ' ');
   }
   Send();
@@ -240,12 +240,12 @@ int main() {
   static const std::string dataKey = DataKey(kShippedRooms, kShippedPeople, kShippedObjects);
   ours = {.current = dataKey, .firstPageFormat = kShippedDataKey};
   static page_save save(ours);
-  static session played(output, {.typed = true,
-                                 .shown = hints::kPage,
-                                 .keep = &save,
-                                 .record = &record,
-                                 .quitKept = kQuitGameKept,
-                                 .afterCommands = kComforts});
+  static session played(written, {.typed = true,
+                                  .shown = hints::kPage,
+                                  .keep = &save,
+                                  .record = &record,
+                                  .quitKept = kQuitGameKept,
+                                  .afterCommands = kComforts});
   playing = &played;
 
   // What the game begins with: a save the player opened, a new game, or the game kept.
@@ -276,11 +276,15 @@ int main() {
   for (const data_file which : kDataFiles) {
     shipped.Of(which).text = inOrder[static_cast<int>(which)];
   }
-  played.Start(shipped, std::cerr);
+  string_output problems;  // none in the files built in
+  played.Start(shipped, problems);
+  if (!problems.text.empty()) {
+    emscripten_console_error(problems.text.c_str());
+  }
   Retype(retyped);
   // A story kept that ends with a question is not asked it twice.
   if (!kept.empty() && !played.Over() && played.Waiting() == wanted::kAnswer) {
-    output.str("(Welcome back.)\n");
+    written.text = "(Welcome back.)\n";
     record.Forget();
     record.Keep(notice);
   }

@@ -2,20 +2,23 @@
 
 namespace quillmore {
 
-bool data_reader::AtEnd() {
-  return !in.good() || in.peek() == std::istream::traits_type::eof();
-}
-
 void data_reader::ReadLine(std::string& line) {
   ++lineNumber;
   if (AtEnd()) {
     return;
   }
-  std::getline(in, line);
-  const bool endedByLineFeed = !in.eof();
-  if (endedByLineFeed && !line.empty() && line.back() == '\r') {
-    line.pop_back();
+  const std::size_t end = text.find('\n', at);
+  if (end == std::string_view::npos) {
+    line.assign(text.substr(at));
+    at = text.size();
+    return;
   }
+  std::string_view read = text.substr(at, end - at);
+  if (!read.empty() && read.back() == '\r') {
+    read.remove_suffix(1);
+  }
+  line.assign(read);
+  at = end + 1;
 }
 
 }  // namespace quillmore

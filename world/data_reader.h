@@ -1,10 +1,15 @@
 #ifndef QUILLMORE_WORLD_DATA_READER_H_
 #define QUILLMORE_WORLD_DATA_READER_H_
 
-#include <istream>
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace quillmore {
+
+// A data file's text, or none when the file could not be read.
+using file_contents = std::optional<std::string_view>;
 
 // Reads a data file line by line and counts the lines, so that a loader can say where a problem
 // lies. A line feed ends a line rather than starting one: a line is there only while at least one
@@ -14,18 +19,20 @@ namespace quillmore {
 // location texts, which carry over from one record to the next.
 class data_reader {
  public:
-  explicit data_reader(std::istream& in) : in(in) {}
+  explicit data_reader(file_contents file) : opened(file.has_value()), text(file.value_or("")) {}
 
-  // False when the file could not be opened.
-  bool Opened() const { return !in.fail(); }
+  // False when the file could not be read.
+  bool Opened() const { return opened; }
   // True when no byte of the file is left to read.
-  bool AtEnd();
+  bool AtEnd() const { return at == text.size(); }
   void ReadLine(std::string& line);
   // The number of the line the last read was for, counted from 1; 0 before the first.
   int LineNumber() const { return lineNumber; }
 
  private:
-  std::istream& in;
+  bool opened;
+  std::string_view text;
+  std::size_t at = 0;
   int lineNumber = 0;
 };
 

@@ -66,6 +66,8 @@ struct load_report {
   std::vector<load_problem> problems;
   std::vector<story_problem> storyProblems;
   std::array<std::vector<int>, kDataFileCount> recordStarts;
+  // The first line a loader left unread, having taken as many records as a table holds; 0: none.
+  std::array<int, kDataFileCount> unreadFrom = {};
 
   void Add(data_file file, int line, problem what, const std::string& text);
   void Add(data_file file, int line, story_fault what, std::string_view text);

@@ -10,8 +10,17 @@ namespace quillmore {
 
 namespace {
 
-bool MoreRecords(data_reader& in, std::size_t count) {
-  return count < static_cast<std::size_t>(kTableSize) && !in.AtEnd();
+// Whether there is another record to read; at the 100th, notes where the rest goes unread, for
+// the data checker.
+bool MoreRecords(const data_reader& in, std::size_t count, data_file file, load_report& report) {
+  if (in.AtEnd()) {
+    return false;
+  }
+  if (count < static_cast<std::size_t>(kTableSize)) {
+    return true;
+  }
+  report.unreadFrom[static_cast<int>(file)] = in.LineNumber() + 1;
+  return false;
 }
 
 // Notes where the next record starts, for the data checker.
@@ -28,13 +37,13 @@ bool Opened(const data_reader& in, data_file file, load_report& report) {
 
 }  // namespace
 
-bool world::LoadRooms(std::istream& file, load_report& report, std::string_view start) {
+bool world::LoadRooms(file_contents file, load_report& report, std::string_view start) {
   data_reader in(file);
   if (!Opened(in, data_file::kRooms, report)) {
     return false;
   }
   std::vector<room>& rooms = Tables().rooms;
-  while (MoreRecords(in, rooms.size())) {
+  while (MoreRecords(in, rooms.size(), data_file::kRooms, report)) {
     NextRecord(in, data_file::kRooms, report);
     room& place = rooms.emplace_back();
     in.ReadLine(place.name);
@@ -48,7 +57,7 @@ bool world::LoadRooms(std::istream& file, load_report& report, std::string_view 
   return now.currentRoom != kNone;
 }
 
-bool world::LoadPeople(std::istream& file, load_report& report, const entrance_rule& entranceOf) {
+bool world::LoadPeople(file_contents file, load_report& report, const entrance_rule& entranceOf) {
   data_reader in(file);
   if (!Opened(in, data_file::kPeople, report)) {
     return false;
@@ -56,7 +65,7 @@ bool world::LoadPeople(std::istream& file, load_report& report, const entrance_r
   std::vector<person>& people = Tables().people;
   // One location text for the whole file: a record cut short by the end keeps the last one.
   std::string location;
-  while (MoreRecords(in, people.size())) {
+  while (MoreRecords(in, people.size(), data_file::kPeople, report)) {
     NextRecord(in, data_file::kPeople, report);
     const int newcomer = static_cast<int>(people.size());
     in.ReadLine(people.emplace_back().name);
@@ -70,14 +79,14 @@ bool world::LoadPeople(std::istream& file, load_report& report, const entrance_r
   return true;
 }
 
-bool world::LoadObjects(std::istream& file, load_report& report) {
+bool world::LoadObjects(file_contents file, load_report& report) {
   data_reader in(file);
   if (!Opened(in, data_file::kObjects, report)) {
     return false;
   }
   std::vector<object>& objects = Tables().objects;
   std::string location;
-  while (MoreRecords(in, objects.size())) {
+  while (MoreRecords(in, objects.size(), data_file::kObjects, report)) {
     NextRecord(in, data_file::kObjects, report);
     const int item = static_cast<int>(objects.size());
     object& loaded = objects.emplace_back();

@@ -2,13 +2,13 @@
 #define QUILLMORE_WORLD_WORLD_H_
 
 #include <functional>
-#include <istream>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "world/city_map.h"
+#include "world/data_reader.h"
 #include "world/direction.h"
 #include "world/happening.h"
 #include "world/load_report.h"
@@ -49,9 +49,9 @@ class world {
   // rooms, no room's name contains the start place. People come before objects, which they may
   // hold. A map of the folder's `own` reports its problems as map.txt's; the built-in one bends
   // to whatever rooms there are.
-  bool LoadRooms(std::istream& file, load_report& report, std::string_view start);
-  bool LoadPeople(std::istream& file, load_report& report, const entrance_rule& entranceOf = {});
-  bool LoadObjects(std::istream& file, load_report& report);
+  bool LoadRooms(file_contents file, load_report& report, std::string_view start);
+  bool LoadPeople(file_contents file, load_report& report, const entrance_rule& entranceOf = {});
+  bool LoadObjects(file_contents file, load_report& report);
   void BuildMap(const city_map& map, load_report& report, bool own = false);
 
   // The story played in this world, shared by every copy; none until one is told.

@@ -30,8 +30,8 @@ struct talk_world {
       }
       people += std::string(part.name) + (part.name == name ? "\nPark\n" : "\nNext door\n");
     }
-    std::istringstream roomsIn(std::string(kPark) + "\nNext door\nroom\nroom detail");
-    std::istringstream peopleIn(people);
+    const std::string roomsIn(std::string(kPark) + "\nNext door\nroom\nroom detail");
+    const std::string peopleIn(people);
     load_report report;
     game.Tell(BuiltInStory());
     EXPECT_TRUE(game.LoadRooms(roomsIn, report, BuiltIn().map.start) &&

@@ -31,7 +31,7 @@ TEST(Loaders, AnEmptyFileGivesNoRecord) {
   // Without a room there is no start room either.
   test_world noRooms;
   load_report report;
-  std::istringstream empty("");
+  const std::string empty("");
   EXPECT_FALSE(noRooms.game.LoadRooms(empty, report, BuiltIn().map.start));
   EXPECT_EQ(noRooms.game.RoomCount(), 0);
 }
@@ -165,8 +165,8 @@ TEST(Loaders, OpenTheFirstErrandsAndLeaveDiarmuidOutOfTheCity) {
   EXPECT_EQ(game.RoomOf(4), kNone);
   // Without the story's rule nobody is out of sight, and everyone starts idle.
   world plain;
-  std::istringstream rooms(kTwoRooms);
-  std::istringstream people("Ruaidhri the photo guy\nOak\nDiarmuid\nOak");
+  const std::string rooms(kTwoRooms);
+  const std::string people("Ruaidhri the photo guy\nOak\nDiarmuid\nOak");
   load_report report;
   ASSERT_TRUE(plain.LoadRooms(rooms, report, BuiltIn().map.start) &&
               plain.LoadPeople(people, report));
@@ -179,13 +179,12 @@ TEST(Loaders, OpenTheFirstErrandsAndLeaveDiarmuidOutOfTheCity) {
 TEST(Loaders, StopTheGameWhenAFileIsMissingOrThereIsNoStartRoom) {
   test_world play;
   world& game = play.game;
-  std::istringstream failed;
-  failed.setstate(std::ios::failbit);
+  const file_contents failed;  // a file that could not be read
   load_report report;
   EXPECT_FALSE(game.LoadPeople(failed, report));
   EXPECT_FALSE(game.LoadObjects(failed, report));
   EXPECT_FALSE(game.LoadRooms(failed, report, BuiltIn().map.start));
-  std::istringstream noPark("Park\nd\nd");
+  const std::string noPark("Park\nd\nd");
   EXPECT_FALSE(game.LoadRooms(noPark, report, BuiltIn().map.start));
   EXPECT_EQ(game.CurrentRoom(), kNone);
   std::string lines;

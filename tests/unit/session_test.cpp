@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "game/messages.h"
@@ -38,16 +37,16 @@ struct typed_game {
       : played(out, {.typed = true, .shown = hints::kPage, .keep = &keep, .quitKept = "(kept)"}) {}
   // The shipped data, or a set of the tests' own.
   void Start(const std::string& set = "") {
-    std::ostringstream errors;
+    string_output errors;
     ASSERT_TRUE(played.Start(FolderTexts(std::string(QUILLMORE_SHIPPED_DATA) + set), errors));
   }
   // What the game wrote since the last call.
   std::string Said() {
-    const std::string said = out.str();
-    out.str({});
+    const std::string said = out.text;
+    out.text.clear();
     return said;
   }
-  std::ostringstream out;
+  string_output out;
   session played;
 };
 
@@ -150,25 +149,25 @@ class memory_transcript : public transcript_store {
 TEST(Session, WritesTheButtonsUndoAndTheStopInTheTranscriptAndKeepsAnOpenedSavesLines) {
   memory_save keep({.current = kOurs});
   memory_transcript record;
-  std::ostringstream out;
+  string_output out;
   session played(out, {.typed = true,
                        .keep = &keep,
                        .record = &record,
                        .quitKept = "(kept)",
                        .stoppedKept = "(stopped, kept)"});
-  std::ostringstream errors;
+  string_output errors;
   ASSERT_TRUE(played.Start(FolderTexts(QUILLMORE_SHIPPED_DATA), errors));
   EXPECT_EQ(played.StoppedNow(), "");  // nothing typed: nothing to keep
   played.Undo("> ");
-  EXPECT_NE(out.str().find(Text(message::kNothingToUndo)), std::string::npos);
+  EXPECT_NE(out.text.find(Text(message::kNothingToUndo)), std::string::npos);
   EXPECT_NE(record.text.find("> undo\n"), std::string::npos);
   played.Retype("s\n");
   EXPECT_EQ(played.Typing(), "s\n");
   EXPECT_EQ(played.StoppedNow(), "(stopped, kept)");
-  out.str({});
+  out.text.clear();
   played.EndInput();
   EXPECT_TRUE(played.Over());
-  EXPECT_EQ(out.str(), "(stopped, kept)\n");
+  EXPECT_EQ(out.text, "(stopped, kept)\n");
   EXPECT_EQ(played.StoppedNow(), "");  // over: nothing more to say
 
   // A game quit at its first command has nothing to keep, and says nothing of it.
@@ -197,13 +196,13 @@ class memory_story : public whole_story {
 TEST(Session, WritesTheStoryWithItsTypedLinesMarkedAndItIsTakenUpOnlyWithItsSave) {
   memory_save keep({.current = kOurs});
   memory_story story(keep);
-  std::ostringstream out;
+  string_output out;
   session played(out, {.typed = true, .keep = &keep, .record = &story});
-  std::ostringstream errors;
+  string_output errors;
   ASSERT_TRUE(played.Start(FolderTexts(QUILLMORE_SHIPPED_DATA), errors));
-  const std::string opening = out.str();
+  const std::string opening = out.text;
   played.Type("look\n", whole_story::kPrompted);
-  const std::string response = out.str().substr(opening.size());
+  const std::string response = out.text.substr(opening.size());
   // The transcript is what the game showed, and each line typed after its prompt.
   EXPECT_EQ(story.Transcript(), opening + "> look\n" + response);
   // Taken up, marks and all, with the save it was kept with and only with it; what is added

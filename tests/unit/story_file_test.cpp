@@ -81,14 +81,14 @@ TEST(StoryFile, AnObjectWantedOnceOpenIsTakenOnlyWhileTheErrandIsOpen) {
 
 TEST(StoryFile, AFolderWithOnlyOneOfTheTwoFilesPlaysTheBuiltInOther) {
   data_texts data = Folder(kMap, kStory);
-  data.Of(data_file::kStory).error = std::make_error_code(std::errc::no_such_file_or_directory);
+  data.Of(data_file::kStory).fault = file_fault::kMissing;
   // The built-in story knows nobody here: its people are only names, and the game goes on.
   const played game = Play(data, "t Nora\n");
   EXPECT_EQ(game.errors, "");
   EXPECT_NE(game.out.find("Fuzziness blurs into vision."), std::string::npos);
   // The built-in map starts where these rooms have no place: said in the game's own words.
   data = Folder(kMap, kStory);
-  data.Of(data_file::kMap).error = std::make_error_code(std::errc::no_such_file_or_directory);
+  data.Of(data_file::kMap).fault = file_fault::kMissing;
   const played cork = Play(data, "");
   EXPECT_EQ(cork.errors, "");
   EXPECT_EQ(cork.out, "No match for given place name. Cannot create pointer.\n");
@@ -140,7 +140,7 @@ TEST(StoryFile, EachProblemOfMapTxtIsSaidWithItsLineAndNothingIsPlayed) {
     ExpectRefused(files, Folder(files.map, files.story));
   }
   data_texts unreadable = Folder(kMap, kPerson);
-  unreadable.Of(data_file::kMap).error = std::make_error_code(std::errc::permission_denied);
+  unreadable.Of(data_file::kMap).fault = file_fault::kUnreadable;
   ExpectRefused({"", "", "map.txt: cannot be read"}, unreadable);
 }
 
@@ -224,7 +224,7 @@ TEST(StoryFile, EachProblemOfStoryTxtIsSaidWithItsLineAndNothingIsPlayed) {
     ExpectRefused(files, Folder(files.map, files.story));
   }
   data_texts unreadable = Folder(kMap, kStory);
-  unreadable.Of(data_file::kStory).error = std::make_error_code(std::errc::is_a_directory);
+  unreadable.Of(data_file::kStory).fault = file_fault::kUnreadable;
   ExpectRefused({"", "", "story.txt: cannot be read"}, unreadable);
 }
 

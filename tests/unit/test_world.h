@@ -45,7 +45,7 @@ inline data_texts FolderTexts(const std::string& folder) {
 // their own: the built-in story is played.
 inline data_texts ThreeFiles(const std::string& rooms, const std::string& people,
                              const std::string& objects) {
-  const std::error_code missing = std::make_error_code(std::errc::no_such_file_or_directory);
+  const file_fault missing = file_fault::kMissing;
   return {{{{{}, rooms}, {{}, people}, {{}, objects}, {missing, ""}, {missing, ""}}}};
 }
 
@@ -69,13 +69,10 @@ inline std::string LoadWorld(world& game, const std::string& rooms, const std::s
                              load_report* report = nullptr) {
   load_report own;
   load_report& met = report != nullptr ? *report : own;
-  std::istringstream roomsIn(rooms);
-  std::istringstream peopleIn(people);
-  std::istringstream objectsIn(objects);
   const auto entranceOf = [](std::string_view name) { return EntranceOf(BuiltIn(), name); };
   game.Tell(BuiltInStory());
-  if (game.LoadRooms(roomsIn, met, BuiltIn().map.start) &&
-      game.LoadPeople(peopleIn, met, entranceOf) && game.LoadObjects(objectsIn, met) && linkMap) {
+  if (game.LoadRooms(rooms, met, BuiltIn().map.start) && game.LoadPeople(people, met, entranceOf) &&
+      game.LoadObjects(objects, met) && linkMap) {
     game.BuildMap(BuiltIn().map, met);
   }
   std::string lines;

@@ -164,8 +164,8 @@ TEST(WorldValue, KeysTellApartStatesThatDifferInOneListAlone) {
   expectApart(inPark, onRoad, "the room a person stands in");
   // The order people stand in, the first the same: everyone enters when the story says.
   world later;
-  std::istringstream rooms("Fitzgerald Park\npark\ndetail");
-  std::istringstream people("a\nPark\nb\nPark\nc\nPark");
+  const std::string rooms("Fitzgerald Park\npark\ndetail");
+  const std::string people("a\nPark\nb\nPark\nc\nPark");
   load_report report;
   ASSERT_TRUE(later.LoadRooms(rooms, report, BuiltIn().map.start) &&
               later.LoadPeople(people, report,
@@ -187,7 +187,7 @@ TEST(WorldValue, RecordsLoadedIntoACopyAreItsOwn) {
   world rooms;
   LoadWorld(rooms, "Fitzgerald Park\npark\ndetail", "", "");
   world more = rooms;
-  std::istringstream objects("coin\nround\nPark");
+  const std::string objects("coin\nround\nPark");
   load_report report;
   ASSERT_TRUE(more.LoadObjects(objects, report));
   EXPECT_EQ(more.ObjectCount(), 1);

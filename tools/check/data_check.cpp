@@ -38,12 +38,6 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
-// The number of the line that holds the character at `offset`.
-int LineAt(const std::string& text, std::size_t offset) {
-  const auto end = text.begin() + static_cast<std::ptrdiff_t>(offset);
-  return 1 + static_cast<int>(std::count(text.begin(), end, '\n'));
-}
-
 // Lower case without surrounding blanks: how a name or keyword that is meant right but written
 // differently still compares equal.
 std::string Folded(const std::string& text) {
@@ -228,11 +222,9 @@ class checker {
   const std::vector<mend>& Mends() const { return mends; }
 
  private:
-  using loader = std::function<void(std::istream&)>;
-
   void Report(const file_text& file, int line, const std::string& message);
   void CheckText(const file_text& file);
-  void Load(const file_text& file, const loader& load);
+  void ReportUnread(const file_text& file);
   void ReportLoadProblems();
 
   void CheckMap();
@@ -282,12 +274,13 @@ std::vector<finding> checker::Run() {
     CheckText(*file);
   }
   if (rooms.readable && people.readable && objects.readable) {
-    Load(rooms, [this](std::istream& in) { game->LoadRooms(in, loaded, told->map.start); });
-    Load(people, [this](std::istream& in) {
-      game->LoadPeople(in, loaded,
-                       [this](std::string_view name) { return EntranceOf(*told, name); });
-    });
-    Load(objects, [this](std::istream& in) { game->LoadObjects(in, loaded); });
+    game->LoadRooms(rooms.text, loaded, told->map.start);
+    game->LoadPeople(people.text, loaded,
+                     [this](std::string_view name) { return EntranceOf(*told, name); });
+    game->LoadObjects(objects.text, loaded);
+    for (const file_text* file : {&rooms, &people, &objects}) {
+      ReportUnread(*file);
+    }
     if (told->ownMap && game->CurrentRoom() == kNone) {
       loaded.Add(data_file::kMap, told->map.startLine, story_fault::kUnknownPlace, told->map.start);
     }
@@ -355,15 +348,10 @@ void checker::CheckText(const file_text& file) {
   mends.push_back({file.file, first, message, 0, ""});
 }
 
-// Runs the game's loader on the file. A loader stops after 100 records, so anything it left
-// unread is records it never took.
-void checker::Load(const file_text& file, const loader& load) {
-  std::istringstream in(file.text);
-  load(in);
-  const std::streamoff read = in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in);
-  if (read >= 0 && static_cast<std::size_t>(read) < file.text.size()) {
-    Report(file, LineAt(file.text, static_cast<std::size_t>(read)),
-           "more than 100 records: the game reads none from here on");
+// A loader stops after 100 records, so anything it left unread is records it never took.
+void checker::ReportUnread(const file_text& file) {
+  if (const int line = loaded.unreadFrom[static_cast<int>(file.file)]; line > 0) {
+    Report(file, line, "more than 100 records: the game reads none from here on");
   }
 }
 

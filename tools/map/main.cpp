@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     data = ReadDataFiles(disk, argv[optind]);
   } else {
     for (data_text& file : data.files) {
-      file.error = std::make_error_code(std::errc::no_such_file_or_directory);
+      file.fault = file_fault::kMissing;
     }
   }
   load_report report;
