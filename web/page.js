@@ -91,12 +91,24 @@
   // unpacks and compiles it once, and each game is an instance of it (instantiateWasm), so that
   // the module's script never fetches it.
   const compiled = (async () => {
-    const packed = atob(document.getElementById('quillmore-wasm').textContent);
-    const bytes = new Uint8Array(packed.length);
-    for (let at = 0; at < packed.length; at += 1) bytes[at] = packed.charCodeAt(at);
+    const bytes = fromBase64(document.getElementById('quillmore-wasm').textContent);
     const unpacked = new Response(bytes).body.pipeThrough(new DecompressionStream('gzip'));
+    // Compiled as it is unpacked, where the browser can.
+    if (WebAssembly.compileStreaming) {
+      const headers = { 'Content-Type': 'application/wasm' };
+      return WebAssembly.compileStreaming(new Response(unpacked, { headers }));
+    }
     return WebAssembly.compile(await new Response(unpacked).arrayBuffer());
   })();
+  // The browser's own decoder where it has one: a loop over the characters took 15 ms or more of
+  // the time to the first text.
+  function fromBase64(text) {
+    if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
+    const packed = atob(text);
+    const bytes = new Uint8Array(packed.length);
+    for (let at = 0; at < packed.length; at += 1) bytes[at] = packed.charCodeAt(at);
+    return bytes;
+  }
   function instantiate(imports, receive) {
     compiled.then((wasm) => WebAssembly.instantiate(wasm, imports))
       .then((instance) => receive(instance))
