@@ -179,11 +179,11 @@
   }
 
   // Shows what the game wrote since it last waited.
-  function showOutput(current) {
+  function showOutput(current, toEnd = true) {
     const text = current.text + current.decoder.decode();
     current.text = '';
     addText(text);
-    scrollToEnd();
+    if (toEnd) scrollToEnd();
   }
 
   // The line typed, on the line where the game waited, as a terminal would echo it.
@@ -315,10 +315,10 @@
     current.waiting = { wanted };
     current.ready = true;
     current.won ||= wanted === 'key';  // won games are not kept
-    showOutput(current);
+    // A new game is read from its start, the banner at the top: one layout, not two.
+    showOutput(current, !current.fresh);
     setMode(wanted);
     makeEchoPlace();
-    // A new game is read from its start, the banner at the top.
     if (current.fresh) story.scrollTop = 0;
     current.fresh = false;
     // Once the game has stopped to wait, it can be asked what fits.
