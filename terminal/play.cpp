@@ -16,9 +16,9 @@
 #include "terminal/file_names.h"
 #include "terminal/libedit.h"
 #include "terminal/line_editor.h"
-#include "terminal/progress.h"
+#include "game/progress.h"
 #include "terminal/terminal.h"
-#include "terminal/transcript.h"
+#include "game/transcript.h"
 #include "world/data_files.h"
 
 namespace quillmore {

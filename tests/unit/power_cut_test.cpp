@@ -10,7 +10,7 @@
 
 #include "fault_injection_file_system.h"
 #include "game/save_format.h"
-#include "terminal/progress.h"
+#include "game/progress.h"
 
 namespace quillmore {
 namespace {

@@ -1,4 +1,4 @@
-#include "terminal/progress.h"
+#include "game/progress.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

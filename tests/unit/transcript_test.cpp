@@ -1,6 +1,6 @@
 // The transcripts kept at a terminal: the newest few, each written as the game waits.
 
-#include "terminal/transcript.h"
+#include "game/transcript.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,10 @@
-#include "terminal/progress.h"
+#include "game/progress.h"
 
-#include <unistd.h>
+#include <unistd.h>  // getpid, which names a file being made
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <utility>
 
 #include "console/visible_text.h"
@@ -39,7 +40,7 @@ constexpr std::string_view kSaveEnding = ".save";
 constexpr std::string_view kLeftover = "new-";
 // A number beyond any a player reaches, so that the next one never wraps: a larger one is no
 // number the game gave.
-constexpr unsigned long kLargestNumber = 1'000'000'000'000UL;
+constexpr std::uint64_t kLargestNumber = 1'000'000'000'000;
 // Other games take numbers too; one that took the same at the same moment is passed by.
 constexpr int kTriesForANumber = 100;
 
@@ -59,13 +60,13 @@ std::string Said(std::string_view line, const fs::path& file, const std::string&
 
 // The number of a game's file named "KEY-N.save" after the data folder's key; 0 for any other
 // name, such as those of the files kept before games were numbered.
-unsigned long Number(std::string_view name, std::string_view prefix) {
+std::uint64_t Number(std::string_view name, std::string_view prefix) {
   if (!name.starts_with(prefix) || !name.ends_with(kSaveEnding)) {
     return 0;
   }
   name.remove_prefix(prefix.size());
   name.remove_suffix(kSaveEnding.size());
-  unsigned long number = 0;
+  std::uint64_t number = 0;
   const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), number);
   const bool whole = error == std::errc() && end == name.data() + name.size();
   return whole && number <= kLargestNumber ? number : 0;
@@ -111,7 +112,7 @@ std::vector<std::string> progress::Games(bool all) const {
   std::vector<file_system::entry> files;
   disk.List(games, files);  // no folder, no game
   const std::string prefix = folderKey + "-";
-  std::vector<std::pair<unsigned long, std::string>> numbered;
+  std::vector<std::pair<std::uint64_t, std::string>> numbered;
   for (file_system::entry& each : files) {
     if ((all || each.regular) && each.name.starts_with(prefix)) {
       numbered.emplace_back(Number(each.name, prefix), std::move(each.name));
@@ -286,7 +287,7 @@ std::error_code progress::Put(const fs::path& fresh) {
   for (int tries = 0; error == std::errc::file_exists && tries < kTriesForANumber; ++tries) {
     const std::vector<std::string> names = Games(true);
     const std::string prefix = folderKey + "-";
-    const unsigned long last = names.empty() ? 0 : Number(names.back(), prefix);
+    const std::uint64_t last = names.empty() ? 0 : Number(names.back(), prefix);
     const fs::path next = games / (prefix + std::to_string(last + 1) + std::string(kSaveEnding));
     error = disk.RenameToNew(fresh, next);
     if (!error) {

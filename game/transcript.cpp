@@ -1,8 +1,9 @@
-#include "terminal/transcript.h"
+#include "game/transcript.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -37,11 +38,11 @@ bool HasShape(std::string_view text, std::string_view shape) {
 
 // A number beyond any a player reaches, so that the next one never wraps: a larger one is no
 // number the game gave.
-constexpr unsigned long kLargestNumber = 1'000'000'000'000UL;
+constexpr std::uint64_t kLargestNumber = 1'000'000'000'000;
 
 // The number of a transcript's name; 0 for any other name.
-unsigned long Number(std::string_view name) {
-  unsigned long number = 0;
+std::uint64_t Number(std::string_view name) {
+  std::uint64_t number = 0;
   const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), number);
   const std::string_view rest = name.substr(static_cast<std::size_t>(end - name.data()));
   const bool shaped =
@@ -51,14 +52,15 @@ unsigned long Number(std::string_view name) {
 
 }  // namespace
 
-std::string TranscriptName(unsigned long number, const std::tm& started) {
+std::string TranscriptName(std::uint64_t number, const std::tm& started) {
   // Each field at most its width, whatever the clock says, so that the name keeps its shape.
   const auto field = [](int value, int limit) { return std::abs(value) % limit; };
   char name[sizeof "18446744073709551615-2026-12-07-231502.txt"];
-  std::snprintf(name, sizeof name, "%lu-%04d-%02d-%02d-%02d%02d%02d.txt", number,
-                field(started.tm_year + 1900, 10000), field(started.tm_mon + 1, 100),
-                field(started.tm_mday, 100), field(started.tm_hour, 100),
-                field(started.tm_min, 100), field(started.tm_sec, 100));
+  std::snprintf(name, sizeof name, "%llu-%04d-%02d-%02d-%02d%02d%02d.txt",
+                static_cast<unsigned long long>(number), field(started.tm_year + 1900, 10000),
+                field(started.tm_mon + 1, 100), field(started.tm_mday, 100),
+                field(started.tm_hour, 100), field(started.tm_min, 100),
+                field(started.tm_sec, 100));
   return name;
 }
 
@@ -68,9 +70,9 @@ bool IsTranscriptName(std::string_view name) {
 
 std::vector<std::string> OldTranscripts(std::vector<std::string> names, std::string_view current,
                                         std::size_t kept) {
-  std::vector<std::pair<unsigned long, std::string>> transcripts;
+  std::vector<std::pair<std::uint64_t, std::string>> transcripts;
   for (std::string& name : names) {
-    const unsigned long number = Number(name);
+    const std::uint64_t number = Number(name);
     if (number > 0) {
       transcripts.emplace_back(number, std::move(name));
     }
@@ -143,7 +145,7 @@ std::error_code transcript::OpenInFolder() {
     std::vector<file_system::entry> files;
     error = disk.List(folder, files);
     names.clear();
-    unsigned long last = 0;
+    std::uint64_t last = 0;
     for (file_system::entry& each : files) {
       last = std::max(last, Number(each.name));
       names.push_back(std::move(each.name));

@@ -1,5 +1,5 @@
-#ifndef QUILLMORE_TERMINAL_PROGRESS_H_
-#define QUILLMORE_TERMINAL_PROGRESS_H_
+#ifndef QUILLMORE_GAME_PROGRESS_H_
+#define QUILLMORE_GAME_PROGRESS_H_
 
 #include <cstddef>
 #include <filesystem>
@@ -14,10 +14,11 @@
 
 namespace quillmore {
 
-// The progress of a game played at a terminal: what the player typed, written through to disk
-// line by line, so that closing the terminal, a kill or a power cut loses at most the line being
-// typed. The game is the same for the same data and the same typing, so the typing is all there
-// is to keep, in a save file (game/save_format.h) that the page can open too.
+// The progress of a game kept in files, as a terminal keeps it (the page keeps its own in the
+// browser): what the player typed, written through to disk line by line, so that closing the
+// terminal, a kill or a power cut loses at most the line being typed. The game is the same for
+// the same data and the same typing, so the typing is all there is to keep, in a save file
+// (game/save_format.h) that the page can open too.
 //
 // The games of each data folder are kept under the state folder, a file each, the last
 // kGamesKept of them: a new game does not replace the last one. A file is only ever made whole
@@ -99,4 +100,4 @@ class progress : public store {
 
 }  // namespace quillmore
 
-#endif  // QUILLMORE_TERMINAL_PROGRESS_H_
+#endif  // QUILLMORE_GAME_PROGRESS_H_

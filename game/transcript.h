@@ -1,7 +1,8 @@
-#ifndef QUILLMORE_TERMINAL_TRANSCRIPT_H_
-#define QUILLMORE_TERMINAL_TRANSCRIPT_H_
+#ifndef QUILLMORE_GAME_TRANSCRIPT_H_
+#define QUILLMORE_GAME_TRANSCRIPT_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <ctime>
 #include <filesystem>
 #include <memory>
@@ -15,11 +16,12 @@
 
 namespace quillmore {
 
-// A plain-text record of a game at a terminal, such as players send the game's author: what the
-// game showed, as it wrote it (not wrapped), and each line typed, after its prompt. It is written
-// as the game goes: what was added is written and made to survive a power cut whenever the game
-// waits for the player, so a cut loses at most what the game showed since it last waited. The
-// file is only ever added to. Every file is reached through `disk`, which must outlive it.
+// A plain-text record of a game, in a file, as a terminal keeps one, such as players send the
+// game's author: what the game showed, as it wrote it (not wrapped), and each line typed, after
+// its prompt. It is written as the game goes: what was added is written and made to survive a
+// power cut whenever the game waits for the player, so a cut loses at most what the game showed
+// since it last waited. The file is only ever added to. Every file is reached through `disk`,
+// which must outlive it.
 class transcript : public transcript_store {
  public:
   static constexpr std::size_t kKept = 50;
@@ -57,7 +59,7 @@ class transcript : public transcript_store {
 
 // The name of the transcript numbered `number`, of a game started at `started`, in local time:
 // 12-2026-12-07-231502.txt.
-std::string TranscriptName(unsigned long number, const std::tm& started);
+std::string TranscriptName(std::uint64_t number, const std::tm& started);
 // Whether `name` is one TranscriptName makes.
 bool IsTranscriptName(std::string_view name);
 
@@ -69,4 +71,4 @@ std::vector<std::string> OldTranscripts(std::vector<std::string> names, std::str
 
 }  // namespace quillmore
 
-#endif  // QUILLMORE_TERMINAL_TRANSCRIPT_H_
+#endif  // QUILLMORE_GAME_TRANSCRIPT_H_
