@@ -12,13 +12,13 @@
 #include "console/output.h"
 #include "console/visible_text.h"
 #include "game/data_files.h"
+#include "game/progress.h"
 #include "game/session.h"
+#include "game/transcript.h"
 #include "terminal/file_names.h"
 #include "terminal/libedit.h"
 #include "terminal/line_editor.h"
-#include "game/progress.h"
 #include "terminal/terminal.h"
-#include "game/transcript.h"
 #include "world/data_files.h"
 
 namespace quillmore {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "fault_injection_file_system.h"
-#include "game/save_format.h"
 #include "game/progress.h"
+#include "game/save_format.h"
 
 namespace quillmore {
 namespace {
