@@ -36,7 +36,11 @@ async function openStudio() {
   page.on('console', (message) => { if (message.type() === 'error') studio.errors.push(message.text()); });
   page.on('pageerror', (error) => studio.errors.push(String(error)));
   page.on('load', () => { loaded = true; });
-  page.on('request', (request) => { if (loaded) studio.lateRequests.push(request.url()); });
+  // A prover started later runs the studio's own script from memory (a blob: URL), which asks
+  // the network for nothing.
+  page.on('request', (request) => {
+    if (loaded && !request.url().startsWith('blob:')) studio.lateRequests.push(request.url());
+  });
   studio.reload = async () => {
     loaded = false;
     await page.reload();
