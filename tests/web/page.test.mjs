@@ -345,9 +345,18 @@ test('New game, from the keyboard, in the middle of a game asks, then starts aga
   const echoes = await page.$$eval('#transcript .echo', (spans) => spans.map((s) => s.textContent));
   assert.deepEqual(echoes, ['inventory\n']);
 
-  // Chosen before the game on opening has even started, New game replaces it as well.
-  await page.addInitScript(() => document.addEventListener('DOMContentLoaded',
-    () => document.getElementById('new-game').click()));
+  // Chosen before the game on opening has even started, New game replaces it as well. It is
+  // chosen as that game's WebAssembly is about to be instantiated: the page may be read to its
+  // end before or after that.
+  await page.addInitScript(() => {
+    const instantiate = WebAssembly.instantiate;
+    let chosen = false;
+    WebAssembly.instantiate = (...given) => {
+      if (!chosen) document.getElementById('new-game').click();
+      chosen = true;
+      return instantiate(...given);
+    };
+  });
   await game.reload();
   await typeLines(page, ['inventory']);
   const again = await transcriptWithoutEchoes(page);
