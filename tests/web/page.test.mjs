@@ -485,7 +485,8 @@ test('a line that begins with * is a comment; Save transcript downloads the stor
   await game.reload();
   await typeLines(page, ['inventory']);
   const later = await downloadFrom(page, '#save-transcript');
-  assert.ok(later.text.startsWith(saved.text), later.text.slice(0, 200));
+  // Should they part, the line diff shows where, and the save shows what the reload took up.
+  assert.equal(later.text.slice(0, saved.text.length), saved.text, `save: ${await savedGame(page)}`);
   assert.ok(later.text.endsWith('\n> inventory\nYou are holding: photo slip\n'), later.text.slice(-200));
   assert.equal(later.text, await transcriptAsText(page));
   await assertQuiet(game);
