@@ -4,7 +4,6 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { execFileSync } from 'node:child_process';
-import { pathToFileURL } from 'node:url';
 import { chromium } from 'playwright-core';
 
 // Headless, as root, and quiet on the network: without the background flags Chromium's own
@@ -18,21 +17,6 @@ export function launchChromium() {
   });
 }
 
-// Opens a page of the same origin (file://) in the context, before the page tested, and has it
-// read the storage, so that the origin's storage stays in use while the page tested reloads.
-// Twice, in a fresh context, a reloaded page was handed the storage as it stood before writes the
-// page had made long before the reload: the one page going away may take the origin's storage
-// with it. Opened first, it leaves the page tested in front.
-const holderFolder = fs.mkdtempSync(path.join(os.tmpdir(), 'quillmore-holder-'));
-const holderFile = path.join(holderFolder, 'holder.html');
-fs.writeFileSync(holderFile, '<!doctype html><title>Storage holder</title>\n');
-process.on('exit', () => fs.rmSync(holderFolder, { recursive: true, force: true }));
-export async function holdStorage(context) {
-  const holder = await context.newPage();
-  await holder.goto(pathToFileURL(holderFile).href);
-  await holder.evaluate(() => localStorage.length);
-}
-
 // Opens the page in a fresh context and waits until the game first waits for the player.
 // Returns { context, page, errors, lateRequests, reload }: console errors and uncaught
 // exceptions, the URLs requested after a load event (but for reloading the page itself), and
@@ -41,7 +25,6 @@ export async function holdStorage(context) {
 // (performance.now) and window.quillmoreFetches every call of fetch().
 export async function openGame(browser, url, contextOptions = {}) {
   const context = await browser.newContext(contextOptions);
-  await holdStorage(context);
   const page = await context.newPage();
   const game = { context, page, errors: [], lateRequests: [] };
   let loaded = false;

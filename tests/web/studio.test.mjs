@@ -12,7 +12,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { holdStorage, launchChromium } from './page-driver.mjs';
+import { launchChromium } from './page-driver.mjs';
 
 const studioUrl = pathToFileURL(path.resolve(process.argv[2] ?? 'build-web/quillmore-studio.html')).href;
 const sourceDir = path.resolve(process.argv[3] ?? '.');
@@ -30,7 +30,6 @@ after(async () => { await browser?.close(); });
 // console errors and uncaught exceptions, and what was requested after the load event.
 async function openStudio() {
   const context = await browser.newContext();
-  await holdStorage(context);
   const page = await context.newPage();
   const studio = { context, page, errors: [], lateRequests: [] };
   let loaded = false;
