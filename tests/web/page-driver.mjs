@@ -17,6 +17,30 @@ export function launchChromium() {
   });
 }
 
+// Reloads the page after `watchStorage(page)`, and fails when the new document was not handed
+// the storage the old one left: which a reload must keep, and which a test of what is kept
+// rests on. Then waits until `ready` (a function of the page) holds.
+export async function reloadKeepingStorage(page, ready) {
+  const left = await page.evaluate(() => JSON.stringify(Object.entries(localStorage).sort()));
+  await page.reload();
+  const found = await page.evaluate(() => window.quillmoreStorageAtStart);
+  if (found !== left) {
+    throw new Error(`the browser handed the reloaded page other storage than the page left:\n` +
+      `left:  ${left.slice(0, 2000)}\nfound: ${found?.slice(0, 2000)}`);
+  }
+  await page.waitForFunction(ready, null, { timeout: 60_000 });
+}
+
+// Keeps in each new document of the page, as window.quillmoreStorageAtStart, its storage as it
+// stood before any of the page's own scripts ran.
+export function watchStorage(page) {
+  return page.addInitScript(() => {
+    if (window.top === window) {
+      window.quillmoreStorageAtStart = JSON.stringify(Object.entries(localStorage).sort());
+    }
+  });
+}
+
 // Opens the page in a fresh context and waits until the game first waits for the player.
 // Returns { context, page, errors, lateRequests, reload }: console errors and uncaught
 // exceptions, the URLs requested after a load event (but for reloading the page itself), and
@@ -34,6 +58,7 @@ export async function openGame(browser, url, contextOptions = {}) {
   page.on('pageerror', (error) => game.errors.push(String(error)));
   page.on('load', () => { loaded = true; });
   page.on('request', (request) => { if (loaded) game.lateRequests.push(request.url()); });
+  await watchStorage(page);
   await page.addInitScript(() => {
     window.quillmoreWaits = [];
     window.quillmoreWaitTimes = [];
@@ -51,8 +76,7 @@ export async function openGame(browser, url, contextOptions = {}) {
   });
   game.reload = async () => {
     loaded = false;
-    await page.reload();
-    await page.waitForFunction(() => window.quillmoreWaits.length > 0);
+    await reloadKeepingStorage(page, () => window.quillmoreWaits.length > 0);
   };
   await page.goto(url);
   await page.waitForFunction(() => window.quillmoreWaits.length > 0);

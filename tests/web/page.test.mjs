@@ -19,15 +19,28 @@ import {
 const pagePath = path.resolve(process.argv[2] ?? 'build-web/quillmore.html');
 const sourceDir = path.resolve(process.argv[3] ?? '.');
 const nativeGame = process.argv[4] && path.resolve(process.argv[4]);
-const pageUrl = pathToFileURL(pagePath).href;
+// The page is served on the loopback interface, as a site serves it: a page reloaded from
+// file:// is at times handed an empty storage by Chromium (156), whose writes may then replace
+// what was kept, which no page can prevent (1 to 3 reloads in a hundred; none in 550 served).
+// The first test plays it from disk.
+const diskUrl = pathToFileURL(pagePath).href;
+let pageUrl;
 const walkthrough = path.join(sourceDir, 'tests/scenarios/walkthrough-wins-with-all-five-pub-drinks');
 // The walkthrough's lines, without the key press that ends it.
 const walkthroughLines = fs.readFileSync(path.join(walkthrough, 'input'), 'utf8').split('\n').slice(0, -2);
 const walkthroughOutput = fs.readFileSync(path.join(walkthrough, 'expected'), 'utf8');
 
 let browser;
-before(async () => { browser = await launchChromium(); });
-after(async () => { await browser?.close(); });
+let served;
+before(async () => {
+  served = await serveFile(pagePath);
+  pageUrl = served.url;
+  browser = await launchChromium();
+});
+after(async () => {
+  await browser?.close();
+  await served?.close();
+});
 
 // The commands and names kept for Up and Down.
 async function history(page) {
@@ -49,7 +62,7 @@ async function assertQuiet(game) {
 }
 
 test('the walkthrough typed into the page from disk wins, and one key ends the key wait', async () => {
-  const game = await openGame(browser, pageUrl);
+  const game = await openGame(browser, diskUrl);
   const lines = walkthroughLines;
   const waits = (await typeLines(game.page, lines)).map((wait) => wait.wanted);
   // The page is told what the game waits for: a name after "give", an answer to a question.

@@ -3,7 +3,7 @@
 //   node studio.test.mjs STUDIO SOURCE_DIR
 //
 // STUDIO is the built quillmore-studio.html, SOURCE_DIR the top of the repository (for data/ and
-// the walkthrough). Each test opens the studio from disk in a fresh browser context, so it starts
+// the walkthrough). Each test opens the studio, served, in a fresh browser context, so it starts
 // with the shipped story. A proof of the shipped story takes seconds, so every wait has a
 // deadline of a minute. Exits non-zero when a test fails.
 import { test, before, after } from 'node:test';
@@ -11,10 +11,12 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { pathToFileURL } from 'node:url';
-import { launchChromium } from './page-driver.mjs';
+import { launchChromium, reloadKeepingStorage, serveFile, watchStorage } from './page-driver.mjs';
 
-const studioUrl = pathToFileURL(path.resolve(process.argv[2] ?? 'build-web/quillmore-studio.html')).href;
+const studioPath = path.resolve(process.argv[2] ?? 'build-web/quillmore-studio.html');
+// Served, as the page's tests serve it: Chromium at times hands a page reloaded from file:// an
+// empty storage.
+let studioUrl;
 const sourceDir = path.resolve(process.argv[3] ?? '.');
 const dataFiles = ['rooms.txt', 'people.txt', 'objects.txt', 'map.txt', 'story.txt'];
 const shippedFiles = dataFiles.map((name) => path.join(sourceDir, 'data', name));
@@ -23,8 +25,16 @@ const walkthroughLines = fs.readFileSync(
 const deadline = { timeout: 60_000 };
 
 let browser;
-before(async () => { browser = await launchChromium(); });
-after(async () => { await browser?.close(); });
+let served;
+before(async () => {
+  served = await serveFile(studioPath);
+  studioUrl = served.url;
+  browser = await launchChromium();
+});
+after(async () => {
+  await browser?.close();
+  await served?.close();
+});
 
 // Opens the studio and waits for its first verdict. Returns { page, errors, lateRequests }:
 // console errors and uncaught exceptions, and what was requested after the load event.
@@ -43,9 +53,10 @@ async function openStudio() {
   });
   studio.reload = async () => {
     loaded = false;
-    await page.reload();
+    await reloadKeepingStorage(page, () => true);
     await settled(page);
   };
+  await watchStorage(page);
   await page.goto(studioUrl);
   await settled(page);
   return studio;
