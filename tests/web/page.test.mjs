@@ -21,7 +21,7 @@ const sourceDir = path.resolve(process.argv[3] ?? '.');
 const nativeGame = process.argv[4] && path.resolve(process.argv[4]);
 // The page is served on the loopback interface, as a site serves it: a page reloaded from
 // file:// is at times handed an empty storage by Chromium (156), whose writes may then replace
-// what was kept, which no page can prevent (1 to 5 loads in a hundred on a busy machine; none
+// what was kept, which no page can prevent (1 to 8 loads in a hundred on a busy machine; none
 // in 850 served). The first test plays it from disk.
 const diskUrl = pathToFileURL(pagePath).href;
 let pageUrl;
