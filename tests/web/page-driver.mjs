@@ -17,10 +17,30 @@ export function launchChromium() {
   });
 }
 
+// A browser, and the page in `file` served to it on the loopback interface: { browser, url,
+// close }.
+export async function launchServing(file) {
+  const served = await serveFile(file);
+  try {
+    const browser = await launchChromium();
+    return {
+      browser,
+      url: served.url,
+      close: async () => {
+        await browser.close();
+        await served.close();
+      },
+    };
+  } catch (error) {
+    await served.close();
+    throw error;
+  }
+}
+
 // Reloads the page after `watchStorage(page)`, and fails when the new document was not handed
 // the storage the old one left: which a reload must keep, and which a test of what is kept
-// rests on. Then waits until `ready` (a function of the page) holds.
-export async function reloadKeepingStorage(page, ready) {
+// rests on.
+export async function reloadKeepingStorage(page) {
   const left = await page.evaluate(() => JSON.stringify(Object.entries(localStorage).sort()));
   await page.reload();
   const found = await page.evaluate(() => window.quillmoreStorageAtStart);
@@ -28,7 +48,6 @@ export async function reloadKeepingStorage(page, ready) {
     throw new Error(`the browser handed the reloaded page other storage than the page left:\n` +
       `left:  ${left.slice(0, 2000)}\nfound: ${found?.slice(0, 2000)}`);
   }
-  await page.waitForFunction(ready, null, { timeout: 60_000 });
 }
 
 // Keeps in each new document of the page, as window.quillmoreStorageAtStart, its storage as it
@@ -76,7 +95,8 @@ export async function openGame(browser, url, contextOptions = {}) {
   });
   game.reload = async () => {
     loaded = false;
-    await reloadKeepingStorage(page, () => window.quillmoreWaits.length > 0);
+    await reloadKeepingStorage(page);
+    await page.waitForFunction(() => window.quillmoreWaits.length > 0);
   };
   await page.goto(url);
   await page.waitForFunction(() => window.quillmoreWaits.length > 0);

@@ -12,7 +12,7 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import {
-  launchChromium, openGame, typeLines, typeOnKeyboard, serveFile, transcriptWithoutEchoes,
+  launchServing, openGame, typeLines, typeOnKeyboard, serveFile, transcriptWithoutEchoes,
   savedGame, downloadFrom, transcriptAsText, terminalGame, startScreenReader,
 } from './page-driver.mjs';
 
@@ -22,7 +22,7 @@ const nativeGame = process.argv[4] && path.resolve(process.argv[4]);
 // The page is served on the loopback interface, as a site serves it: a page reloaded from
 // file:// is at times handed an empty storage by Chromium (156), whose writes may then replace
 // what was kept, which no page can prevent (1 to 8 loads in a hundred on a busy machine; none
-// in 850 served). The first test plays it from disk.
+// in 750 served). The first test plays it from disk.
 const diskUrl = pathToFileURL(pagePath).href;
 let pageUrl;
 const walkthrough = path.join(sourceDir, 'tests/scenarios/walkthrough-wins-with-all-five-pub-drinks');
@@ -31,16 +31,9 @@ const walkthroughLines = fs.readFileSync(path.join(walkthrough, 'input'), 'utf8'
 const walkthroughOutput = fs.readFileSync(path.join(walkthrough, 'expected'), 'utf8');
 
 let browser;
-let served;
-before(async () => {
-  served = await serveFile(pagePath);
-  pageUrl = served.url;
-  browser = await launchChromium();
-});
-after(async () => {
-  await browser?.close();
-  await served?.close();
-});
+let stop;
+before(async () => { ({ browser, url: pageUrl, close: stop } = await launchServing(pagePath)); });
+after(async () => { await stop?.(); });
 
 // The commands and names kept for Up and Down.
 async function history(page) {

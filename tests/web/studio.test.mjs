@@ -11,7 +11,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { launchChromium, reloadKeepingStorage, serveFile, watchStorage } from './page-driver.mjs';
+import { launchServing, reloadKeepingStorage, watchStorage } from './page-driver.mjs';
 
 const studioPath = path.resolve(process.argv[2] ?? 'build-web/quillmore-studio.html');
 // Served, as the page's tests serve it: Chromium at times hands a page reloaded from file:// an
@@ -25,16 +25,9 @@ const walkthroughLines = fs.readFileSync(
 const deadline = { timeout: 60_000 };
 
 let browser;
-let served;
-before(async () => {
-  served = await serveFile(studioPath);
-  studioUrl = served.url;
-  browser = await launchChromium();
-});
-after(async () => {
-  await browser?.close();
-  await served?.close();
-});
+let stop;
+before(async () => { ({ browser, url: studioUrl, close: stop } = await launchServing(studioPath)); });
+after(async () => { await stop?.(); });
 
 // Opens the studio and waits for its first verdict. Returns { page, errors, lateRequests }:
 // console errors and uncaught exceptions, and what was requested after the load event.
@@ -53,7 +46,7 @@ async function openStudio() {
   });
   studio.reload = async () => {
     loaded = false;
-    await reloadKeepingStorage(page, () => true);
+    await reloadKeepingStorage(page);
     await settled(page);
   };
   await watchStorage(page);
