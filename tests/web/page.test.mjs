@@ -355,12 +355,12 @@ test('New game, from the keyboard, in the middle of a game asks, then starts aga
   // chosen as that game's WebAssembly is about to be instantiated: the page may be read to its
   // end before or after that.
   await page.addInitScript(() => {
-    const instantiate = WebAssembly.instantiate;
+    const { Instance } = WebAssembly;
     let chosen = false;
-    WebAssembly.instantiate = (...given) => {
+    WebAssembly.Instance = function (...given) {
       if (!chosen) document.getElementById('new-game').click();
       chosen = true;
-      return instantiate(...given);
+      return new Instance(...given);
     };
   });
   await game.reload();
