@@ -85,6 +85,9 @@ class file_system {
   virtual std::error_code Remove(const std::filesystem::path& file) = 0;
   // Returns once the names made, renamed and removed in the folder so far are on the disk.
   virtual std::error_code SyncFolder(const std::filesystem::path& folder) = 0;
+  // What no other game running at the same time has, the process's number: a file made to take
+  // another's place is named with it, so that two games never write the same one.
+  virtual std::string ProcessMark() = 0;
 };
 
 }  // namespace quillmore

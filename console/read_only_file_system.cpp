@@ -85,4 +85,9 @@ std::error_code read_only_file_system::SyncFolder(const fs::path& /*folder*/) {
   return Refused();
 }
 
+// It makes no file.
+std::string read_only_file_system::ProcessMark() {
+  return {};
+}
+
 }  // namespace quillmore

@@ -1,7 +1,5 @@
 #include "game/progress.h"
 
-#include <unistd.h>  // getpid, which names a file being made
-
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -249,7 +247,7 @@ std::error_code progress::Append(appendable_file& to, std::string_view typed) {
 // on the disk, so that a power cut leaves the old file or the new one whole; the old one is let go
 // only then. A game without a file yet gets the next number of its data folder's.
 std::error_code progress::Replace(std::string_view typed) {
-  const fs::path fresh = games / (std::string(kLeftover) + std::to_string(getpid()));
+  const fs::path fresh = games / (std::string(kLeftover) + disk.ProcessMark());
   std::unique_ptr<appendable_file> written;
   std::error_code error = disk.MakeFolder(games);
   if (!error) {

@@ -190,4 +190,8 @@ std::error_code posix_file_system::SyncFolder(const fs::path& folder) {
   return error;
 }
 
+std::string posix_file_system::ProcessMark() {
+  return std::to_string(getpid());
+}
+
 }  // namespace quillmore

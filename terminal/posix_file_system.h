@@ -23,6 +23,7 @@ class posix_file_system : public file_system {
                               const std::filesystem::path& to) override;
   std::error_code Remove(const std::filesystem::path& file) override;
   std::error_code SyncFolder(const std::filesystem::path& folder) override;
+  std::string ProcessMark() override;
 };
 
 }  // namespace quillmore

@@ -268,4 +268,9 @@ std::error_code fault_injection_file_system::SyncFolder(const fs::path& folder) 
   return error;
 }
 
+// One game to the process, as on a real disk.
+std::string fault_injection_file_system::ProcessMark() {
+  return "1";
+}
+
 }  // namespace quillmore

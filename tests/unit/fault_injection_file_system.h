@@ -52,6 +52,7 @@ class fault_injection_file_system : public file_system {
                               const std::filesystem::path& to) override;
   std::error_code Remove(const std::filesystem::path& file) override;
   std::error_code SyncFolder(const std::filesystem::path& folder) override;
+  std::string ProcessMark() override;
 
  private:
   class open_file;
