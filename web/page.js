@@ -92,7 +92,7 @@
   // the module's script never fetches it. Every step from here to the game's first wait runs in
   // microtasks, so the game starts in the task that ran this script, before the browser draws a
   // frame without it: the streaming and asynchronous compiles each waited on other tasks, and
-  // the first text came 10 to 20 ms later.
+  // the game first waited 10 to 20 ms later (though its opening was painted no later).
   const compiled = (async () => {
     const bytes = await gunzip(fromBase64(document.getElementById('quillmore-wasm').textContent));
     try {

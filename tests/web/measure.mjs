@@ -59,17 +59,12 @@ async function openTimed(browser, file) {
       }
     }).observe({ type: 'largest-contentful-paint', buffered: true });
   });
-  const told = new Promise((resolve, reject) => {
-    const late = setTimeout(() => reject(new Error(`${file}: no first text within 30 s`)), 30000);
-    page.on('console', (message) => {
-      if (message.text().startsWith('quillmore-first-text ')) {
-        clearTimeout(late);
-        resolve(message.text().split(' ').slice(1).map(Number));
-      }
-    });
+  const told = page.waitForEvent('console', {
+    predicate: (message) => message.text().startsWith('quillmore-first-text '),
+    timeout: 30_000,
   });
   await page.goto(pathToFileURL(file).href, { waitUntil: 'commit' });
-  const [waited, painted] = await told;
+  const [waited, painted] = (await told).text().split(' ').slice(1).map(Number);
   return { context, page, waited, painted };
 }
 
